@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Numora's one entry point for people and CI.
+#   ./build.sh play            install what is missing, build, start the game
+#   ./build.sh test            install what is missing, build, run every test headless
+#   ./build.sh test --sanitize the same under AddressSanitizer + UndefinedBehaviorSanitizer
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
+          fonts-liberation2 desktop-file-utils appstream)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    ((${#missing[@]})) || return 0
+    command -v apt-get >/dev/null || { echo "missing packages: ${missing[*]}" >&2; exit 1; }
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "installing: ${missing[*]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+build() { # build DIR [cmake options...]
+    local dir=$1; shift
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" -j"$(nproc)"
+}
+
+cmd=${1:-play}; shift || true
+install_missing
+case "$cmd" in
+play)
+    build build
+    exec ./build/app/numora "$@"
+    ;;
+test)
+    if [ "${1:-}" = "--sanitize" ]; then
+        build build-sanitize -DNUMORA_SANITIZE=ON
+        export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+        dir=build-sanitize
+    else
+        build build
+        dir=build
+    fi
+    export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}
+    mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+    ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
+    ;;
+*)
+    echo "usage: $0 play|test [--sanitize]" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,304 @@
+#include "engine/module1.h"
+
+#include <chrono>
+
+namespace numora {
+
+namespace {
+
+// Column of `splits` for each answer code; -1 for 40 (the guess itself) and codes
+// that cannot occur.
+constexpr std::array<int, 41> makecolumns()
+{
+    std::array<int, 41> columns{};
+    columns.fill(-1);
+    const int codes[codecount] = {0, 1, 2, 3, 4, 10, 11, 12, 13, 20, 21, 22, 30};
+    for (int n = 0; n < codecount; ++n)
+        columns[codes[n]] = n;
+    return columns;
+}
+constexpr std::array<int, 41> columnof = makecolumns();
+
+std::uint32_t clockseed()
+{
+    const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
+    return static_cast<std::uint32_t>(ticks) ^ static_cast<std::uint32_t>(ticks >> 32);
+}
+
+} // namespace
+
+int16 countsigns(const Row &a, const Row &b)
+{
+    int code = 0;
+    for (int d = 0; d < 4; ++d)
+        if (a[d] == b[d])
+            code += 10;
+    for (int d = 0; d < 4; ++d)
+        for (int e = 0; e < 4; ++e)
+            if (e != d && a[d] == b[e]) {
+                code += 1;
+                break;
+            }
+    return static_cast<int16>(code);
+}
+
+std::string numbertext(const Row &row)
+{
+    const int value = ((row[0] * 10 + row[1]) * 10 + row[2]) * 10 + row[3];
+    return std::to_string(value);
+}
+
+Module1::Module1() : seeder(clockseed) {}
+
+void Module1::setseeder(std::function<std::uint32_t()> source)
+{
+    seeder = source ? std::move(source) : std::function<std::uint32_t()>(clockseed);
+}
+
+void Module1::makecandidates()
+{
+    int count = 0;
+    for (int16 a = 1; a <= 9; ++a)
+        for (int16 b = 0; b <= 9; ++b)
+            for (int16 c = 0; c <= 9; ++c)
+                for (int16 d = 0; d <= 9; ++d)
+                    if (a != b && a != c && a != d && b != c && b != d && c != d)
+                        candidates[count++] = Row{a, b, c, d};
+}
+
+void Module1::makesigncodes()
+{
+    int count = 0;
+    for (int plus = 0; plus <= 3; ++plus)
+        for (int minus = 0; minus <= 4 - plus; ++minus)
+            if (count < codecount)
+                signcodes[count++] = static_cast<int16>(plus * 10 + minus);
+}
+
+void Module1::removeguess(int row)
+{
+    candidates[row] = candidates[lastremaining()];
+}
+
+int Module1::drawindex(int n)
+{
+    return std::uniform_int_distribution<int>(0, n - 1)(rng);
+}
+
+void Module1::startgame()
+{
+    ++currentmatch;
+    matchover = false;
+    waiting = Waiting::none;
+
+    form->form_load();
+    form->setstatus("");
+    yousolved = False;
+    myround = 0;
+    yourround = 0;
+    makecandidates();
+    makesigncodes();
+    rng.seed(seeder());
+    mynumber = numbertext(candidates[drawindex(tablesize)]);
+    bestcount = tablesize;
+    stepdone = False;
+    numbermode = True;
+
+    waiting = Waiting::numberstep;
+    form->wait2();
+}
+
+void Module1::resume(std::uint64_t match)
+{
+    if (!live(match))
+        return;
+    if (waiting == Waiting::numberstep) {
+        waiting = Waiting::none;
+        makeguess();
+    } else if (waiting == Waiting::signstep) {
+        waiting = Waiting::none;
+        ++myround;      // the guess shown by makeguess has been answered
+        thinkingstep(match);
+    }
+}
+
+void Module1::thinkingstep(std::uint64_t match)
+{
+    form->setstatus(thinkingtext);
+    form->processevents();      // so that the status is drawn before the work
+    if (!live(match))
+        return;
+    think();
+    if (!live(match))
+        return;
+    rateguesses();
+    findbest();
+    form->processevents();      // input made while thinking is handled here
+    if (!live(match))
+        return;
+    form->setstatus("");
+    makeguess();
+}
+
+void Module1::makeguess()
+{
+    int row;
+    if (yousolved == True && myround > 0) {
+        // Last chance: any number that fits every answer so far.
+        const Row guess = matches[drawindex(matchcount)];
+        row = 0;
+        while (candidates[row] != guess)
+            ++row;
+    } else if (yousolved == True || myround == 0) {
+        row = drawindex(yousolved == True ? tablesize : bestcount);
+    } else {
+        row = bestguesses[drawindex(bestcount)];
+    }
+    const Row guess = candidates[row];
+    myguesses[myround] = guess;
+    removeguess(row);
+    form->beep();
+    form->showguess(numbertext(guess));
+    stepdone = False;
+    waiting = Waiting::signstep;
+    form->wait();
+}
+
+void Module1::findmatches()
+{
+    matchcount = 0;
+    for (int c = 0; c <= lastremaining(); ++c) {
+        int agree = 0;
+        for (int r = 0; r < myround; ++r)
+            if (countsigns(myguesses[r], candidates[c]) == mysigns[r])
+                ++agree;
+        if (agree == myround)
+            matches[matchcount++] = candidates[c];
+    }
+    if (matchcount == 0)
+        wrongsigns();
+}
+
+void Module1::think()
+{
+    const std::uint64_t match = currentmatch;
+    findmatches();
+    if (!live(match))
+        return;
+    if (matchcount == 1) {
+        form->setstatus("");
+        form->showguess(numbertext(matches[0]));
+        if (yousolved == True && myround == yourround - 1)
+            gamedraw();
+        else
+            youlose();
+        return;
+    }
+    for (int i = 0; i <= lastremaining(); ++i) {
+        auto &split = splits[i];
+        split.fill(0);
+        for (int m = 0; m < matchcount; ++m) {
+            const int column = columnof[countsigns(candidates[i], matches[m])];
+            if (column >= 0)
+                ++split[column];
+        }
+    }
+}
+
+void Module1::rateguesses()
+{
+    for (int i = 0; i <= lastremaining(); ++i) {
+        auto &rated = ratings[i];
+        double hit = 0.0, next = 0.0, worst = 0.0, least = 4535.0;
+        double sum = 0.0;
+        int classes = 0, total = 0;
+        for (int n = 0; n < codecount; ++n) {
+            const int x = splits[i][n];
+            if (x > worst)
+                worst = x;
+            if (x != 0 && x < least)
+                least = x;
+            if (x > 0) {
+                sum = sum + 1.0 / x;
+                total += x;
+                ++classes;
+            }
+        }
+        if (total == matchcount) {
+            next = sum / classes;
+        } else {
+            hit = 1.0 / matchcount;
+            next = hit + (sum / classes) * (1.0 - hit);
+        }
+        rated[hitchance] = hit;
+        rated[nextchance] = next;
+        rated[worstsplit] = worst;
+        rated[leastsplit] = least;
+        rated[rating] = 1000.0 / worst + 100.0 * next + 10.0 * hit + 1.0 / least;
+    }
+}
+
+void Module1::findbest()
+{
+    double best = 0.0;
+    for (int i = 0; i <= lastremaining(); ++i)
+        if (ratings[i][rating] > best)
+            best = ratings[i][rating];
+    bestcount = 0;
+    for (int i = 0; i <= lastremaining(); ++i)
+        if (ratings[i][rating] == best)
+            bestguesses[bestcount++] = static_cast<int16>(i);
+}
+
+bool Module1::judgeanswer(int16 plus)
+{
+    if (plus == 4) {
+        if (yousolved == True)
+            gamedraw();
+        else
+            youlose();
+        return true;
+    }
+    if (yousolved == True) {
+        const std::uint64_t match = currentmatch;
+        ++myround;      // the check covers the guess just answered
+        findmatches();
+        if (live(match))
+            youwin();
+        return true;
+    }
+    return false;
+}
+
+void Module1::outcome(Outcome which, const std::string &caption)
+{
+    dialogdone = False;
+    matchover = true;
+    waiting = Waiting::outcome;
+    awaiteddialog = which;
+    form->showoutcome(which, caption);
+    form->beep();
+}
+
+void Module1::youlose() { outcome(Outcome::lost, lostcaption + mynumber); }
+void Module1::youwin() { outcome(Outcome::won, {}); }
+void Module1::gamedraw() { outcome(Outcome::draw, {}); }
+
+void Module1::wrongsigns()
+{
+    const std::uint64_t match = currentmatch;
+    matchover = true;
+    waiting = Waiting::none;
+    form->showmessage(wrongsignstext);
+    if (match == currentmatch)
+        startgame();
+}
+
+void Module1::dialogyes(Outcome dialog)
+{
+    dialogdone = True;
+    if (waiting == Waiting::outcome && awaiteddialog == dialog)
+        startgame();
+}
+
+} // namespace numora

@@ -1,0 +1,25 @@
+#include "platform/colourbutton.h"
+
+namespace platform {
+
+ColourButton::ColourButton(const QString &caption, const QColor &colour, QWidget *parent)
+    : QPushButton(caption, parent)
+{
+    setAutoFillBackground(true);
+    setbackcolor(colour);
+}
+
+void ColourButton::setbackcolor(const QColor &colour)
+{
+    if (colour == face)
+        return;
+    face = colour;
+    QPalette pal = palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        pal.setColor(group, QPalette::Button, colour);
+        pal.setColor(group, QPalette::Window, colour);
+    }
+    setPalette(pal);
+}
+
+} // namespace platform

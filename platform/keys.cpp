@@ -1,0 +1,29 @@
+#include "platform/keys.h"
+
+#include <QKeyEvent>
+
+namespace platform {
+
+int keycode(const QKeyEvent &event)
+{
+    const int k = event.key();
+    if (k == Qt::Key_Return || k == Qt::Key_Enter)
+        return key::enter;
+    if (!(event.modifiers() & Qt::KeypadModifier))
+        return key::other;
+    if (k >= Qt::Key_0 && k <= Qt::Key_9)
+        return key::keypad0 + (k - Qt::Key_0);
+    switch (k) {
+    case Qt::Key_Plus:
+        return key::keypadplus;
+    case Qt::Key_Minus:
+        return key::keypadminus;
+    case Qt::Key_Period:        // the decimal key gives "." or "," by keyboard layout
+    case Qt::Key_Comma:
+        return key::keypaddecimal;
+    default:
+        return key::other;
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,83 @@
+#include "platform/runtime.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include <cstdlib>
+
+namespace platform {
+
+Hooks &hooks()
+{
+    static Hooks instance;
+    return instance;
+}
+
+void setupapplication(QApplication &app)
+{
+    // The classic bevelled look, and exact colours on coloured button faces.
+    if (QStyle *windows = QStyleFactory::create(QStringLiteral("Windows")))
+        app.setStyle(windows);
+    const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                           QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")};
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
+    QFont::insertSubstitutions(QStringLiteral("MS Serif"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+                                QStringLiteral("Times New Roman"), QStringLiteral("DejaVu Serif")});
+    app.setFont(sansserif(8.25));
+    QApplication::setApplicationDisplayName(QString());
+}
+
+static QFont face(const QStringList &families, double points, bool bold)
+{
+    QFont font;
+    font.setFamilies(families);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont sansserif(double points, bool bold)
+{
+    return face({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                 QStringLiteral("Arial"), QStringLiteral("Sans Serif")},
+                points, bold);
+}
+
+QFont serif(double points, bool bold)
+{
+    return face({QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"),
+                 QStringLiteral("Times New Roman"), QStringLiteral("Serif")},
+                points, bold);
+}
+
+void messagebox(QWidget *parent, const QString &text)
+{
+    if (hooks().messagebox) {
+        hooks().messagebox(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, apptitle, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void beep()
+{
+    if (hooks().beep)
+        hooks().beep();
+    else
+        QApplication::beep();
+}
+
+void endprogram()
+{
+    if (hooks().endprogram) {
+        hooks().endprogram();
+        return;
+    }
+    std::_Exit(0);
+}
+
+} // namespace platform

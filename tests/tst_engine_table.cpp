@@ -1,0 +1,155 @@
+// The number table, the scoring rule, the answer codes and the removal rule.
+
+#include "fakewindow.h"
+
+#include <QtTest>
+
+#include <memory>
+#include <set>
+
+using namespace numora;
+using numora::testing::rowof;
+
+class EngineTable : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<Module1> m = std::make_unique<Module1>();
+
+private slots:
+    void init()
+    {
+        m->makecandidates();
+        m->makesigncodes();
+    }
+
+    // Every admissible number once, ascending, and nothing else.
+    void tableHoldsEachAdmissibleNumberOnceInOrder()
+    {
+        QCOMPARE(numbertext(m->candidates[0]), std::string("1023"));
+        QCOMPARE(numbertext(m->candidates[1]), std::string("1024"));
+        QCOMPARE(numbertext(m->candidates[tablesize - 1]), std::string("9876"));
+        std::set<std::string> seen;
+        int previous = 0;
+        for (const Row &row : m->candidates) {
+            QVERIFY(row[0] >= 1 && row[0] <= 9);
+            QVERIFY(std::set<int16>(row.begin(), row.end()).size() == 4);
+            const int value = std::stoi(numbertext(row));
+            QVERIFY(value > previous);
+            previous = value;
+            seen.insert(numbertext(row));
+        }
+        QCOMPARE(int(seen.size()), tablesize);
+        QVERIFY(!seen.count("0123"));
+        QVERIFY(!seen.count("1123"));
+    }
+
+    void countsigns_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("code");
+        QTest::newRow("same number") << "1234" << "1234" << 40;
+        QTest::newRow("reversed") << "1234" << "4321" << 4;
+        QTest::newRow("two swapped") << "1234" << "1243" << 22;
+        QTest::newRow("nothing shared") << "1234" << "5678" << 0;
+        QTest::newRow("three in place") << "1234" << "1235" << 30;
+        QTest::newRow("one in place two elsewhere") << "1234" << "2135" << 12;
+        QTest::newRow("help example") << "1234" << "6241" << 12;
+        QTest::newRow("zero elsewhere") << "1023" << "5607" << 1;
+    }
+    void countsigns()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, code);
+        QCOMPARE(int(numora::countsigns(rowof(a.toStdString()), rowof(b.toStdString()))), code);
+    }
+
+    // Over all pairs: symmetric, 40 exactly for equal numbers, never 31, and
+    // always one of the fourteen codes.
+    void countsignsOverAllPairs()
+    {
+        const std::set<int> possible{0, 1, 2, 3, 4, 10, 11, 12, 13, 20, 21, 22, 30, 40};
+        std::set<int> found;
+        for (int i = 0; i < tablesize; ++i)
+            for (int j = i; j < tablesize; ++j) {
+                const int code = numora::countsigns(m->candidates[i], m->candidates[j]);
+                if (code != numora::countsigns(m->candidates[j], m->candidates[i]))
+                    QFAIL("not symmetric");
+                if ((code == 40) != (i == j))
+                    QFAIL("40 for different numbers or not 40 for the same");
+                found.insert(code);
+            }
+        QCOMPARE(found, possible);
+    }
+
+    void signcodesAfterEveryMatchStart()
+    {
+        testing::FakeWindow window(*m);
+        const std::array<int16, codecount> expected{0, 1, 2, 3, 4, 10, 11, 12, 13, 20, 21, 22, 30};
+        for (int match = 0; match < 3; ++match) {
+            m->signcodes.fill(99);
+            m->startgame();
+            QCOMPARE(m->signcodes, expected);
+        }
+    }
+
+    void everyRowHasFourCharacterText()
+    {
+        for (const Row &row : m->candidates)
+            QCOMPARE(numbertext(row).size(), size_t(4));
+    }
+
+    // A guess taken from row 7 leaves the last number there and one row fewer.
+    void removalMovesTheLastRemainingRowIntoTheGap()
+    {
+        m->myround = 0;
+        m->removeguess(7);
+        QCOMPARE(numbertext(m->candidates[7]), std::string("9876"));
+        m->myround = 1;
+        QCOMPARE(m->lastremaining(), tablesize - 2);
+        std::set<std::string> remaining;
+        for (int row = 0; row <= m->lastremaining(); ++row)
+            remaining.insert(numbertext(m->candidates[row]));
+        QCOMPARE(int(remaining.size()), tablesize - 1);
+        QVERIFY(!remaining.count("1032"));     // row 7 of the fresh table
+        QVERIFY(remaining.count("9876"));
+    }
+
+    void removingTheLastRemainingRowCopiesItOntoItself()
+    {
+        m->myround = 0;
+        m->removeguess(tablesize - 1);
+        QCOMPARE(numbertext(m->candidates[tablesize - 1]), std::string("9876"));
+        QCOMPARE(numbertext(m->candidates[tablesize - 2]), std::string("9875"));
+    }
+
+    // Each match start draws a fresh secret from the whole table and resets the counters.
+    void matchStartResetsTheCountersAndDrawsASecret()
+    {
+        testing::FakeWindow window(*m);
+        std::uint32_t seed = 1;
+        m->setseeder([&] { return seed++; });
+        std::set<std::string> secrets;
+        for (int match = 0; match < 50; ++match) {
+            m->myround = 5;
+            m->yourround = 6;
+            m->yousolved = True;
+            m->startgame();
+            QCOMPARE(int(m->myround), 0);
+            QCOMPARE(int(m->yourround), 0);
+            QCOMPARE(int(m->yousolved), int(False));
+            QCOMPARE(int(m->bestcount), tablesize);
+            QCOMPARE(int(m->numbermode), int(True));
+            QCOMPARE(int(m->stepdone), int(False));
+            QCOMPARE(m->mynumber.size(), size_t(4));
+            QVERIFY(m->mynumber[0] != '0');
+            secrets.insert(m->mynumber);
+        }
+        QVERIFY(secrets.size() > 40);   // fresh seeds give fresh secrets
+        QCOMPARE(window.loads, 50);
+    }
+};
+
+QTEST_APPLESS_MAIN(EngineTable)
+#include "tst_engine_table.moc"
