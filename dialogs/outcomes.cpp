@@ -1,0 +1,195 @@
+#include "dialogs/outcomes.h"
+
+#include "platform/colourbutton.h"
+#include "platform/runtime.h"
+#include "platform/twips.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QScreen>
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace dialogs {
+
+namespace {
+
+// A bright red line of the large bold message font, drawn from its top-left
+// corner straight onto the black window, beneath the buttons and pictures.
+QLabel *message(const QString &text, const QRect &place, QWidget *dialog)
+{
+    auto *label = new QLabel(dialog);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setFont(platform::sansserif(15, true));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette pal = label->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        pal.setColor(group, QPalette::WindowText, platform::colour::brightred);
+    label->setPalette(pal);
+    label->setGeometry(place);
+    label->lower();
+    return label;
+}
+
+// A borderless box on black, as big as its picture; the icon's larger images
+// serve screens that scale.
+QLabel *picture(const QString &name, std::initializer_list<int> sizes, QPoint topleft,
+               QWidget *dialog)
+{
+    QIcon icon;
+    for (int size : sizes)
+        icon.addFile(QStringLiteral(":/outcomes/%1-%2.png").arg(name).arg(size), QSize(size, size));
+    auto *box = new QLabel(dialog);
+    box->setFrameShape(QFrame::NoFrame);
+    box->setAutoFillBackground(true);
+    box->setBackgroundRole(QPalette::Window);
+    const QSize size(32, 32);
+    box->setPixmap(icon.pixmap(size, dialog->devicePixelRatioF()));
+    box->setGeometry(QRect(topleft, size));
+    return box;
+}
+
+void blackbackground(QWidget *dialog)
+{
+    QPalette pal = dialog->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        pal.setColor(group, QPalette::Window, platform::colour::black);
+    dialog->setPalette(pal);
+    dialog->setAutoFillBackground(true);
+}
+
+// The dialogs that cannot be resized and keep out of the task bar.
+void fixeddialog(QDialog *dialog, QSize client)
+{
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                           | Qt::MSWindowsFixedSizeDialogHint);
+    dialog->setFixedSize(client);
+}
+
+} // namespace
+
+OutcomeDialog::OutcomeDialog(QWidget *parent) : QDialog(parent)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setSizeGripEnabled(false);
+    blackbackground(this);
+}
+
+void OutcomeDialog::Command1_Click()
+{
+    QPointer<OutcomeDialog> self(this);
+    emit yes();
+    if (self)
+        close();
+}
+
+void OutcomeDialog::Command2_Click()
+{
+    platform::endprogram();
+}
+
+void OutcomeDialog::keyPressEvent(QKeyEvent *event)
+{
+    // No button cancels: Esc must not close the dialog as a plain QDialog would.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void OutcomeDialog::makebuttons(const QRect &yesplace, const QRect &noplace, const QColor &face)
+{
+    Command1 = new platform::ColourButton(QStringLiteral("YES"), face, this);
+    Command1->setGeometry(yesplace);
+    Command1->setDefault(true);
+    Command2 = new platform::ColourButton(QStringLiteral("NO"), face, this);
+    Command2->setGeometry(noplace);
+    connect(Command1, &QPushButton::clicked, this, &OutcomeDialog::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &OutcomeDialog::Command2_Click);
+    setTabOrder(Command1, Command2);
+    Command1->setFocus();
+}
+
+frmUwin::frmUwin(QWidget *parent) : OutcomeDialog(parent)
+{
+    setWindowTitle(QStringLiteral("You Won!"));
+    fixeddialog(this, platform::twips(0, 0, 4080, 1875).size());
+    setFont(platform::sansserif(8.25, true));
+
+    makebuttons(platform::twips(240, 1320, 1215, 375), platform::twips(2640, 1320, 1215, 375),
+                platform::colour::darkred);
+    Label1 = message(QStringLiteral("Congratulations!  Play again?"),
+                     platform::twips(240, 120, 2535, 735), this);
+    Label1->setWordWrap(true);
+    Picture2 = picture(QStringLiteral("oldman"), {32, 48, 16}, platform::twips(1800, 960, 0, 0).topLeft(), this);
+}
+
+frmUlost::frmUlost(QWidget *parent) : OutcomeDialog(parent)
+{
+    setWindowTitle(QStringLiteral(" You have lost!"));
+    fixeddialog(this, platform::twips(0, 0, 4305, 1170).size());
+    setFont(platform::sansserif(8.25));
+
+    makebuttons(platform::twips(120, 720, 1455, 375), platform::twips(2760, 720, 1455, 375),
+                platform::colour::green);
+    for (auto *button : {Command1, Command2})
+        button->setFont(platform::sansserif(8.25, true));
+    Label1 = message(QStringLiteral("Play again?"), platform::twips(120, 120, 3495, 375), this);
+    Picture1 = picture(QStringLiteral("wheelchair"), {32, 16},
+                       platform::twips(1920, 480, 0, 0).topLeft(), this);
+}
+
+TSdraw::TSdraw(QWidget *parent) : OutcomeDialog(parent)
+{
+    setWindowTitle(QStringLiteral(" It's a draw!"));
+    // A window of its own: resizable, minimizable, with a task bar entry.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                   | Qt::WindowCloseButtonHint);
+    resize(platform::twips(0, 0, 2790, 1710).size());
+    setFont(platform::sansserif(8.25));
+
+    makebuttons(platform::twips(120, 1200, 1215, 375), platform::twips(1440, 1200, 1215, 375),
+                platform::colour::olive);
+    // Label1 is wider than the window: its text simply runs to the edge.
+    Label1 = message(QStringLiteral(" Not bad at all!"), platform::twips(0, 120, 3495, 375), this);
+    Label2 = message(QStringLiteral(" Play again?"), platform::twips(0, 600, 1935, 375), this);
+    Picture1 = picture(QStringLiteral("handshake"), {32, 16},
+                       platform::twips(2040, 480, 0, 0).topLeft(), this);
+}
+
+void placedialog(QWidget *dialog, const QWidget *mainwindow)
+{
+    if (!dialog)
+        return;
+    // Centred across the main window and over its pads, so the answer is where the
+    // player was already looking; always wholly on that window's screen.
+    const QScreen *screen = mainwindow ? mainwindow->screen() : dialog->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QSize size = dialog->frameGeometry().size();
+    QPoint centre = available.center();
+    if (mainwindow) {
+        const QRect owner = mainwindow->frameGeometry();
+        centre = QPoint(owner.center().x(), owner.top() + owner.height() * 3 / 4);
+    }
+    QPoint topleft = centre - QPoint(size.width() / 2, size.height() / 2);
+    topleft.setX(std::max(available.left(),
+                          std::min(topleft.x(), available.right() + 1 - size.width())));
+    topleft.setY(std::max(available.top(),
+                          std::min(topleft.y(), available.bottom() + 1 - size.height())));
+    dialog->move(topleft);
+}
+
+} // namespace dialogs

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+namespace platform { class ColourButton; }
+
+namespace dialogs {
+
+// What the three outcome dialogs share: YES answers the outcome and unloads the
+// dialog, NO ends the program, Esc does nothing, the close box only unloads.
+class OutcomeDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    platform::ColourButton *Command1 = nullptr;     // "YES"
+    platform::ColourButton *Command2 = nullptr;     // "NO"
+
+    void Command1_Click();
+    void Command2_Click();
+
+signals:
+    void yes();     // emitted by Command1_Click before the dialog unloads
+
+protected:
+    explicit OutcomeDialog(QWidget *parent);
+    void keyPressEvent(QKeyEvent *event) override;
+
+    // YES (default button, first in the tab order, holding the focus) and NO.
+    void makebuttons(const QRect &yesplace, const QRect &noplace, const QColor &face);
+};
+
+class frmUwin : public OutcomeDialog
+{
+    Q_OBJECT
+public:
+    explicit frmUwin(QWidget *parent = nullptr);
+    QLabel *Label1 = nullptr;
+    QLabel *Picture2 = nullptr;
+};
+
+class frmUlost : public OutcomeDialog
+{
+    Q_OBJECT
+public:
+    explicit frmUlost(QWidget *parent = nullptr);
+    QLabel *Label1 = nullptr;
+    QLabel *Picture1 = nullptr;
+};
+
+class TSdraw : public OutcomeDialog
+{
+    Q_OBJECT
+public:
+    explicit TSdraw(QWidget *parent = nullptr);
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Picture1 = nullptr;
+};
+
+// Puts a freshly shown outcome dialog where the player is looking: relative to
+// the main window, kept on its screen.
+void placedialog(QWidget *dialog, const QWidget *mainwindow);
+
+} // namespace dialogs
