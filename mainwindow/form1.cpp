@@ -1,0 +1,647 @@
+#include "mainwindow/form1.h"
+
+#include "dialogs/about.h"
+#include "dialogs/outcomes.h"
+#include "platform/colourbutton.h"
+#include "platform/keys.h"
+#include "platform/picturebox.h"
+#include "platform/rowscale.h"
+#include "platform/runtime.h"
+#include "platform/twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+
+using namespace numora;
+using platform::ColourButton;
+using platform::twips;
+namespace colour = platform::colour;
+
+namespace {
+
+constexpr int clientwidth = 3255;
+constexpr int clientheight = 6015;
+const QString rowscaletext = QStringLiteral("   1   2   3   4   5   6   7   8   9 10");
+
+// The client area paints the two rectangle outlines behind everything else.
+class ClientArea : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        outline(painter, twips(0, 0, 1575, 2415), colour::maroon);       // Shape3
+        outline(painter, twips(1680, 0, 1575, 2415), colour::navy);      // Shape5
+    }
+
+private:
+    static void outline(QPainter &painter, const QRect &box, const QColor &colour)
+    {
+        painter.setPen(QPen(colour, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(box).adjusted(1, 1, -1, -1));
+    }
+};
+
+QLabel *makelabel(QWidget *parent, const QString &text, const QRect &place, const QColor &fore,
+                  Qt::Alignment align)
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(place);
+    label->setAlignment(align);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, fore);
+    label->setPalette(pal);
+    return label;
+}
+
+// The two displays: large bold digits in a bordered box whose back colour
+// tells the player which side has to act.
+QLabel *makedisplay(QWidget *frame, const QColor &fore, const QColor &back)
+{
+    QLabel *display = makelabel(frame, QString(), twips(120, 240, 1335, 495), fore, Qt::AlignHCenter | Qt::AlignTop);
+    display->setFont(platform::sansserif(18, true));
+    display->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    display->setAutoFillBackground(true);
+    QPalette pal = display->palette();
+    pal.setColor(QPalette::Window, back);
+    display->setPalette(pal);
+    return display;
+}
+
+void setback(QLabel *label, const QColor &colour)
+{
+    QPalette pal = label->palette();
+    if (pal.color(QPalette::Window) == colour)
+        return;
+    pal.setColor(QPalette::Window, colour);
+    label->setPalette(pal);
+}
+
+} // namespace
+
+Form1::Form1(Module1 &game, QWidget *parent) : QMainWindow(parent), engine(game)
+{
+    setWindowTitle(platform::apptitle);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setAccessibleName(platform::apptitle);
+
+    auto *client = new ClientArea(this);
+    client->setAccessibleName(tr("Numora game board"));
+    setCentralWidget(client);
+    layoutcontrols(client);
+    buildmenu();
+    resize(platform::pixels(clientwidth), menuBar()->sizeHint().height() + platform::pixels(clientheight));
+
+    for (int frame = 0; frame < int(Image1.size()); ++frame)
+        Image1[frame] = QIcon(QStringLiteral(":/icons/top-%1.png").arg(frame, 2, 10, QLatin1Char('0')));
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(50);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    Timer1->start();
+
+    // Key preview: the window's own native window sees every key press once,
+    // before the focused control.
+    winId();
+    windowHandle()->installEventFilter(this);
+
+    engine.attach(this);
+    form_load();
+}
+
+Form1::~Form1()
+{
+    engine.attach(nullptr);
+}
+
+void Form1::layoutcontrols(QWidget *client)
+{
+    const QFont padfont = platform::sansserif(9.75, true);
+    const QFont windowfont = platform::sansserif(8.25);
+
+    // Upper half: the two histories with their row scales.
+    Label4 = new platform::RowScale(rowscaletext, colour::maroon, client);
+    Label4->setGeometry(twips(120, 120, 285, 1995));
+    Picture2 = new platform::PictureBox(client);
+    Picture2->setGeometry(twips(480, 120, 975, 1995));
+    Picture2->setforecolor(colour::maroon);
+    Picture2->setAccessibleName(tr("My progress"));
+    Label2 = makelabel(client, tr("My progress"), twips(120, 2160, 1335, 255), colour::maroon, Qt::AlignHCenter | Qt::AlignTop);
+
+    Label5 = new platform::RowScale(rowscaletext, colour::navy, client);
+    Label5->setGeometry(twips(1800, 120, 285, 1995));
+    Picture1 = new platform::PictureBox(client);
+    Picture1->setGeometry(twips(2160, 120, 975, 1995));
+    Picture1->setforecolor(colour::navy);
+    Picture1->setAccessibleName(tr("Your progress"));
+    Label1 = makelabel(client, tr("Your progress"), twips(1800, 2160, 1335, 255), colour::navy, Qt::AlignHCenter | Qt::AlignTop);
+
+    // Lower half: the frames are decoration behind the pads.
+    Frame1 = new QGroupBox(tr("My guess is"), client);
+    Frame1->setGeometry(twips(0, 2520, 1575, 3255));
+    Frame2 = new QGroupBox(tr("Your guess is"), client);
+    Frame2->setGeometry(twips(1680, 2520, 1575, 3255));
+    for (auto [frame, fore] : {std::pair{Frame1, colour::darkred}, std::pair{Frame2, colour::navy}}) {
+        QPalette pal = frame->palette();
+        pal.setColor(QPalette::WindowText, fore);
+        frame->setPalette(pal);
+    }
+    Label8 = makedisplay(Frame1, colour::maroon, colour::lightgrey);
+    Label8->setAccessibleName(tr("My guess is"));
+    Label10 = makedisplay(Frame2, colour::navy, colour::peach);
+    Label10->setAccessibleName(tr("Your guess is"));
+
+    struct Place
+    {
+        int number;
+        const char *caption;
+        int left, top, width, height;
+        bool padfont;
+        int tab;
+    };
+    static constexpr Place places[] = {
+        // sign pad: plus counts left, minus counts right, 4 at the top
+        {20, "4 +", 120, 3360, 615, 300, true, 19},   {19, "4 -", 840, 3360, 615, 300, true, 20},
+        {18, "3 +", 120, 3738, 615, 300, true, 21},   {17, "3 -", 840, 3738, 615, 300, true, 22},
+        {16, "2 +", 120, 4116, 615, 300, true, 23},   {15, "2 -", 840, 4116, 615, 300, true, 24},
+        {13, "1 +", 120, 4494, 615, 300, true, 26},   {14, "1 -", 840, 4494, 615, 300, true, 25},
+        {22, "0 +", 120, 4875, 615, 300, true, 33},   {21, "0 -", 840, 4875, 615, 300, true, 32},
+        {23, "Confirm Signs", 120, 5280, 1335, 375, false, 11},
+        // digit pad, laid out like a calculator
+        {7, "7", 1800, 3360, 375, 375, true, 6},      {8, "8", 2280, 3360, 375, 375, true, 7},
+        {9, "9", 2760, 3360, 375, 375, true, 8},      {4, "4", 1800, 3840, 375, 375, true, 3},
+        {5, "5", 2280, 3840, 375, 375, true, 4},      {6, "6", 2760, 3840, 375, 375, true, 5},
+        {1, "1", 1800, 4320, 375, 375, true, 0},      {2, "2", 2280, 4320, 375, 375, true, 1},
+        {3, "3", 2760, 4320, 375, 375, true, 2},      {10, "0", 1800, 4800, 375, 375, true, 34},
+        {11, "C", 2280, 4800, 375, 375, false, 9},    {24, "CA", 2760, 4800, 375, 375, false, 12},
+        {12, "Confirm Number", 1800, 5280, 1335, 375, false, 10},
+    };
+    std::array<std::pair<int, ColourButton *>, 24> taborder{};
+    int made = 0;
+    for (const Place &p : places) {
+        const bool signside = p.number >= 13 && p.number <= 23;
+        auto *button = new ColourButton(QString::fromLatin1(p.caption), signside ? colour::lightred : colour::lightblue, client);
+        button->setGeometry(twips(p.left, p.top, p.width, p.height));
+        button->setFont(p.padfont ? padfont : windowfont);
+        button->setAutoDefault(true);   // Enter presses the focused button
+        button->setAccessibleName(QString::fromLatin1(p.caption));
+        Command[p.number] = button;
+        taborder[made++] = {p.tab, button};
+    }
+    std::sort(taborder.begin(), taborder.end(), [](auto &a, auto &b) { return a.first < b.first; });
+    for (size_t i = 1; i < taborder.size(); ++i)
+        setTabOrder(taborder[i - 1].second, taborder[i].second);
+
+    const std::array<void (Form1::*)(), 25> handlers = {
+        nullptr,
+        &Form1::Command1_Click, &Form1::Command2_Click, &Form1::Command3_Click, &Form1::Command4_Click,
+        &Form1::Command5_Click, &Form1::Command6_Click, &Form1::Command7_Click, &Form1::Command8_Click,
+        &Form1::Command9_Click, &Form1::Command10_Click, &Form1::Command11_Click, &Form1::Command12_Click,
+        &Form1::Command13_Click, &Form1::Command14_Click, &Form1::Command15_Click, &Form1::Command16_Click,
+        &Form1::Command17_Click, &Form1::Command18_Click, &Form1::Command19_Click, &Form1::Command20_Click,
+        &Form1::Command21_Click, &Form1::Command22_Click, &Form1::Command23_Click, &Form1::Command24_Click,
+    };
+    for (int n = 1; n <= 24; ++n)
+        connect(Command[n], &QPushButton::clicked, this, handlers[n]);
+
+    Label6 = makelabel(client, QString(), twips(0, 5805, 750, 195), colour::maroon, Qt::AlignLeft | Qt::AlignTop);
+    Label6->setAccessibleName(tr("Status"));
+}
+
+void Form1::buildmenu()
+{
+    QMenu *game = menuBar()->addMenu(tr("&Game"));
+    newgame = game->addAction(tr("&New"), this, &Form1::newgame_Click);
+    exitgame = game->addAction(tr("E&xit"), this, &Form1::exitgame_Click);
+    help = menuBar()->addAction(tr("&Help"), this, &Form1::help_Click);
+    about = menuBar()->addAction(tr("&About"), this, &Form1::about_Click);
+}
+
+std::array<ColourButton *, 13> Form1::numberpad() const
+{
+    return {Command[1], Command[2], Command[3], Command[4], Command[5], Command[6], Command[7],
+            Command[8], Command[9], Command[10], Command[11], Command[24], Command[12]};
+}
+
+std::array<ColourButton *, 11> Form1::signpad() const
+{
+    return {Command[22], Command[13], Command[16], Command[18], Command[20], Command[21],
+            Command[14], Command[15], Command[17], Command[19], Command[23]};
+}
+
+// ---------------------------------------------------------------- window state
+
+void Form1::keylock()
+{
+    for (ColourButton *button : numberpad())
+        button->setEnabled(numberkeys == True);
+    for (ColourButton *button : signpad())
+        button->setEnabled(signkeys == True);
+    setback(Label8, signkeys == True ? colour::lightgrey : colour::grey);
+    setback(Label10, numberkeys == True ? colour::lightgrey : colour::grey);
+}
+
+void Form1::form_load()
+{
+    Label8->setText(QString());
+    Label10->setText(QString());
+    Picture1->cls();
+    Picture2->cls();
+    show();
+    numberkeys = False;
+    signkeys = False;
+    keylock();
+    current = Step::none;
+}
+
+void Form1::wait2()
+{
+    numberkeys = True;
+    keylock();
+    current = Step::number;
+}
+
+void Form1::wait()
+{
+    signkeys = True;
+    keylock();
+    Command[21]->setbackcolor(colour::red);
+    Command[22]->setbackcolor(colour::red);
+    keyplus = 0;
+    keyminus = 0;
+    current = Step::signs;
+}
+
+// A confirm button has set stepdone. The sign half of `wait` goes straight on
+// to its number half; a finished number step hands the turn to the engine once
+// the click has been handled.
+void Form1::stepfinished()
+{
+    if (current == Step::signs) {
+        signkeys = False;
+        numberkeys = True;
+        keylock();
+        engine.stepdone = False;
+        current = Step::numberafter;
+    } else if (current == Step::number || current == Step::numberafter) {
+        current = Step::none;
+        QMetaObject::invokeMethod(
+            this, [this, match = engine.matchid()] { engine.resume(match); }, Qt::QueuedConnection);
+    }
+}
+
+// ---------------------------------------------------------------- number pad
+
+void Form1::digitbutton(int number)
+{
+    newdigit = QString::number(number % 10);
+    displaybutton();
+    if (pick != 0)
+        Command[number]->setbackcolor(colour::blue);
+}
+
+void Form1::Command1_Click() { digitbutton(1); }
+void Form1::Command2_Click() { digitbutton(2); }
+void Form1::Command3_Click() { digitbutton(3); }
+void Form1::Command4_Click() { digitbutton(4); }
+void Form1::Command5_Click() { digitbutton(5); }
+void Form1::Command6_Click() { digitbutton(6); }
+void Form1::Command7_Click() { digitbutton(7); }
+void Form1::Command8_Click() { digitbutton(8); }
+void Form1::Command9_Click() { digitbutton(9); }
+void Form1::Command10_Click() { digitbutton(10); }
+
+void Form1::displaybutton()
+{
+    pick = 0;
+    entry = Label10->text();
+    if (entry.size() > 3)
+        return;
+    for (counter = 1; counter <= entry.size(); ++counter)
+        if (entry.mid(counter - 1, 1) == newdigit)
+            return;
+    if (entry.isEmpty() && newdigit == QLatin1String("0"))
+        return;
+    entry += newdigit;
+    Label10->setText(entry);
+    pick = 1;
+    Command[12]->setFocus();
+}
+
+void Form1::recolorbutton()
+{
+    if (pick >= 1 && pick <= 10)
+        Command[pick]->setbackcolor(colour::lightblue);
+}
+
+void Form1::initiatebuttons()
+{
+    for (int n = 1; n <= 10; ++n)
+        Command[n]->setbackcolor(colour::lightblue);
+}
+
+void Form1::Command11_Click()
+{
+    entry = Label10->text();
+    if (!entry.isEmpty()) {
+        const int digit = entry.back().digitValue();
+        pick = static_cast<int16>(digit == 0 ? 10 : digit);
+        entry.chop(1);
+    }
+    recolorbutton();
+    Label10->setText(entry);
+}
+
+void Form1::Command24_Click()
+{
+    Label10->setText(QString());
+    initiatebuttons();
+}
+
+void Form1::Command12_Click()
+{
+    entry = Label10->text();
+    if (entry.size() < 4)
+        return;
+    const std::string typed = entry.toStdString();
+    for (counter = 0; counter < engine.yourround; ++counter) {
+        if (engine.yourguesses[counter] == typed) {
+            platform::messagebox(this, tr("You have tried that number before!"));
+            return;
+        }
+    }
+    engine.yourguesses[engine.yourround] = typed;
+    plus = 0;
+    minus = 0;
+    const QString secret = QString::fromStdString(engine.mynumber);
+    for (counter = 1; counter <= 4; ++counter) {
+        position = static_cast<int16>(secret.indexOf(entry[counter - 1]) + 1);
+        if (position == counter)
+            ++plus;
+        else if (position != 0)
+            ++minus;
+    }
+    engine.yourplus[engine.yourround] = plus;
+    engine.yourminus[engine.yourround] = minus;
+    printhistory(Picture1, entry, plus, minus);
+    ++engine.yourround;
+    engine.yousolved = plus == 4 ? True : False;
+    Label10->setText(QString());
+    initiatebuttons();
+    plus = 0;
+    minus = 0;
+    engine.numbermode = False;
+    numberkeys = False;
+    signkeys = True;
+    keylock();
+    Command[23]->setFocus();
+    engine.stepdone = True;
+    stepfinished();
+}
+
+// ---------------------------------------------------------------- sign pad
+
+void Form1::paintmeonly()
+{
+    const std::array<int, 5> column = {22, 13, 16, 18, 20};    // "0 +" .. "4 +"
+    for (int number : column)
+        Command[number]->setbackcolor(colour::lightred);
+    if (plus >= 0 && plus <= 4)
+        Command[column[plus]]->setbackcolor(colour::red);
+}
+
+void Form1::paintmeonly2()
+{
+    const std::array<int, 5> column = {21, 14, 15, 17, 19};    // "0 -" .. "4 -"
+    for (int number : column)
+        Command[number]->setbackcolor(colour::lightred);
+    if (minus >= 0 && minus <= 4)
+        Command[column[minus]]->setbackcolor(colour::red);
+}
+
+void Form1::plusbutton(int count)
+{
+    plus = static_cast<int16>(count);
+    paintmeonly();
+}
+
+void Form1::minusbutton(int count)
+{
+    minus = static_cast<int16>(count);
+    paintmeonly2();
+}
+
+void Form1::Command22_Click() { plusbutton(0); }
+void Form1::Command13_Click() { plusbutton(1); }
+void Form1::Command16_Click() { plusbutton(2); }
+void Form1::Command18_Click() { plusbutton(3); }
+void Form1::Command20_Click() { plusbutton(4); }
+void Form1::Command21_Click() { minusbutton(0); }
+void Form1::Command14_Click() { minusbutton(1); }
+void Form1::Command15_Click() { minusbutton(2); }
+void Form1::Command17_Click() { minusbutton(3); }
+void Form1::Command19_Click() { minusbutton(4); }
+
+void Form1::Command23_Click()
+{
+    // An answer belongs to the guess on display: until the engine shows its
+    // guess and begins the sign step, a confirmation is ignored.
+    if (current != Step::signs)
+        return;
+    if (plus + minus > 4 || (plus == 3 && minus == 1))
+        return;
+    current = Step::none;
+    for (ColourButton *button : signpad())
+        if (button != Command[23])
+            button->setbackcolor(colour::lightred);
+    engine.mysigns[engine.myround] = static_cast<int16>(plus * 10 + minus);
+    printhistory(Picture2, QString::fromStdString(numbertext(engine.myguesses[engine.myround])), plus, minus);
+    Label8->setText(QString());
+    if (engine.judgeanswer(plus))
+        return;
+    engine.numbermode = True;
+    signkeys = False;
+    numberkeys = True;
+    keylock();
+    engine.stepdone = True;
+    current = Step::signs;
+    stepfinished();
+}
+
+// ---------------------------------------------------------------- history boxes
+
+void Form1::printhistory(platform::PictureBox *box, const QString &guess, int plus, int minus)
+{
+    box->print(QLatin1Char(' ') + guess + QLatin1Char(' '), false);
+    box->print(QString(plus, QLatin1Char('+')), false);
+    for (int m = 0; m < minus; ++m)
+        box->print(QStringLiteral(" -"), false);
+    box->print(QString(), true);
+}
+
+// ---------------------------------------------------------------- keyboard
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::KeyPress) {
+        auto *press = static_cast<QKeyEvent *>(event);
+        const int code = platform::keycode(*press);
+        Form_KeyDown(code, int(press->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)));
+        // The default button: Enter confirms the number when no button has the focus.
+        if (code == platform::key::enter && !qobject_cast<QAbstractButton *>(QApplication::focusWidget()) &&
+            Command[12]->isEnabled() && isActiveWindow())
+            Command[12]->click();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::Form_KeyDown(int keycode, int /*shift*/)
+{
+    using namespace platform::key;
+    if (signkeys == False && numberkeys == False)
+        return;
+    if (engine.numbermode == True) {
+        if (keycode == keypad0)
+            Command10_Click();
+        else if (keycode > keypad0 && keycode <= keypad0 + 9)
+            digitbutton(keycode - keypad0);
+        else if (keycode == keypaddecimal)
+            Command11_Click();
+        return;
+    }
+    if (keycode == keypaddecimal) {
+        Command21_Click();
+        Command22_Click();
+        keyplus = 0;
+        keyminus = 0;
+    }
+    if (keycode == keypadplus)
+        ++keyplus;
+    if (keycode == keypadminus)
+        ++keyminus;
+    if (keyplus >= 1 && keyplus <= 4)
+        plusbutton(keyplus);
+    if (keyminus >= 1 && keyminus <= 4)
+        minusbutton(keyminus);
+}
+
+// ---------------------------------------------------------------- menus, icon, closing
+
+void Form1::newgame_Click()
+{
+    engine.startgame();
+}
+
+void Form1::exitgame_Click()
+{
+    platform::endprogram();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    platform::endprogram();
+}
+
+void Form1::help_Click()
+{
+    if (!helpwindow)
+        helpwindow = new dialogs::Form2();
+    helpwindow->show();
+    helpwindow->raise();
+    helpwindow->activateWindow();
+}
+
+void Form1::about_Click()
+{
+    if (!aboutwindow)
+        aboutwindow = new dialogs::frmAbout(this);
+    aboutwindow->show();
+    aboutwindow->raise();
+    aboutwindow->activateWindow();
+}
+
+void Form1::Timer1_Timer()
+{
+    setWindowIcon(Image1[iconframe]);
+    QGuiApplication::sync();    // without it the X server sees the icon late
+    iconframe = static_cast<int16>((iconframe + 1) % 18);
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (placed)
+        return;
+    placed = true;
+    if (const QScreen *screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+// ---------------------------------------------------------------- the engine's view
+
+void Form1::setstatus(const std::string &text)
+{
+    Label6->setText(QString::fromStdString(text));
+}
+
+void Form1::showguess(const std::string &text)
+{
+    Label8->setText(QString::fromStdString(text));
+}
+
+void Form1::processevents()
+{
+    QCoreApplication::processEvents();
+}
+
+void Form1::beep()
+{
+    platform::beep();
+}
+
+void Form1::showoutcome(Outcome outcome, const std::string &caption)
+{
+    QPointer<dialogs::OutcomeDialog> &slot = outcome == Outcome::won ? frmUwin : outcome == Outcome::lost ? frmUlost : TSdraw;
+    if (!slot) {
+        if (outcome == Outcome::won)
+            slot = new dialogs::frmUwin(this);
+        else if (outcome == Outcome::lost)
+            slot = new dialogs::frmUlost(this);
+        else
+            slot = new dialogs::TSdraw();
+        connect(slot, &dialogs::OutcomeDialog::yes, this, [this, outcome] { engine.dialogyes(outcome); },
+                Qt::QueuedConnection);
+    }
+    if (!caption.empty())
+        slot->setWindowTitle(QString::fromStdString(caption));
+    slot->show();
+    dialogs::placedialog(slot, this);
+    slot->raise();
+    slot->activateWindow();
+}
+
+void Form1::showmessage(const std::string &text)
+{
+    QString shown = QString::fromStdString(text);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    platform::messagebox(this, shown);
+}

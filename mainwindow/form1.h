@@ -1,0 +1,157 @@
+#pragma once
+
+#include "engine/module1.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QTimer;
+class QAction;
+
+namespace platform {
+class ColourButton;
+class PictureBox;
+class RowScale;
+} // namespace platform
+
+namespace dialogs {
+class OutcomeDialog;
+class frmAbout;
+class Form2;
+} // namespace dialogs
+
+// The game window: the computer's side on the left, the player's on the right,
+// each with its history box above and its pad below.
+class Form1 : public QMainWindow, public numora::GameWindow
+{
+    Q_OBJECT
+public:
+    explicit Form1(numora::Module1 &engine, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // --- window state
+    void keylock();
+    void form_load() override;
+    void wait2() override;
+    void wait() override;
+
+    // --- number pad
+    void displaybutton();
+    void recolorbutton();
+    void initiatebuttons();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command11_Click();      // "C"
+    void Command24_Click();     // "CA"
+    void Command12_Click();     // "Confirm Number"
+
+    // --- sign pad
+    void paintmeonly();
+    void paintmeonly2();
+    void Command22_Click();     // "0 +"
+    void Command13_Click();     // "1 +"
+    void Command16_Click();     // "2 +"
+    void Command18_Click();     // "3 +"
+    void Command20_Click();     // "4 +"
+    void Command21_Click();     // "0 -"
+    void Command14_Click();     // "1 -"
+    void Command15_Click();     // "2 -"
+    void Command17_Click();     // "3 -"
+    void Command19_Click();     // "4 -"
+    void Command23_Click();     // "Confirm Signs"
+
+    // --- keyboard, menus, icon
+    void Form_KeyDown(int keycode, int shift);
+    void newgame_Click();
+    void exitgame_Click();
+    void help_Click();
+    void about_Click();
+    void Timer1_Timer();
+
+    // One history line: " 1023 +" then " -" per minus.
+    static void printhistory(platform::PictureBox *box, const QString &guess, int plus, int minus);
+
+    // --- GameWindow
+    void setstatus(const std::string &text) override;
+    void showguess(const std::string &text) override;
+    void processevents() override;
+    void beep() override;
+    void showoutcome(numora::Outcome outcome, const std::string &caption) override;
+    void showmessage(const std::string &text) override;
+
+    // --- controls, by their numbers; Command[0] is unused
+    std::array<platform::ColourButton *, 25> Command{};
+    QLabel *Label1 = nullptr;       // "Your progress"
+    QLabel *Label2 = nullptr;       // "My progress"
+    platform::RowScale *Label4 = nullptr;
+    platform::RowScale *Label5 = nullptr;
+    QLabel *Label6 = nullptr;       // status line
+    QLabel *Label8 = nullptr;       // the computer's guess
+    QLabel *Label10 = nullptr;      // the player's number
+    platform::PictureBox *Picture1 = nullptr;   // the player's guesses
+    platform::PictureBox *Picture2 = nullptr;   // the computer's guesses
+    QGroupBox *Frame1 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QTimer *Timer1 = nullptr;
+    std::array<QIcon, 18> Image1;
+    QAction *newgame = nullptr;
+    QAction *exitgame = nullptr;
+    QAction *help = nullptr;
+    QAction *about = nullptr;
+
+    QPointer<dialogs::OutcomeDialog> frmUwin;
+    QPointer<dialogs::OutcomeDialog> frmUlost;
+    QPointer<dialogs::OutcomeDialog> TSdraw;
+    QPointer<dialogs::frmAbout> aboutwindow;
+    QPointer<dialogs::Form2> helpwindow;
+
+    // --- form-level variables
+    QString newdigit;
+    QString entry;
+    numora::int16 pick = 0;
+    numora::int16 plus = 0;
+    numora::int16 minus = 0;
+    numora::int16 counter = 0;
+    numora::int16 position = 0;
+    numora::int16 iconframe = 0;
+    numora::int16 numberkeys = numora::False;
+    numora::int16 signkeys = numora::False;
+    numora::int16 keyplus = 0;
+    numora::int16 keyminus = 0;
+
+    // Which half of an input step the window is in; the engine goes on only
+    // when the step it began is complete.
+    enum class Step { none, number, signs, numberafter };
+    Step step() const { return current; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void layoutcontrols(QWidget *client);
+    void buildmenu();
+    void digitbutton(int number);
+    void plusbutton(int count);
+    void minusbutton(int count);
+    void stepfinished();
+    std::array<platform::ColourButton *, 13> numberpad() const;
+    std::array<platform::ColourButton *, 11> signpad() const;
+
+    numora::Module1 &engine;
+    Step current = Step::none;
+    bool placed = false;
+};

@@ -1,0 +1,453 @@
+// Whole matches through the engine with a recording window: every outcome,
+// abandoned matches, stale dialogs, and many matches in a row.
+
+#include "fakewindow.h"
+
+#include <QtTest>
+
+#include <atomic>
+#include <cstdlib>
+#include <memory>
+#include <new>
+#include <set>
+
+// Live heap blocks of this program, to see that matches in a row do not grow memory.
+static std::atomic<long> liveblocks{0};
+void *operator new(std::size_t size)
+{
+    if (void *p = std::malloc(size ? size : 1)) {
+        ++liveblocks;
+        return p;
+    }
+    throw std::bad_alloc();
+}
+void operator delete(void *p) noexcept
+{
+    if (p) {
+        --liveblocks;
+        std::free(p);
+    }
+}
+void operator delete(void *p, std::size_t) noexcept { operator delete(p); }
+
+using namespace numora;
+using numora::testing::FakeWindow;
+using numora::testing::rowof;
+
+namespace {
+
+// Numbers of the table that agree with every answer the player gave so far,
+// leaving out the computer's guesses (as the engine's matches would be).
+std::vector<Row> agreeing(const Module1 &m, int rounds)
+{
+    Module1 fresh;
+    fresh.makecandidates();
+    std::vector<Row> result;
+    for (const Row &row : fresh.candidates) {
+        bool fits = true;
+        for (int r = 0; r < rounds && fits; ++r)
+            fits = row != m.myguesses[r] && countsigns(m.myguesses[r], row) == m.mysigns[r];
+        if (fits)
+            result.push_back(row);
+    }
+    return result;
+}
+
+// An answer to `guess` that no number in `numbers` gives, if there is one.
+std::optional<int> impossibleanswer(const Row &guess, const std::vector<Row> &numbers)
+{
+    for (int code : {4, 13, 22, 3, 12, 21, 30, 2, 11, 20, 1, 10, 0}) {
+        bool given = false;
+        for (const Row &n : numbers)
+            given = given || (n != guess && countsigns(guess, n) == code);
+        if (!given)
+            return code;
+    }
+    return std::nullopt;
+}
+
+// A wrong guess for the player: any number that is not the computer's secret
+// and not tried yet.
+std::string wrongguess(const Module1 &m)
+{
+    static const char *pool[] = {"1234", "5678", "9012", "3456", "7890", "1357", "2468", "9753", "8642",
+                                 "1596", "3574", "7412", "8523", "9630", "4061", "5172"};
+    for (const char *candidate : pool) {
+        bool tried = candidate == m.mynumber;
+        for (int r = 0; r < m.yourround; ++r)
+            tried = tried || m.yourguesses[r] == candidate;
+        if (!tried)
+            return candidate;
+    }
+    return "9876" == m.mynumber ? "9875" : "9876";
+}
+
+} // namespace
+
+class EngineMatch : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<Module1> m;
+    std::unique_ptr<FakeWindow> w;
+    std::uint32_t seed = 1;
+
+private slots:
+    void init()
+    {
+        m = std::make_unique<Module1>();
+        w = std::make_unique<FakeWindow>(*m);
+        m->setseeder([this] { return seed++; });
+    }
+    void cleanup()
+    {
+        w.reset();
+        m.reset();
+    }
+
+    void beforeTheFirstMatchNothingRuns()
+    {
+        QVERIFY(!m->matchrunning());
+        QVERIFY(!w->confirmnumber("1234"));
+        QVERIFY(m->mynumber.empty());
+    }
+
+    // The computer's first guess comes only after the player's first guess.
+    void roundOrder()
+    {
+        m->startgame();
+        QCOMPARE(int(w->step), int(FakeWindow::Step::number));
+        QVERIFY(w->guess.empty());
+        QCOMPARE(w->beeps, 0);
+        QVERIFY(w->confirmnumber(wrongguess(*m)));
+        QCOMPARE(w->beeps, 1);
+        QCOMPARE(w->guess.size(), size_t(4));
+        QCOMPARE(int(m->myround), 0);
+        QVERIFY(w->answertruly("5678"));
+        QCOMPARE(int(w->step), int(FakeWindow::Step::numberafter));
+        QCOMPARE(int(m->myround), 0);       // advances once the player's next guess is in
+        QVERIFY(w->confirmnumber(wrongguess(*m)));
+        QCOMPARE(int(m->myround), 1);
+        QCOMPARE(int(m->yourround), 2);
+        // "Thinking..." was shown and cleared around the thinking step.
+        QCOMPARE(w->statuses.back(), std::string());
+        QVERIFY(std::find(w->statuses.begin(), w->statuses.end(), thinkingtext) != w->statuses.end());
+        QCOMPARE(w->eventpasses, 2);
+    }
+
+    void lossByFourPlus()
+    {
+        m->startgame();
+        w->confirmnumber(wrongguess(*m));
+        QVERIFY(w->confirmsigns(4, 0));
+        QCOMPARE(w->outcome, std::optional(Outcome::lost));
+        QCOMPARE(w->caption, std::string(" You have lost! My number was : ") + m->mynumber);
+        QCOMPARE(int(m->dialogdone), int(False));
+        QVERIFY(!m->matchrunning());
+        QCOMPARE(w->beeps, 2);      // the guess, then the dialog
+    }
+
+    // Truthful answers end in a loss, either by four plus or by naming the
+    // player's number without spending a guess on it.
+    void lossByDeductionNamesTheNumber()
+    {
+        int deduced = 0, foundbyguess = 0;
+        for (const std::string secret : {"5067", "1234", "9876", "2589", "4102", "7315", "6048", "3952"}) {
+            for (int run = 0; run < 6; ++run) {
+                m->startgame();
+                w->outcome.reset();
+                w->confirmnumber(wrongguess(*m));
+                while (!w->outcome) {
+                    QVERIFY(w->answertruly(secret));
+                    if (w->outcome)
+                        break;
+                    QVERIFY(w->confirmnumber(wrongguess(*m)));
+                }
+                QCOMPARE(w->outcome, std::optional(Outcome::lost));
+                if (w->history.back() == secret + ":40") {
+                    ++foundbyguess;
+                } else {
+                    ++deduced;
+                    QCOMPARE(w->guess, secret);     // named in the guess display
+                    QCOMPARE(int(m->matchcount), 1);
+                }
+                QCOMPARE(w->status, std::string());
+            }
+        }
+        QVERIFY(deduced > 0);
+        QVERIFY(foundbyguess > 0);
+    }
+
+    void winAfterTheConsistencyCheck()
+    {
+        m->startgame();
+        w->confirmnumber(m->mynumber);
+        QCOMPARE(int(m->yousolved), int(True));
+        const std::string guess = w->guess;
+        QVERIFY(w->answertruly(guess == "1234" ? "5678" : "1234"));
+        QCOMPARE(w->outcome, std::optional(Outcome::won));
+        QCOMPARE(int(m->myround), 1);       // the answer just given was checked
+        QVERIFY(m->matchcount > 0);
+    }
+
+    void drawByFourPlusInTheSameRound()
+    {
+        m->startgame();
+        w->confirmnumber(wrongguess(*m));
+        w->answertruly("5678");
+        w->confirmnumber(m->mynumber);
+        QVERIFY(w->confirmsigns(4, 0));
+        QCOMPARE(w->outcome, std::optional(Outcome::draw));
+    }
+
+    // The player's right guess k+1 against a number the computer can name
+    // after k answers: a draw without a further computer guess.
+    void drawByDeduction()
+    {
+        int draws = 0;
+        for (const std::string secret : {"5067", "2589", "4102", "7315", "6048", "3952", "8174", "1930"}) {
+            m->startgame();
+            w->outcome.reset();
+            w->confirmnumber(wrongguess(*m));
+            while (!w->outcome) {
+                QVERIFY(w->answertruly(secret));
+                if (w->outcome)
+                    break;
+                const bool known = agreeing(*m, m->myround + 1).size() == 1;
+                QVERIFY(w->confirmnumber(known ? m->mynumber : wrongguess(*m)));
+                if (known) {
+                    QCOMPARE(w->outcome, std::optional(Outcome::draw));
+                    QCOMPARE(w->guess, secret);
+                    ++draws;
+                }
+            }
+        }
+        QVERIFY(draws > 0);
+    }
+
+    void inconsistentAnswersInTheThinkingStep()
+    {
+        m->startgame();
+        const std::uint64_t first = m->matchid();
+        w->confirmnumber(wrongguess(*m));
+        QVERIFY(w->answertruly("5678"));
+        QVERIFY(w->confirmnumber(wrongguess(*m)));
+        const auto answer = impossibleanswer(m->myguesses[1], agreeing(*m, 1));
+        QVERIFY(answer);
+        QVERIFY(w->confirmsigns(*answer / 10, *answer % 10));
+        QVERIFY(w->messages.empty());
+        QVERIFY(w->confirmnumber(wrongguess(*m)));
+        QCOMPARE(w->messages, std::vector<std::string>{wrongsignstext});
+        QCOMPARE(w->outcomes, 0);
+        // After OK the next match has begun.
+        QVERIFY(m->matchid() != first);
+        QVERIFY(m->matchrunning());
+        QCOMPARE(int(m->myround), 0);
+        QCOMPARE(int(w->step), int(FakeWindow::Step::number));
+        QCOMPARE(w->loads, 2);
+    }
+
+    void inconsistentAnswersInsteadOfAWin()
+    {
+        m->startgame();
+        w->confirmnumber(wrongguess(*m));
+        QVERIFY(w->answertruly("5678"));
+        QVERIFY(w->confirmnumber(m->mynumber));     // right: the computer's last chance
+        const auto answer = impossibleanswer(m->myguesses[1], agreeing(*m, 1));
+        QVERIFY(answer);
+        QVERIFY(w->confirmsigns(*answer / 10, *answer % 10));
+        QCOMPARE(w->messages.size(), size_t(1));
+        QCOMPARE(w->outcomes, 0);       // no win on inconsistent answers
+        QCOMPARE(w->loads, 2);
+    }
+
+    void newMatchDuringTheSignStep()
+    {
+        m->startgame();
+        const std::uint64_t first = m->matchid();
+        w->confirmnumber(wrongguess(*m));
+        QCOMPARE(int(w->step), int(FakeWindow::Step::signs));
+        m->startgame();
+        QCOMPARE(int(m->myround), 0);
+        QCOMPARE(int(m->yourround), 0);
+        QVERIFY(w->guess.empty());
+        QVERIFY(!w->confirmsigns(0, 0));        // the abandoned guess is never answered
+        m->resume(first);                       // a late report of the old match does nothing
+        QCOMPARE(w->beeps, 1);
+        QCOMPARE(int(w->step), int(FakeWindow::Step::number));
+    }
+
+    void newMatchWhileThinking_data()
+    {
+        QTest::addColumn<int>("pass");
+        QTest::newRow("as the status is drawn") << 1;
+        QTest::newRow("right after the computation") << 2;
+    }
+    void newMatchWhileThinking()
+    {
+        QFETCH(int, pass);
+        m->startgame();
+        w->confirmnumber(wrongguess(*m));
+        w->answertruly("5678");
+        int passes = 0;
+        std::function<void()> onpass = [&] {
+            if (++passes == pass)
+                m->startgame();
+            else
+                w->onprocessevents = onpass;
+        };
+        w->onprocessevents = onpass;
+        const int beeps = w->beeps;
+        w->confirmnumber(wrongguess(*m));
+        QCOMPARE(passes, pass);
+        QCOMPARE(w->beeps, beeps);              // the abandoned match made no further guess
+        QCOMPARE(int(m->myround), 0);
+        QCOMPARE(int(w->step), int(FakeWindow::Step::number));
+        QVERIFY(w->guess.empty());
+        QCOMPARE(w->status, std::string());
+    }
+
+    void newMatchWhileAnOutcomeWaits()
+    {
+        m->startgame();
+        w->confirmnumber(wrongguess(*m));
+        w->confirmsigns(4, 0);
+        QCOMPARE(w->outcome, std::optional(Outcome::lost));
+        m->startgame();
+        QVERIFY(m->matchrunning());
+        const int loads = w->loads;
+        m->dialogyes(Outcome::lost);    // the old dialog, answered late
+        QCOMPARE(w->loads, loads);
+        QVERIFY(m->matchrunning());
+        QCOMPARE(int(m->dialogdone), int(True));
+    }
+
+    // A stale dialog's YES does not answer a newer outcome of another kind.
+    void staleDialogOnlyCloses()
+    {
+        m->startgame();
+        w->confirmnumber(wrongguess(*m));
+        w->confirmsigns(4, 0);                      // lost: that dialog stays open
+        m->startgame();
+        w->confirmnumber(m->mynumber);
+        w->answertruly(w->guess == "1234" ? "5678" : "1234");
+        QCOMPARE(w->outcome, std::optional(Outcome::won));
+        const int loads = w->loads;
+        m->dialogyes(Outcome::lost);
+        QCOMPARE(w->loads, loads);
+        QVERIFY(!m->matchrunning());
+        m->dialogyes(Outcome::won);
+        QCOMPARE(w->loads, loads + 1);
+        QVERIFY(m->matchrunning());
+    }
+
+    // Closing a dialog answers nothing: the engine keeps waiting, "New" still works.
+    void closedDialogLeavesTheEngineWaiting()
+    {
+        m->startgame();
+        w->confirmnumber(wrongguess(*m));
+        w->confirmsigns(4, 0);
+        const int loads = w->loads;
+        QVERIFY(!m->matchrunning());
+        QVERIFY(!w->confirmnumber("1234"));
+        QCOMPARE(w->loads, loads);
+        m->startgame();
+        QVERIFY(m->matchrunning());
+    }
+
+    void yesStartsTheNextMatch()
+    {
+        m->startgame();
+        w->confirmnumber(wrongguess(*m));
+        w->confirmsigns(4, 0);
+        m->dialogyes(Outcome::lost);
+        QCOMPARE(w->loads, 2);
+        QVERIFY(m->matchrunning());
+        QCOMPARE(int(m->myround), 0);
+        QVERIFY(w->history.empty());
+    }
+
+    // No guess is ever repeated within a match, however long it runs.
+    void guessesNeverRepeat()
+    {
+        for (const std::string secret : {"5067", "1234", "9876", "2589", "4102"}) {
+            m->startgame();
+            w->outcome.reset();
+            w->confirmnumber(wrongguess(*m));
+            while (!w->outcome && w->messages.empty()) {
+                w->answertruly(secret);
+                if (w->outcome)
+                    break;
+                w->confirmnumber(wrongguess(*m));
+            }
+            std::set<Row> guesses(m->myguesses.begin(), m->myguesses.begin() + m->myround + 1);
+            QCOMPARE(int(guesses.size()), m->myround + 1);
+        }
+    }
+
+    // Answers chosen to keep the most numbers open as long as possible: the
+    // history tables hold every round such a match can reach.
+    void longestMatchesStayInsideTheTables()
+    {
+        int longest = 0;
+        for (int run = 0; run < 20; ++run) {
+            m->startgame();
+            w->outcome.reset();
+            w->confirmnumber(wrongguess(*m));
+            while (!w->outcome && w->messages.empty()) {
+                const auto open = agreeing(*m, m->myround);
+                std::map<int, int> classes;
+                for (const Row &n : open)
+                    if (n != m->myguesses[m->myround])
+                        ++classes[countsigns(m->myguesses[m->myround], n)];
+                auto largest = std::max_element(classes.begin(), classes.end(),
+                                                [](auto &a, auto &b) { return a.second < b.second; });
+                QVERIFY(largest != classes.end());
+                w->confirmsigns(largest->first / 10, largest->first % 10);
+                if (w->outcome)
+                    break;
+                w->confirmnumber(wrongguess(*m));
+            }
+            QCOMPARE(w->outcome, std::optional(Outcome::lost));
+            longest = std::max<int>(longest, m->myround + 1);
+        }
+        QVERIFY(longest < historyrows);
+        qInfo("longest adversarial match: %d computer guesses", longest);
+    }
+
+    // A thousand matches, finished and abandoned mixed: every match starts at
+    // the same stack depth and the heap does not grow.
+    void thousandMatchesInARow()
+    {
+        std::set<std::uintptr_t> depths;
+        auto depth = [&] { depths.insert(reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0))); };
+        long blocks = 0;
+        for (int match = 0; match < 1000; ++match) {
+            if (match == 100)
+                blocks = liveblocks;
+            if (match % 7 == 3)
+                w->onprocessevents = [&] { m->startgame(); };   // abandoned while thinking
+            if (!m->matchrunning() || match % 5 == 0)
+                m->startgame();
+            depth();
+            w->outcome.reset();
+            w->confirmnumber(wrongguess(*m));
+            int rounds = 0;
+            while (m->matchrunning() && !w->outcome && w->step != FakeWindow::Step::number && ++rounds < 20) {
+                if (match % 3 == 0)
+                    w->confirmsigns(4, 0);
+                else if (!w->answertruly("5067"))
+                    break;
+                if (!m->matchrunning())
+                    break;
+                w->confirmnumber(wrongguess(*m));
+            }
+            if (w->outcome && match % 2 == 0)
+                m->dialogyes(*w->outcome);
+        }
+        QCOMPARE(int(depths.size()), 1);
+        QVERIFY2(liveblocks <= blocks, qPrintable(QStringLiteral("%1 -> %2").arg(blocks).arg(long(liveblocks))));
+    }
+};
+
+QTEST_APPLESS_MAIN(EngineMatch)
+#include "tst_engine_match.moc"
