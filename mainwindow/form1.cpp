@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -106,7 +107,10 @@ Form1::Form1(Module1 &game, QWidget *parent) : QMainWindow(parent), engine(game)
     setCentralWidget(client);
     layoutcontrols(client);
     buildmenu();
-    resize(platform::pixels(clientwidth), menuBar()->sizeHint().height() + platform::pixels(clientheight));
+    const QSize clientsize(platform::pixels(clientwidth), platform::pixels(clientheight));
+    resize(clientsize.width(), menuBar()->sizeHint().height() + clientsize.height());
+    layout()->activate();
+    resize(size() + clientsize - client->size());   // the menu bar's height is known only now
 
     for (int frame = 0; frame < int(Image1.size()); ++frame)
         Image1[frame] = QIcon(QStringLiteral(":/icons/top-%1.png").arg(frame, 2, 10, QLatin1Char('0')));

@@ -1,0 +1,82 @@
+#pragma once
+
+// Shared set-up for tests that drive the real main window: the application's
+// style and fonts, a seeded engine, and the platform seams that would
+// otherwise beep, block on a message box or end the program.
+
+#include "engine/module1.h"
+#include "mainwindow/form1.h"
+#include "platform/colourbutton.h"
+#include "platform/runtime.h"
+
+#include <QApplication>
+#include <QtTest>
+
+#include <memory>
+
+struct FormHarness
+{
+    FormHarness()
+    {
+        engine = std::make_unique<numora::Module1>();
+        engine->setseeder([this] { return seed++; });
+        auto &hooks = platform::hooks();
+        hooks.beep = [this] { ++beeps; };
+        hooks.messagebox = [this](const QString &text) { messages << text; };
+        hooks.endprogram = [this] { ++ends; };
+        form = std::make_unique<Form1>(*engine);
+    }
+    ~FormHarness()
+    {
+        form.reset();
+        platform::hooks() = {};
+    }
+
+    // Lets posted work run: the engine resumes after a confirm has returned.
+    static void settle()
+    {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    void click(int command)
+    {
+        QTest::mouseClick(form->Command[command], Qt::LeftButton);
+        settle();
+    }
+    void type(const QString &digits)
+    {
+        for (QChar c : digits)
+            click(c == QLatin1Char('0') ? 10 : c.digitValue());
+    }
+    void confirmnumber(const QString &digits)
+    {
+        type(digits);
+        click(12);
+    }
+    void answer(int plus, int minus)
+    {
+        static const int pluses[] = {22, 13, 16, 18, 20};
+        static const int minuses[] = {21, 14, 15, 17, 19};
+        click(pluses[plus]);
+        click(minuses[minus]);
+        click(23);
+    }
+    void keypad(int key)
+    {
+        QTest::keyClick(form->windowHandle(), Qt::Key(key), Qt::KeypadModifier);
+        settle();
+    }
+
+    std::uint32_t seed = 1;
+    int beeps = 0;
+    int ends = 0;
+    QStringList messages;
+    std::unique_ptr<numora::Module1> engine;
+    std::unique_ptr<Form1> form;
+};
+
+inline void setupformtests()
+{
+    platform::setupapplication(*qApp);
+}
