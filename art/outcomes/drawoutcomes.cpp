@@ -147,8 +147,8 @@ void handshake(QPainter &p, bool small)
     // grey one on the right, each with a white cuff.
     for (int side : {-1, 1}) {
         p.save();
-        p.translate(16.0 + side * 9.6, 19.0);
-        p.rotate(side * 24.0);
+        p.translate(16.0 + side * 11.0, 18.8);
+        p.rotate(side * 22.0);
         p.setPen(outline(side < 0 ? QColor(20, 30, 100) : QColor(45, 45, 55), edge));
         p.setBrush(side < 0 ? QColor(55, 95, 220) : QColor(150, 150, 160));
         p.drawRect(QRectF(side < 0 ? -14.0 : 0.0, -4.6, 14.0, 9.2));
@@ -158,6 +158,10 @@ void handshake(QPainter &p, bool small)
         p.restore();
     }
 
+    // The hands stretched to reach from cuff to cuff.
+    p.translate(16.0, 17.0);
+    p.scale(1.16, 1.08);
+    p.translate(-16.0, -17.0);
     p.setPen(outline(line, edge));
 
     // The right hand reaches in from its cuff; the left hand's fingers will
