@@ -36,10 +36,10 @@ QLabel *message(const QString &text, const QRect &place, QWidget *dialog)
     return label;
 }
 
-// A borderless box on black, as big as its picture; the icon's larger images
-// serve screens that scale.
-QLabel *picture(const QString &name, std::initializer_list<int> sizes, QPoint topleft,
-               QWidget *dialog)
+// A borderless box on black at the given place, sized to its 32-pixel picture;
+// the icon's larger images serve screens that scale.
+QLabel *picture(const QString &name, std::initializer_list<int> sizes, const QRect &place,
+                QWidget *dialog)
 {
     QIcon icon;
     for (int size : sizes)
@@ -50,7 +50,7 @@ QLabel *picture(const QString &name, std::initializer_list<int> sizes, QPoint to
     box->setBackgroundRole(QPalette::Window);
     const QSize size(32, 32);
     box->setPixmap(icon.pixmap(size, dialog->devicePixelRatioF()));
-    box->setGeometry(QRect(topleft, size));
+    box->setGeometry(QRect(place.topLeft(), size));
     return box;
 }
 
@@ -129,7 +129,8 @@ frmUwin::frmUwin(QWidget *parent) : OutcomeDialog(parent)
     Label1 = message(QStringLiteral("Congratulations!  Play again?"),
                      platform::twips(240, 120, 2535, 735), this);
     Label1->setWordWrap(true);
-    Picture2 = picture(QStringLiteral("oldman"), {32, 48, 16}, platform::twips(1800, 960, 0, 0).topLeft(), this);
+    Picture2 = picture(QStringLiteral("oldman"), {32, 48, 16},
+                       platform::twips(1800, 960, 480, 480), this);
 }
 
 frmUlost::frmUlost(QWidget *parent) : OutcomeDialog(parent)
@@ -144,7 +145,7 @@ frmUlost::frmUlost(QWidget *parent) : OutcomeDialog(parent)
         button->setFont(platform::sansserif(8.25, true));
     Label1 = message(QStringLiteral("Play again?"), platform::twips(120, 120, 3495, 375), this);
     Picture1 = picture(QStringLiteral("wheelchair"), {32, 16},
-                       platform::twips(1920, 480, 0, 0).topLeft(), this);
+                       platform::twips(1920, 480, 480, 480), this);
 }
 
 TSdraw::TSdraw(QWidget *parent) : OutcomeDialog(parent)
@@ -163,7 +164,7 @@ TSdraw::TSdraw(QWidget *parent) : OutcomeDialog(parent)
     Label1 = message(QStringLiteral(" Not bad at all!"), platform::twips(0, 120, 3495, 375), this);
     Label2 = message(QStringLiteral(" Play again?"), platform::twips(0, 600, 1935, 375), this);
     Picture1 = picture(QStringLiteral("handshake"), {32, 16},
-                       platform::twips(2040, 480, 0, 0).topLeft(), this);
+                       platform::twips(2040, 480, 480, 480), this);
 }
 
 void placedialog(QWidget *dialog, const QWidget *mainwindow)

@@ -104,11 +104,16 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("size");
+        const auto row = [](const char *name, int size) {
+            QTest::addRow("%s %d", name, size)
+                << QStringLiteral(":/outcomes/%1-%2.png").arg(QLatin1String(name)).arg(size)
+                << size;
+        };
         for (int size : {16, 32, 48})
-            QTest::addRow("oldman %d", size) << QStringLiteral(":/outcomes/oldman-%1.png").arg(size) << size;
+            row("oldman", size);
         for (int size : {16, 32}) {
-            QTest::addRow("wheelchair %d", size) << QStringLiteral(":/outcomes/wheelchair-%1.png").arg(size) << size;
-            QTest::addRow("handshake %d", size) << QStringLiteral(":/outcomes/handshake-%1.png").arg(size) << size;
+            row("wheelchair", size);
+            row("handshake", size);
         }
     }
     void picturesAreStored()
@@ -130,7 +135,8 @@ private slots:
         QTest::addColumn<bool>("ownwindow");
         QTest::addColumn<bool>("bold");
         QTest::newRow("frmUwin") << int(won) << "You Won!" << QSize(272, 125) << false << true;
-        QTest::newRow("frmUlost") << int(lost) << " You have lost!" << QSize(287, 78) << false << false;
+        QTest::newRow("frmUlost") << int(lost) << " You have lost!" << QSize(287, 78) << false
+                                  << false;
         QTest::newRow("TSdraw") << int(draw) << " It's a draw!" << QSize(186, 114) << true << false;
     }
     void windowSettings()
@@ -174,8 +180,9 @@ private slots:
         QTest::addColumn<bool>("bold");
 
         const QColor brightred(255, 0, 0), darkred(192, 0, 0), green(0, 192, 0), olive(192, 192, 0);
-        QTest::newRow("frmUwin Label1") << int(won) << "Label1" << QRect(16, 8, 169, 49)
-                                        << "Congratulations!  Play again?" << brightred << 15.0 << true;
+        QTest::newRow("frmUwin Label1")
+            << int(won) << "Label1" << QRect(16, 8, 169, 49) << "Congratulations!  Play again?"
+            << brightred << 15.0 << true;
         QTest::newRow("frmUwin Command1") << int(won) << "Command1" << QRect(16, 88, 81, 25)
                                           << "YES" << darkred << 8.25 << true;
         QTest::newRow("frmUwin Command2") << int(won) << "Command2" << QRect(176, 88, 81, 25)
@@ -321,7 +328,9 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("keypad");
-        for (auto [kind, name] : {std::pair{won, "frmUwin"}, {lost, "frmUlost"}, {draw, "TSdraw"}}) {
+        const std::pair<Kind, const char *> dialogs[] = {
+            {won, "frmUwin"}, {lost, "frmUlost"}, {draw, "TSdraw"}};
+        for (auto [kind, name] : dialogs) {
             QTest::addRow("%s Return", name) << int(kind) << int(Qt::Key_Return) << false;
             QTest::addRow("%s keypad Enter", name) << int(kind) << int(Qt::Key_Enter) << true;
         }
@@ -436,7 +445,8 @@ private slots:
         QFETCH(QSize, got);
         OutcomeDialog *dialog = shown(Kind(kind));
         QList<QRect> before;
-        const QList<QWidget *> children = dialog->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        const QList<QWidget *> children =
+            dialog->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
         for (QWidget *child : children)
             before << child->geometry();
         dialog->resize(asked);
@@ -488,7 +498,8 @@ private slots:
         QVERIFY(placed.intersects(main));
         // Unless the screen's edge is in the way: centred across it, below its middle.
         const int half = placed.width() / 2;
-        if (main.center().x() - half > available.left() && main.center().x() + half < available.right())
+        if (main.center().x() - half > available.left()
+            && main.center().x() + half < available.right())
             QVERIFY(std::abs(placed.center().x() - main.center().x()) <= 1);
         else
             QVERIFY(placed.left() == available.left() || placed.right() == available.right());

@@ -238,6 +238,9 @@ bool save(const QString &folder, const QString &name, int size, const Draw &draw
 
 int main(int argc, char *argv[])
 {
+    // Drawing needs no screen.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr, "usage: %s FOLDER [PREVIEWSIZE]\n", argv[0]);
@@ -248,8 +251,9 @@ int main(int argc, char *argv[])
     if (argc == 3) {
         // A large rendering of each picture, to judge its shapes.
         const int size = QString::fromLocal8Bit(argv[2]).toInt();
-        for (auto [name, draw] : {std::pair{"oldman", Draw(oldman)}, {"wheelchair", Draw(wheelchair)},
-                                  {"handshake", Draw(handshake)}})
+        const std::pair<const char *, Draw> pictures[] = {
+            {"oldman", oldman}, {"wheelchair", wheelchair}, {"handshake", handshake}};
+        for (const auto &[name, draw] : pictures)
             ok = save(folder, QString::fromLatin1(name), size, draw) && ok;
         return ok ? 0 : 1;
     }
