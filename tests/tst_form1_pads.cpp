@@ -1,0 +1,452 @@
+// The number pad, the sign pad, the keypad shortcuts and the history lines.
+
+#include "formtesting.h"
+#include "platform/picturebox.h"
+#include "platform/rowscale.h"
+#include "platform/twips.h"
+
+#include <QLabel>
+
+namespace colour = platform::colour;
+using numora::True;
+using numora::False;
+
+namespace {
+
+// Presses on the number pad: digits, C for "C", A for "CA".
+void press(FormHarness &h, const QString &keys)
+{
+    for (QChar k : keys) {
+        if (k == QLatin1Char('C'))
+            h.click(11);
+        else if (k == QLatin1Char('A'))
+            h.click(24);
+        else
+            h.click(k == QLatin1Char('0') ? 10 : k.digitValue());
+    }
+}
+
+QString bluedigits(const Form1 &f)
+{
+    QString digits;
+    for (int n = 1; n <= 10; ++n)
+        if (f.Command[n]->backcolor() == colour::blue)
+            digits += QString::number(n % 10);
+        else
+            Q_ASSERT(f.Command[n]->backcolor() == colour::lightblue);
+    return digits;
+}
+
+QString redsigns(const Form1 &f)
+{
+    QString red;
+    for (int n = 13; n <= 22; ++n)
+        if (f.Command[n]->backcolor() == colour::red)
+            red += (red.isEmpty() ? "" : ",") + f.Command[n]->text();
+    return red;
+}
+
+} // namespace
+
+class Form1Pads : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<FormHarness> h;
+
+    // A match whose secret is 1234, in number entry.
+    void startwithsecret()
+    {
+        h->form->newgame_Click();
+        h->engine->mynumber = "1234";
+    }
+    // On to the sign step with the computer's first guess shown.
+    void tosignstep()
+    {
+        startwithsecret();
+        h->confirmnumber("5678");
+        QCOMPARE(h->form->step(), Form1::Step::signs);
+    }
+
+private slots:
+    void initTestCase() { setupformtests(); }
+    void init()
+    {
+        h = std::make_unique<FormHarness>();
+        h->form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h->form.get()));
+    }
+    void cleanup() { h.reset(); }
+
+    void historyLine_data()
+    {
+        QTest::addColumn<QString>("guess");
+        QTest::addColumn<int>("plus");
+        QTest::addColumn<int>("minus");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("two plus one minus") << "5037" << 2 << 1 << " 5037 ++ -";
+        QTest::newRow("nothing") << "5037" << 0 << 0 << " 5037 ";
+        QTest::newRow("four minus") << "5037" << 0 << 4 << " 5037  - - - -";
+        QTest::newRow("four plus") << "5037" << 4 << 0 << " 5037 ++++";
+        QTest::newRow("one plus two minus") << "1023" << 1 << 2 << " 1023 + - -";
+        QTest::newRow("player's line") << "8412" << 2 << 1 << " 8412 ++ -";
+    }
+    void historyLine()
+    {
+        QFETCH(QString, guess);
+        QFETCH(int, plus);
+        QFETCH(int, minus);
+        QFETCH(QString, line);
+        platform::PictureBox *box = h->form->Picture2;
+        Form1::printhistory(box, guess, plus, minus);
+        Form1::printhistory(box, guess, plus, minus);
+        QCOMPARE(box->lines(), QStringList({line, line}));
+        QCOMPARE(box->textcursor().x(), 0);
+        QCOMPARE(box->textcursor().y(), 2 * QFontMetrics(box->font()).height());
+    }
+
+    // Ten lines fill a box beside the ten rows of its scale; more are drawn out of sight.
+    void historyBoxHoldsTenRowsBesideItsScale()
+    {
+        platform::PictureBox *box = h->form->Picture1;
+        const int line = QFontMetrics(box->font()).height();
+        QCOMPARE(QFontMetrics(h->form->Label5->font()).height(), line);
+        QCOMPARE(box->contentsRect().top(), h->form->Label5->contentsRect().top());
+        QVERIFY(box->contentsRect().height() >= 10 * line - 2);
+        for (int n = 0; n < 14; ++n)
+            Form1::printhistory(box, "1234", 1, 1);
+        QCOMPARE(box->lines().size(), 14);
+        QVERIFY(box->textcursor().y() > box->height());
+        box->cls();
+        QVERIFY(box->lines().isEmpty());
+    }
+
+    void numberPad_data()
+    {
+        QTest::addColumn<QString>("presses");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("blue");
+        QTest::newRow("fifth digit refused") << "12345" << "1234" << "1234";
+        QTest::newRow("repeated digit refused") << "77" << "7" << "7";
+        QTest::newRow("leading 0 refused") << "0" << "" << "";
+        QTest::newRow("0 after a digit") << "10" << "10" << "10";
+        QTest::newRow("C takes back the 0") << "10C" << "1" << "1";
+        QTest::newRow("C empties") << "1C" << "" << "";
+        QTest::newRow("C on empty") << "C" << "" << "";
+        QTest::newRow("CA") << "1234A" << "" << "";
+        QTest::newRow("digit again after C") << "12C2" << "12" << "12";
+        QTest::newRow("C twice") << "123CC" << "1" << "1";
+    }
+    void numberPad()
+    {
+        QFETCH(QString, presses);
+        QFETCH(QString, display);
+        QFETCH(QString, blue);
+        startwithsecret();
+        press(*h, presses);
+        QCOMPARE(h->form->Label10->text(), display);
+        QCOMPARE(bluedigits(*h->form), blue);
+        QVERIFY(h->messages.isEmpty());
+    }
+
+    void digitMovesTheFocusToConfirmNumber()
+    {
+        startwithsecret();
+        press(*h, "0");
+        QVERIFY(QApplication::focusWidget() != h->form->Command[12]);
+        press(*h, "5");
+        QCOMPARE(QApplication::focusWidget(), h->form->Command[12]);
+    }
+
+    void tooShortGuessDoesNothing()
+    {
+        startwithsecret();
+        press(*h, "123");
+        h->click(12);
+        QCOMPARE(h->form->Label10->text(), QStringLiteral("123"));
+        QCOMPARE(int(h->engine->yourround), 0);
+        QVERIFY(h->form->Picture1->lines().isEmpty());
+        QCOMPARE(h->form->step(), Form1::Step::number);
+    }
+
+    void scoringAgainstTheSecret_data()
+    {
+        QTest::addColumn<QString>("guess");
+        QTest::addColumn<int>("plus");
+        QTest::addColumn<int>("minus");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("6241") << "6241" << 1 << 2 << " 6241 + - -";
+        QTest::newRow("1234") << "1234" << 4 << 0 << " 1234 ++++";
+        QTest::newRow("5678") << "5678" << 0 << 0 << " 5678 ";
+        QTest::newRow("4321") << "4321" << 0 << 4 << " 4321  - - - -";
+        QTest::newRow("1243") << "1243" << 2 << 2 << " 1243 ++ - -";
+    }
+    void scoringAgainstTheSecret()
+    {
+        QFETCH(QString, guess);
+        QFETCH(int, plus);
+        QFETCH(int, minus);
+        QFETCH(QString, line);
+        startwithsecret();
+        h->confirmnumber(guess);
+        auto &e = *h->engine;
+        QCOMPARE(e.yourguesses[0], guess.toStdString());
+        QCOMPARE(int(e.yourplus[0]), plus);
+        QCOMPARE(int(e.yourminus[0]), minus);
+        QCOMPARE(int(e.yourround), 1);
+        QCOMPARE(int(e.yousolved), plus == 4 ? int(True) : int(False));
+        QCOMPARE(h->form->Picture1->lines(), QStringList{line});
+        // Handed over: sign entry, display emptied, digits free, the computer's guess shown.
+        QCOMPARE(int(e.numbermode), int(False));
+        QCOMPARE(int(h->form->signkeys), int(True));
+        QCOMPARE(int(h->form->numberkeys), int(False));
+        QVERIFY(h->form->Label10->text().isEmpty());
+        QCOMPARE(bluedigits(*h->form), QString());
+        QCOMPARE(h->form->Label8->text().size(), 4);
+        QCOMPARE(QApplication::focusWidget(), h->form->Command[23]);
+        QCOMPARE(int(h->form->plus), 0);
+        QCOMPARE(int(h->form->minus), 0);
+        QCOMPARE(redsigns(*h->form), QStringLiteral("0 -,0 +"));
+    }
+
+    void repeatedGuessIsRefusedWithAMessage()
+    {
+        tosignstep();
+        h->answer(0, 0);
+        press(*h, "5678");
+        h->click(12);
+        QCOMPARE(h->messages, QStringList{"You have tried that number before!"});
+        QCOMPARE(h->form->Label10->text(), QStringLiteral("5678"));
+        QCOMPARE(bluedigits(*h->form), QStringLiteral("5678"));
+        QCOMPARE(int(h->engine->yourround), 1);
+        QCOMPARE(h->form->step(), Form1::Step::numberafter);
+        press(*h, "A8765");
+        h->click(12);       // the same digits in another order are a new guess
+        QCOMPARE(int(h->engine->yourround), 2);
+        QCOMPARE(h->messages.size(), 1);
+    }
+
+    void guessOfAnEarlierMatchIsNew()
+    {
+        tosignstep();
+        startwithsecret();
+        h->confirmnumber("5678");
+        QVERIFY(h->messages.isEmpty());
+        QCOMPARE(int(h->engine->yourround), 1);
+    }
+
+    void signPad_data()
+    {
+        QTest::addColumn<int>("plus");
+        QTest::addColumn<int>("minus");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("3 plus 1 minus") << 3 << 1 << false;
+        QTest::newRow("4 plus 1 minus") << 4 << 1 << false;
+        QTest::newRow("1 plus 4 minus") << 1 << 4 << false;
+        QTest::newRow("2 plus 3 minus") << 2 << 3 << false;
+        QTest::newRow("3 plus 0 minus") << 3 << 0 << true;
+        QTest::newRow("2 plus 2 minus") << 2 << 2 << true;
+        QTest::newRow("0 plus 4 minus") << 0 << 4 << true;
+        QTest::newRow("0 plus 0 minus") << 0 << 0 << true;
+        QTest::newRow("1 plus 3 minus") << 1 << 3 << true;
+    }
+    void signPad()
+    {
+        QFETCH(int, plus);
+        QFETCH(int, minus);
+        QFETCH(bool, accepted);
+        tosignstep();
+        const QString guess = h->form->Label8->text();
+        h->answer(plus, minus);
+        const auto &e = *h->engine;
+        if (!accepted) {
+            QCOMPARE(h->form->step(), Form1::Step::signs);
+            QVERIFY(h->form->Picture2->lines().isEmpty());
+            QCOMPARE(h->form->Label8->text(), guess);
+            QVERIFY(redsigns(*h->form).contains(QStringLiteral("%1 +").arg(plus)));
+            QVERIFY(redsigns(*h->form).contains(QStringLiteral("%1 -").arg(minus)));
+            QCOMPARE(int(h->form->signkeys), int(True));
+            return;
+        }
+        QCOMPARE(int(e.mysigns[0]), plus * 10 + minus);
+        QCOMPARE(h->form->Picture2->lines().size(), 1);
+        QVERIFY(h->form->Picture2->lines()[0].startsWith(' ' + guess + ' '));
+        QVERIFY(h->form->Label8->text().isEmpty());
+        QCOMPARE(redsigns(*h->form), QString());
+        QCOMPARE(int(e.numbermode), int(True));
+        QCOMPARE(int(h->form->numberkeys), int(True));
+        QCOMPARE(int(h->form->signkeys), int(False));
+        QCOMPARE(int(e.stepdone), int(False));      // waiting for the next guess
+    }
+
+    // Each column shows only its last choice.
+    void signColumnsShowTheirChoice()
+    {
+        tosignstep();
+        h->click(16);
+        h->click(18);
+        h->click(17);
+        QCOMPARE(redsigns(*h->form), QStringLiteral("3 -,3 +"));
+        QCOMPARE(int(h->form->plus), 3);
+        QCOMPARE(int(h->form->minus), 3);
+    }
+
+    void doubleConfirmSignsRecordsOneAnswer()
+    {
+        tosignstep();
+        h->click(13);
+        h->click(23);
+        h->click(23);
+        QCOMPARE(h->form->Picture2->lines().size(), 1);
+        QCOMPARE(int(h->engine->myround), 0);
+        QCOMPARE(int(h->engine->mysigns[0]), 10);
+    }
+
+    // Until the computer's guess is on display an answer cannot be given.
+    void confirmSignsBeforeTheGuessIsIgnored()
+    {
+        startwithsecret();
+        press(*h, "5678");
+        QTest::mouseClick(h->form->Command[12], Qt::LeftButton);     // the engine has not resumed yet
+        QVERIFY(h->form->Label8->text().isEmpty());
+        QVERIFY(h->form->Command[23]->isEnabled());
+        QTest::mouseClick(h->form->Command[23], Qt::LeftButton);
+        QVERIFY(h->form->Picture2->lines().isEmpty());
+        QCOMPARE(int(h->form->numberkeys), int(False));
+        FormHarness::settle();
+        QCOMPARE(h->form->Label8->text().size(), 4);
+        QCOMPARE(h->form->step(), Form1::Step::signs);
+    }
+
+    // ---- the keypad
+
+    void keysDoNothingWhileLocked()
+    {
+        for (int key : {Qt::Key_1, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Period})
+            h->keypad(key);
+        QVERIFY(h->form->Label10->text().isEmpty());
+        QCOMPARE(redsigns(*h->form), QString());
+        QCOMPARE(int(h->form->keyplus), 0);
+    }
+
+    void keypadNumbers_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("blue");
+        QTest::newRow("1 0 2 3 point") << "1023." << "102" << "120";
+        QTest::newRow("0 on empty") << "0" << "" << "";
+        QTest::newRow("plus and minus type nothing") << "1+-2" << "12" << "12";
+        QTest::newRow("comma as decimal key") << "12," << "1" << "1";
+        QTest::newRow("five digits") << "98765" << "9876" << "6789";
+    }
+    void keypadNumbers()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, display);
+        QFETCH(QString, blue);
+        startwithsecret();
+        for (QChar k : keys) {
+            const int key = k.isDigit() ? Qt::Key_0 + k.digitValue()
+                          : k == '+'    ? Qt::Key_Plus
+                          : k == '-'    ? Qt::Key_Minus
+                          : k == ','    ? Qt::Key_Comma
+                                        : Qt::Key_Period;
+            h->keypad(key);
+        }
+        QCOMPARE(h->form->Label10->text(), display);
+        QCOMPARE(bluedigits(*h->form), blue);
+    }
+
+    void mainKeyboardDigitsTypeNothing()
+    {
+        startwithsecret();
+        for (int key = Qt::Key_0; key <= Qt::Key_9; ++key)
+            QTest::keyClick(h->form->windowHandle(), Qt::Key(key));
+        QVERIFY(h->form->Label10->text().isEmpty());
+    }
+
+    void keypadSigns_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("red");
+        QTest::addColumn<int>("plus");
+        QTest::addColumn<int>("minus");
+        QTest::newRow("plus twice minus once") << "++-" << "2 +,1 -" << 2 << 1;
+        QTest::newRow("fifth plus") << "+++++" << "0 -,4 +" << 4 << 0;
+        QTest::newRow("point restarts") << "++-.+" << "0 -,1 +" << 1 << 0;
+        QTest::newRow("digits only reselect") << "5" << "0 -,0 +" << 0 << 0;
+        QTest::newRow("minus five times") << "-----" << "4 -,0 +" << 0 << 4;
+    }
+    void keypadSigns()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, red);
+        QFETCH(int, plus);
+        QFETCH(int, minus);
+        tosignstep();
+        for (QChar k : keys)
+            h->keypad(k == '+' ? Qt::Key_Plus : k == '-' ? Qt::Key_Minus : k == '.' ? Qt::Key_Period : Qt::Key_5);
+        QStringList expected = red.split(',');
+        QStringList shown = redsigns(*h->form).split(',');
+        std::sort(expected.begin(), expected.end());
+        std::sort(shown.begin(), shown.end());
+        QCOMPARE(shown, expected);
+        QCOMPARE(int(h->form->plus), plus);
+        QCOMPARE(int(h->form->minus), minus);
+    }
+
+    // The key counters ignore the mouse: the next key re-selects from the count.
+    void mouseClickBetweenKeypadPresses()
+    {
+        tosignstep();
+        h->keypad(Qt::Key_Plus);
+        h->click(18);
+        QCOMPARE(int(h->form->plus), 3);
+        h->keypad(Qt::Key_5);
+        QCOMPARE(int(h->form->plus), 1);
+        QCOMPARE(h->form->Command[13]->backcolor(), colour::red);
+    }
+
+    void enterConfirmsTheFocusedButton()
+    {
+        startwithsecret();
+        for (int key : {Qt::Key_5, Qt::Key_6, Qt::Key_7, Qt::Key_8})
+            h->keypad(key);
+        QTest::keyClick(h->form->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
+        FormHarness::settle();
+        QCOMPARE(int(h->engine->yourround), 1);
+        QCOMPARE(h->form->step(), Form1::Step::signs);
+        h->keypad(Qt::Key_Plus);
+        QTest::keyClick(h->form->windowHandle(), Qt::Key_Return);
+        FormHarness::settle();
+        QCOMPARE(int(h->engine->mysigns[0]), 10);
+        QCOMPARE(h->form->step(), Form1::Step::numberafter);
+    }
+
+    void enterPressesConfirmNumberWhenNoButtonHasTheFocus()
+    {
+        startwithsecret();
+        press(*h, "5678");
+        h->form->centralWidget()->setFocus();
+        QVERIFY(!qobject_cast<QAbstractButton *>(QApplication::focusWidget()));
+        QTest::keyClick(h->form->windowHandle(), Qt::Key_Return);
+        FormHarness::settle();
+        QCOMPARE(int(h->engine->yourround), 1);
+    }
+
+    // A new match empties the display but leaves used digits blue until reset,
+    // and those digits can be typed again at once.
+    void newMatchKeepsDigitColours()
+    {
+        startwithsecret();
+        press(*h, "12");
+        h->form->newgame_Click();
+        QVERIFY(h->form->Label10->text().isEmpty());
+        QCOMPARE(bluedigits(*h->form), QStringLiteral("12"));
+        press(*h, "1");
+        QCOMPARE(h->form->Label10->text(), QStringLiteral("1"));
+    }
+};
+
+QTEST_MAIN(Form1Pads)
+#include "tst_form1_pads.moc"
