@@ -1,0 +1,152 @@
+#include "dialogs/about.h"
+
+#include "platform/colourbutton.h"
+#include "platform/runtime.h"
+#include "platform/twips.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace dialogs {
+
+namespace {
+
+constexpr Qt::WindowFlags fixedframe = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                       | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
+void setcolour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette pal = widget->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        pal.setColor(group, role, colour);
+    widget->setPalette(pal);
+}
+
+// Both windows open in the middle of the screen their owner is on.
+void centreonscreen(QWidget *window, QWidget *owner)
+{
+    QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect place(QPoint(), window->size());
+    place.moveCenter(screen->availableGeometry().center());
+    window->move(place.topLeft());
+}
+
+// A one-line label on the window's ground. Its place is the design's; it only
+// grows if a stand-in font needs more room than the design's font did.
+QLabel *label(const QString &text, const QRect &place, const QFont &font, const QColor &ink, QWidget *window)
+{
+    auto *l = new QLabel(window);
+    l->setTextFormat(Qt::PlainText);
+    l->setText(text);
+    l->setFont(font);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setcolour(l, QPalette::WindowText, ink);
+    QRect sized = place;
+    sized.setWidth(std::max(place.width(), l->sizeHint().width()));
+    l->setGeometry(sized);
+    return l;
+}
+
+// A picture in a sunken border two pixels wide, the box as big as picture and border.
+QLabel *picturebox(const QString &resource, const QRect &place, QWidget *window)
+{
+    auto *box = new QLabel(window);
+    box->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    box->setPixmap(QPixmap(resource));
+    box->setGeometry(place);
+    return box;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget *parent) : QDialog(parent, Qt::Dialog | fixedframe)
+{
+    using platform::twips;
+    namespace colour = platform::colour;
+
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setWindowTitle(QStringLiteral("About the game..."));
+    setWindowIcon(programicon());
+    setFixedSize(platform::pixels(3150), platform::pixels(2760));
+    setFont(platform::sansserif(8.25));
+    setcolour(this, QPalette::Window, colour::lightcyan);
+    setAutoFillBackground(true);
+
+    const QFont windowfont = platform::sansserif(8.25);
+    const QFont serifbold = platform::serif(8.25, true);
+    //                  caption                                  left, top, width, height    font        ink
+    lblTitle = label(QStringLiteral("TESSARIN 2.0 (the smarter version)"), twips(120, 120, 2880, 195),
+                     windowfont, colour::black, this);
+    lblDescription = label(QStringLiteral("Number Guessing Game."), twips(120, 405, 1770, 195), windowfont,
+                           colour::black, this);
+    lblVersion = label(QStringLiteral("by the Numora team"), twips(120, 705, 1845, 195), serifbold,
+                       colour::maroon, this);
+    Label1 = label(QStringLiteral("E-mail"), twips(2400, 705, 510, 195), serifbold, colour::black, this);
+    Label1->setToolTip(QStringLiteral("The Numora team"));
+
+    picIcon = picturebox(QStringLiteral(":/pictures/about.jpg"), twips(120, 960, 2925, 1260), this);
+    picIcon->setToolTip(
+        QStringLiteral("That was what I used to do before I began writing unnecessary programs!"));
+
+    cmdOK = new platform::ColourButton(QStringLiteral("OK"), colour::darkred, this);
+    cmdOK->setFont(platform::sansserif(9.75, true));
+    cmdOK->setGeometry(twips(120, 2280, 2925, 345));
+    cmdOK->setToolTip(QStringLiteral("Move your mouse on the picture!"));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    // Tab order: OK, picture, description, title, author line, contact. Only OK takes the focus.
+    QWidget::setTabOrder(cmdOK, picIcon);
+    QWidget::setTabOrder(picIcon, lblDescription);
+    QWidget::setTabOrder(lblDescription, lblTitle);
+    QWidget::setTabOrder(lblTitle, lblVersion);
+    QWidget::setTabOrder(lblVersion, Label1);
+    cmdOK->setFocus();
+
+    centreonscreen(this, parent);
+}
+
+void frmAbout::cmdOK_Click()
+{
+    close();
+}
+
+void frmAbout::keyPressEvent(QKeyEvent *event)
+{
+    // OK is also the cancel button: Esc presses it instead of rejecting the dialog.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdOK->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window | fixedframe)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Game Help"));
+    setWindowIcon(programicon());
+    setFixedSize(platform::pixels(13515), platform::pixels(8190));
+
+    Picture1 = picturebox(QStringLiteral(":/help/helppage.gif"), platform::twips(0, 0, 13515, 8175), this);
+    setcolour(Picture1, QPalette::Window, platform::colour::white);
+    Picture1->setAutoFillBackground(true);
+    // The page is a picture; its words are there for screen readers too.
+    QFile words(QStringLiteral(":/help/helppage.txt"));
+    if (words.open(QIODevice::ReadOnly))
+        Picture1->setAccessibleDescription(QString::fromUtf8(words.readAll()));
+    Picture1->setAccessibleName(windowTitle());
+
+    centreonscreen(this, parent);
+}
+
+} // namespace dialogs

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "dialogs/programicon.h"
+
+#include <QDialog>
+#include <QWidget>
+
+class QLabel;
+namespace platform { class ColourButton; }
+
+namespace dialogs {
+
+// "About the game...": names the game and its version on light cyan. OK is
+// default and cancel button at once, so Enter and Esc both unload the window.
+// Modeless; deletes itself when closed, so the next About builds it afresh.
+class frmAbout : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmAbout(QWidget *parent = nullptr);
+    QLabel *lblTitle = nullptr;
+    QLabel *lblDescription = nullptr;
+    QLabel *lblVersion = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *picIcon = nullptr;
+    platform::ColourButton *cmdOK = nullptr;
+
+    void cmdOK_Click();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+// "Game Help": the rules as one picture, in a window of fixed size that has its
+// own place in the task bar. Deletes itself when closed.
+class Form2 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Form2(QWidget *parent = nullptr);
+    QLabel *Picture1 = nullptr;
+};
+
+} // namespace dialogs

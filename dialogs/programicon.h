@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+
+namespace dialogs {
+
+// The program's own icon, a thinker's portrait, at every size it is drawn in
+// (16 to 256 pixels): the icon of the program file and of the secondary windows.
+QIcon programicon();
+
+} // namespace dialogs
