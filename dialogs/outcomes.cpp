@@ -1,5 +1,7 @@
 #include "dialogs/outcomes.h"
 
+#include "dialogs/programicon.h"
+
 #include "platform/colourbutton.h"
 #include "platform/runtime.h"
 #include "platform/twips.h"
@@ -78,6 +80,7 @@ OutcomeDialog::OutcomeDialog(QWidget *parent) : QDialog(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
+    setWindowIcon(programicon());
     setSizeGripEnabled(false);
     blackbackground(this);
 }

@@ -2,6 +2,7 @@
 // they open.
 
 #include "dialogs/outcomes.h"
+#include "dialogs/programicon.h"
 #include "platform/colourbutton.h"
 #include "platform/runtime.h"
 
@@ -162,6 +163,12 @@ private slots:
 
         QCOMPARE(dialog->font().pointSizeF(), 8.25);
         QCOMPARE(dialog->font().bold(), bold);
+
+        // The program's own icon, whatever the application's icon is.
+        const QIcon programicon = dialogs::programicon();
+        QVERIFY(!programicon.isNull());
+        QCOMPARE(dialog->windowIcon().pixmap(32, 32).toImage(),
+                 programicon.pixmap(32, 32).toImage());
 
         const QImage image = dialog->grab().toImage();
         QCOMPARE(image.pixelColor(image.width() - 1, image.height() - 1), QColor(0, 0, 0));
