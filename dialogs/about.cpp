@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QShowEvent>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -27,15 +29,21 @@ void setcolour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
     widget->setPalette(pal);
 }
 
-// Both windows open in the middle of the screen their owner is on.
-void centreonscreen(QWidget *window, QWidget *owner)
+// Both windows open in the middle of the screen their owner is on, frame and
+// all as far as the frame is known yet. Placed once before the first show (so
+// nothing else places them) and again as that show begins.
+void centreonscreen(QWidget *window)
 {
-    QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    QWidget *owner = window->parentWidget();
+    QScreen *screen = owner ? owner->screen() : window->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QRect place(QPoint(), window->size());
+    const QMargins frame = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+    QRect place(QPoint(), window->size().grownBy(frame));
     place.moveCenter(screen->availableGeometry().center());
-    window->move(place.topLeft());
+    window->move(place.topLeft());   // a window's position is its frame's
 }
 
 // A one-line label on the window's ground. Its place is the design's; it only
@@ -81,43 +89,46 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent, Qt::Dialog | fixedframe)
     setcolour(this, QPalette::Window, colour::lightcyan);
     setAutoFillBackground(true);
 
-    const QFont windowfont = platform::sansserif(8.25);
-    const QFont serifbold = platform::serif(8.25, true);
-    //                  caption                                  left, top, width, height    font        ink
-    lblTitle = label(QStringLiteral("TESSARIN 2.0 (the smarter version)"), twips(120, 120, 2880, 195),
-                     windowfont, colour::black, this);
-    lblDescription = label(QStringLiteral("Number Guessing Game."), twips(120, 405, 1770, 195), windowfont,
-                           colour::black, this);
-    lblVersion = label(QStringLiteral("by the Numora team"), twips(120, 705, 1845, 195), serifbold,
-                       colour::maroon, this);
-    Label1 = label(QStringLiteral("E-mail"), twips(2400, 705, 510, 195), serifbold, colour::black, this);
-    Label1->setToolTip(QStringLiteral("The Numora team"));
+    // The controls are made in their tab order, which is the order of the focus
+    // chain; only OK can take the focus.
+    cmdOK = new platform::ColourButton(QStringLiteral("OK"), colour::darkred, this);
+    cmdOK->setGeometry(twips(120, 2280, 2925, 345));
+    cmdOK->setFont(platform::sansserif(9.75, true));
+    cmdOK->setToolTip(QStringLiteral("Move your mouse on the picture!"));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     picIcon = picturebox(QStringLiteral(":/pictures/about.jpg"), twips(120, 960, 2925, 1260), this);
     picIcon->setToolTip(
         QStringLiteral("That was what I used to do before I began writing unnecessary programs!"));
 
-    cmdOK = new platform::ColourButton(QStringLiteral("OK"), colour::darkred, this);
-    cmdOK->setFont(platform::sansserif(9.75, true));
-    cmdOK->setGeometry(twips(120, 2280, 2925, 345));
-    cmdOK->setToolTip(QStringLiteral("Move your mouse on the picture!"));
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    const QFont windowfont = platform::sansserif(8.25);
+    const QFont serifbold = platform::serif(8.25, true);
+    lblDescription = label(QStringLiteral("Number Guessing Game."), twips(120, 405, 1770, 195), windowfont,
+                           colour::black, this);
+    lblTitle = label(QStringLiteral("TESSARIN 2.0 (the smarter version)"), twips(120, 120, 2880, 195),
+                     windowfont, colour::black, this);
+    lblVersion = label(QStringLiteral("by the Numora team"), twips(120, 705, 1845, 195), serifbold,
+                       colour::maroon, this);
+    Label1 = label(QStringLiteral("E-mail"), twips(2400, 705, 510, 195), serifbold, colour::black, this);
+    Label1->setToolTip(QStringLiteral("The Numora team"));
 
-    // Tab order: OK, picture, description, title, author line, contact. Only OK takes the focus.
-    QWidget::setTabOrder(cmdOK, picIcon);
-    QWidget::setTabOrder(picIcon, lblDescription);
-    QWidget::setTabOrder(lblDescription, lblTitle);
-    QWidget::setTabOrder(lblTitle, lblVersion);
-    QWidget::setTabOrder(lblVersion, Label1);
     cmdOK->setFocus();
-
-    centreonscreen(this, parent);
+    centreonscreen(this);
 }
 
 void frmAbout::cmdOK_Click()
 {
     close();
+}
+
+void frmAbout::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous() && !placed) {
+        placed = true;
+        centreonscreen(this);
+    }
+    QDialog::showEvent(event);
 }
 
 void frmAbout::keyPressEvent(QKeyEvent *event)
@@ -146,7 +157,17 @@ Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window | fixedframe)
         Picture1->setAccessibleDescription(QString::fromUtf8(words.readAll()));
     Picture1->setAccessibleName(windowTitle());
 
-    centreonscreen(this, parent);
+    centreonscreen(this);
+}
+
+void Form2::showEvent(QShowEvent *event)
+{
+    // Now the frame is known (where the platform tells it before mapping).
+    if (!event->spontaneous() && !placed) {
+        placed = true;
+        centreonscreen(this);
+    }
+    QWidget::showEvent(event);
 }
 
 } // namespace dialogs

@@ -28,7 +28,11 @@ public:
     void cmdOK_Click();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool placed = false;
 };
 
 // "Game Help": the rules as one picture, in a window of fixed size that has its
@@ -39,6 +43,12 @@ class Form2 : public QWidget
 public:
     explicit Form2(QWidget *parent = nullptr);
     QLabel *Picture1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    bool placed = false;
 };
 
 } // namespace dialogs

@@ -1,0 +1,783 @@
+// The About and Help windows: their layout, the keys that close About, the
+// pictures they and the main window show, and how they live beside the main
+// window. Also the program's version facts.
+
+#include "dialogs/about.h"
+#include "formtesting.h"
+#include "numora/version.h"
+#include "platform/colourbutton.h"
+#include "platform/twips.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontInfo>
+#include <QImageReader>
+#include <QLabel>
+#include <QPointer>
+#include <QScreen>
+#include <QSet>
+#include <QtTest>
+
+#include <algorithm>
+#include <memory>
+
+using dialogs::Form2;
+using dialogs::frmAbout;
+
+namespace {
+
+// Runs what closing a window left to do, deleting it if it asked for that.
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QWidget *control(frmAbout *about, const QString &name)
+{
+    const QHash<QString, QWidget *> controls{
+        {QStringLiteral("lblTitle"), about->lblTitle},   {QStringLiteral("lblDescription"), about->lblDescription},
+        {QStringLiteral("lblVersion"), about->lblVersion}, {QStringLiteral("Label1"), about->Label1},
+        {QStringLiteral("picIcon"), about->picIcon},     {QStringLiteral("cmdOK"), about->cmdOK},
+    };
+    return controls.value(name);
+}
+
+QSet<QRgb> colours(const QImage &image)
+{
+    QSet<QRgb> found;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            found.insert(image.pixel(x, y));
+    return found;
+}
+
+int differentpixels(const QImage &a, const QImage &b)
+{
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            count += a.pixel(x, y) != b.pixel(x, y);
+    return count;
+}
+
+QImage topframe(int frame)
+{
+    return QImage(QStringLiteral(":/icons/top-%1.png").arg(frame, 2, 10, QLatin1Char('0')))
+        .convertToFormat(QImage::Format_ARGB32);
+}
+
+QPoint screencentre(const QWidget *window)
+{
+    return window->screen()->availableGeometry().center();
+}
+
+} // namespace
+
+class TestAbout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { setupformtests(); }
+
+    // --- frmAbout: the window
+    void aboutWindowHasItsCaptionAndFixedClientSize();
+    void aboutWindowIsAFixedDialogWithOnlyACloseBox();
+    void aboutWindowOwnedByItsParentStaysOutOfTheTaskBar();
+    void aboutWindowOpensCentredOnTheScreen();
+    void aboutWindowGroundIsLightCyan();
+    void aboutWindowCarriesTheProgramIcon();
+
+    // --- frmAbout: the controls
+    void controlsSitWhereTheDesignPutsThem_data();
+    void controlsSitWhereTheDesignPutsThem();
+    void labelsShowTheirTextOnOneLine_data();
+    void labelsShowTheirTextOnOneLine();
+    void labelFontsAndInks_data();
+    void labelFontsAndInks();
+    void okButtonHasADarkRedFaceAndABoldLargerFont();
+    void pictureIsAJpegInASunkenBorderTwoPixelsWide();
+    void toolTipsGiveTheHints_data();
+    void toolTipsGiveTheHints();
+    void tabOrderRunsFromOkThroughTheLabels();
+    void onlyOkTakesTheFocus();
+
+    // --- frmAbout: closing
+    void keysThatUnloadTheAboutWindow_data();
+    void keysThatUnloadTheAboutWindow();
+    void okClickAndCloseBoxUnloadTheAboutWindow_data();
+    void okClickAndCloseBoxUnloadTheAboutWindow();
+
+    // --- Form2
+    void helpWindowHasItsCaptionAndFixedClientSize();
+    void helpWindowIsATopLevelWindowWithOnlyACloseBox();
+    void helpWindowCannotBeResized();
+    void helpWindowOpensCentredOnTheScreen();
+    void helpPageFillsItsSunkenBox();
+    void helpPageIsA256ColourGif87a();
+    void helpPageWordsAreThereForScreenReaders();
+    void helpWindowUnloadsWhenClosed();
+
+    // --- pictures
+    void programIconComesInEverySize_data();
+    void programIconComesInEverySize();
+    void topFramesAreEighteenSmallIconsWithAMask();
+    void topFramesAreAllDifferentAndLoopSmoothly();
+    void topFramesShowARedTop();
+    void aboutPictureIsTrueColour();
+
+    // --- version facts
+    void versionTextsFollowTheNumbers();
+    void applicationIdIsReverseDns();
+
+    // --- beside the main window
+    void aboutTwiceLeavesOneAboutWindow();
+    void helpTwiceLeavesOneHelpWindow();
+    void aboutAndHelpCanBeOpenTogether();
+    void aboutAfterOkBuildsAFreshWindow();
+    void padsWorkWhileAboutAndHelpAreOpen();
+};
+
+// ---------------------------------------------------------------- frmAbout: the window
+
+void TestAbout::aboutWindowHasItsCaptionAndFixedClientSize()
+{
+    frmAbout about;
+    QCOMPARE(about.windowTitle(), QStringLiteral("About the game..."));
+    QCOMPARE(about.size(), QSize(210, 184));
+    QCOMPARE(about.minimumSize(), QSize(210, 184));
+    QCOMPARE(about.maximumSize(), QSize(210, 184));
+    about.show();
+    about.resize(400, 300);
+    QCOMPARE(about.size(), QSize(210, 184));
+}
+
+void TestAbout::aboutWindowIsAFixedDialogWithOnlyACloseBox()
+{
+    frmAbout about;
+    const Qt::WindowFlags flags = about.windowFlags();
+    QCOMPARE(about.windowType(), Qt::Dialog);
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowContextHelpButtonHint));
+    QVERIFY(!about.isModal());
+}
+
+void TestAbout::aboutWindowOwnedByItsParentStaysOutOfTheTaskBar()
+{
+    QWidget owner;
+    owner.show();
+    QPointer<frmAbout> about = new frmAbout(&owner);
+    about->show();
+    QVERIFY(about->isWindow());
+    QCOMPARE(about->parentWidget(), &owner);
+    QVERIFY(about->windowHandle());
+    QCOMPARE(about->windowHandle()->transientParent(), owner.windowHandle());
+    // Shown without blocking: nothing is modal, the owner still takes input.
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QVERIFY(owner.isEnabled());
+}
+
+void TestAbout::aboutWindowOpensCentredOnTheScreen()
+{
+    QWidget owner;
+    owner.move(owner.screen()->availableGeometry().topLeft());
+    owner.show();
+    frmAbout about(&owner);
+    about.show();
+    const QPoint off = about.frameGeometry().center() - screencentre(&about);
+    QVERIFY2(off.manhattanLength() <= 1, qPrintable(QStringLiteral("off by %1,%2").arg(off.x()).arg(off.y())));
+}
+
+void TestAbout::aboutWindowGroundIsLightCyan()
+{
+    frmAbout about;
+    const QImage shot = about.grab().toImage();
+    // Between the title and the right edge, and between the button and the bottom.
+    QCOMPARE(shot.pixelColor(205, 30), platform::colour::lightcyan);
+    QCOMPARE(shot.pixelColor(100, 180), platform::colour::lightcyan);
+    QCOMPARE(platform::colour::lightcyan, QColor(192, 255, 255));
+}
+
+void TestAbout::aboutWindowCarriesTheProgramIcon()
+{
+    frmAbout about;
+    const QList<QSize> sizes = about.windowIcon().availableSizes();
+    QVERIFY(sizes.contains(QSize(32, 32)));
+    QVERIFY(sizes.contains(QSize(16, 16)));
+    QCOMPARE(about.windowIcon().pixmap(32).toImage(), QImage(QStringLiteral(":/icons/numora-32.png"))
+                                                           .convertToFormat(about.windowIcon().pixmap(32).toImage().format()));
+}
+
+// ---------------------------------------------------------------- frmAbout: the controls
+
+void TestAbout::controlsSitWhereTheDesignPutsThem_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QRect>("pixels");
+    QTest::newRow("lblTitle") << "lblTitle" << QRect(120, 120, 2880, 195) << QRect(8, 8, 192, 13);
+    QTest::newRow("lblDescription") << "lblDescription" << QRect(120, 405, 1770, 195) << QRect(8, 27, 118, 13);
+    QTest::newRow("lblVersion") << "lblVersion" << QRect(120, 705, 1845, 195) << QRect(8, 47, 123, 13);
+    QTest::newRow("Label1") << "Label1" << QRect(2400, 705, 510, 195) << QRect(160, 47, 34, 13);
+    QTest::newRow("picIcon") << "picIcon" << QRect(120, 960, 2925, 1260) << QRect(8, 64, 195, 84);
+    QTest::newRow("cmdOK") << "cmdOK" << QRect(120, 2280, 2925, 345) << QRect(8, 152, 195, 23);
+}
+
+void TestAbout::controlsSitWhereTheDesignPutsThem()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(QRect, pixels);
+    frmAbout about;
+    QWidget *widget = control(&about, name);
+    QVERIFY(widget);
+    QCOMPARE(platform::twips(twips.x(), twips.y(), twips.width(), twips.height()), pixels);
+    QCOMPARE(widget->pos(), pixels.topLeft());
+    QCOMPARE(widget->height(), pixels.height());
+    auto *label = qobject_cast<QLabel *>(widget);
+    if (label && label->pixmap().isNull()) {
+        // A label is sized to its text: as the design where the stand-in font
+        // fits, wider where it needs more room, never wider than the text needs.
+        const int text = label->sizeHint().width();
+        QVERIFY(widget->width() >= pixels.width());
+        QVERIFY(widget->width() >= text);
+        QCOMPARE(widget->width(), std::max(pixels.width(), text));
+        QVERIFY2(text <= pixels.width() * 115 / 100,
+                 qPrintable(QStringLiteral("the text needs %1 px of the design's %2").arg(text).arg(pixels.width())));
+    } else {
+        QCOMPARE(widget->size(), pixels.size());
+    }
+    QVERIFY(about.rect().contains(widget->geometry()));
+}
+
+void TestAbout::labelsShowTheirTextOnOneLine_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");   // empty: the author line, whatever it says
+    QTest::newRow("lblTitle") << "lblTitle" << "TESSARIN 2.0 (the smarter version)";
+    QTest::newRow("lblDescription") << "lblDescription" << "Number Guessing Game.";
+    QTest::newRow("lblVersion") << "lblVersion" << QString();
+    QTest::newRow("Label1") << "Label1" << "E-mail";
+}
+
+void TestAbout::labelsShowTheirTextOnOneLine()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    frmAbout about;
+    auto *label = qobject_cast<QLabel *>(control(&about, name));
+    QVERIFY(label);
+    if (!text.isEmpty())
+        QCOMPARE(label->text(), text);
+    QVERIFY(!label->text().isEmpty());
+    QVERIFY(!label->text().contains(QLatin1Char('\n')));
+    QVERIFY(!label->wordWrap());
+    // The whole line fits in the label with the font it is shown in.
+    const QFontMetrics metrics(label->font());
+    QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(),
+             qPrintable(QStringLiteral("%1 px of text in %2 px").arg(metrics.horizontalAdvance(label->text()))
+                            .arg(label->width())));
+    QVERIFY(metrics.height() <= label->height() + 1);
+}
+
+void TestAbout::labelFontsAndInks_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("serif");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QColor>("ink");
+    QTest::newRow("lblTitle") << "lblTitle" << false << false << QColor(0, 0, 0);
+    QTest::newRow("lblDescription") << "lblDescription" << false << false << QColor(0, 0, 0);
+    QTest::newRow("lblVersion") << "lblVersion" << true << true << QColor(128, 0, 0);
+    QTest::newRow("Label1") << "Label1" << true << true << QColor(0, 0, 0);
+}
+
+void TestAbout::labelFontsAndInks()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, serif);
+    QFETCH(bool, bold);
+    QFETCH(QColor, ink);
+    frmAbout about;
+    auto *label = qobject_cast<QLabel *>(control(&about, name));
+    QVERIFY(label);
+    QCOMPARE(label->font().pointSizeF(), 8.25);
+    QCOMPARE(label->font().bold(), bold);
+    QCOMPARE(QFontInfo(label->font()).bold(), bold);
+    // The window's font is the sans-serif one; the two serif labels differ from it.
+    QCOMPARE(QFontInfo(label->font()).family() != QFontInfo(about.font()).family(), serif);
+    QCOMPARE(about.font().pointSizeF(), 8.25);
+    QVERIFY(!about.font().bold());
+
+    // Drawn: ink where the strokes are, light cyan around them, nothing else.
+    const QImage shot = about.grab(label->geometry()).toImage();
+    bool inked = false;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            inked = inked || c == ink;
+            // Every pixel lies between the ink and the ground.
+            for (auto [from, to, got] : {std::tuple{ink.red(), 192, c.red()}, {ink.green(), 255, c.green()},
+                                         {ink.blue(), 255, c.blue()}})
+                QVERIFY2(got >= std::min(from, to) - 2 && got <= std::max(from, to) + 2,
+                         qPrintable(QStringLiteral("pixel %1,%2 is %3").arg(x).arg(y).arg(c.name())));
+        }
+    QVERIFY(inked);
+}
+
+void TestAbout::okButtonHasADarkRedFaceAndABoldLargerFont()
+{
+    frmAbout about;
+    QCOMPARE(about.cmdOK->text(), QStringLiteral("OK"));
+    QCOMPARE(about.cmdOK->backcolor(), QColor(192, 0, 0));
+    QCOMPARE(about.cmdOK->font().pointSizeF(), 9.75);
+    QVERIFY(about.cmdOK->font().bold());
+    QVERIFY(QFontInfo(about.cmdOK->font()).pixelSize() > QFontInfo(about.lblTitle->font()).pixelSize());
+    QVERIFY(about.cmdOK->isDefault());
+    const QImage face = about.cmdOK->grab().toImage();
+    QCOMPARE(face.pixelColor(12, face.height() / 2), QColor(192, 0, 0));
+    QCOMPARE(face.pixelColor(face.width() - 12, face.height() / 2), QColor(192, 0, 0));
+}
+
+void TestAbout::pictureIsAJpegInASunkenBorderTwoPixelsWide()
+{
+    frmAbout about;
+    QLabel *box = about.picIcon;
+    QCOMPARE(box->pixmap().size(), QSize(191, 80));
+    QCOMPARE(box->frameShadow(), QFrame::Sunken);
+    QCOMPARE(box->frameWidth(), 2);
+    QCOMPARE(box->contentsRect(), QRect(2, 2, 191, 80));
+    QCOMPARE(QImageReader(QStringLiteral(":/pictures/about.jpg")).format(), QByteArray("jpeg"));
+    // The picture shows inside the border, pixel for pixel.
+    const QImage shot = box->grab().toImage();
+    const QImage picture = box->pixmap().toImage();
+    for (QPoint p : {QPoint(0, 0), QPoint(190, 0), QPoint(0, 79), QPoint(190, 79), QPoint(95, 40)})
+        QCOMPARE(shot.pixelColor(p + QPoint(2, 2)), picture.pixelColor(p));
+    // A sunken border is dark at the top left, light at the bottom right.
+    QVERIFY(qGray(shot.pixel(0, 40)) < qGray(shot.pixel(194, 40)));
+}
+
+void TestAbout::toolTipsGiveTheHints_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("tip");   // empty: the contact line, whatever it says
+    QTest::newRow("cmdOK") << "cmdOK" << "Move your mouse on the picture!";
+    QTest::newRow("picIcon") << "picIcon"
+                             << "That was what I used to do before I began writing unnecessary programs!";
+    QTest::newRow("Label1") << "Label1" << QString();
+}
+
+void TestAbout::toolTipsGiveTheHints()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, tip);
+    frmAbout about;
+    QWidget *widget = control(&about, name);
+    if (tip.isEmpty())
+        QVERIFY(!widget->toolTip().trimmed().isEmpty());
+    else
+        QCOMPARE(widget->toolTip(), tip);
+}
+
+void TestAbout::tabOrderRunsFromOkThroughTheLabels()
+{
+    frmAbout about;
+    const QList<QWidget *> expected{about.cmdOK,   about.picIcon,    about.lblDescription,
+                                    about.lblTitle, about.lblVersion, about.Label1};
+    QList<QWidget *> chain;
+    QWidget *w = about.cmdOK;
+    do {
+        if (expected.contains(w))
+            chain.append(w);
+        w = w->nextInFocusChain();
+    } while (w != about.cmdOK && chain.size() < 12);
+    QCOMPARE(chain, expected);
+}
+
+void TestAbout::onlyOkTakesTheFocus()
+{
+    frmAbout about;
+    about.show();
+    about.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&about));
+    QCOMPARE(QApplication::focusWidget(), about.cmdOK);
+    QTest::keyClick(about.windowHandle(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), about.cmdOK);
+    for (QLabel *label : {about.lblTitle, about.lblDescription, about.lblVersion, about.Label1, about.picIcon})
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+}
+
+// ---------------------------------------------------------------- frmAbout: closing
+
+void TestAbout::keysThatUnloadTheAboutWindow_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("unloads");
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << int(Qt::NoModifier) << true;
+    QTest::newRow("space on the focused OK") << int(Qt::Key_Space) << int(Qt::NoModifier) << true;
+    QTest::newRow("a letter") << int(Qt::Key_O) << int(Qt::NoModifier) << false;
+    QTest::newRow("Tab") << int(Qt::Key_Tab) << int(Qt::NoModifier) << false;
+    QTest::newRow("keypad digit") << int(Qt::Key_5) << int(Qt::KeypadModifier) << false;
+}
+
+void TestAbout::keysThatUnloadTheAboutWindow()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, unloads);
+    QWidget owner;
+    owner.show();
+    QPointer<frmAbout> about = new frmAbout(&owner);
+    about->show();
+    about->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    QTest::keyClick(about->windowHandle(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    settle();
+    QCOMPARE(about.isNull(), unloads);
+    if (!unloads)
+        QVERIFY(about->isVisible());
+    QVERIFY(owner.isVisible());
+    delete about;
+}
+
+void TestAbout::okClickAndCloseBoxUnloadTheAboutWindow_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("mouse click on OK") << "click";
+    QTest::newRow("cmdOK_Click called directly") << "handler";
+    QTest::newRow("close box") << "close";
+}
+
+void TestAbout::okClickAndCloseBoxUnloadTheAboutWindow()
+{
+    QFETCH(QString, how);
+    QWidget owner;
+    owner.show();
+    QPointer<frmAbout> about = new frmAbout(&owner);
+    about->show();
+    if (how == QLatin1String("click"))
+        QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+    else if (how == QLatin1String("handler"))
+        about->cmdOK_Click();
+    else
+        about->close();
+    settle();
+    QVERIFY(about.isNull());
+    QVERIFY(owner.isVisible());
+}
+
+// ---------------------------------------------------------------- Form2
+
+void TestAbout::helpWindowHasItsCaptionAndFixedClientSize()
+{
+    Form2 help;
+    QCOMPARE(help.windowTitle(), QStringLiteral("Game Help"));
+    QCOMPARE(help.size(), QSize(901, 546));
+    QCOMPARE(QSize(platform::pixels(13515), platform::pixels(8190)), QSize(901, 546));
+    QVERIFY(help.windowIcon().availableSizes().contains(QSize(32, 32)));
+}
+
+void TestAbout::helpWindowIsATopLevelWindowWithOnlyACloseBox()
+{
+    Form2 help;
+    QVERIFY(help.isWindow());
+    QCOMPARE(help.windowType(), Qt::Window);
+    QCOMPARE(help.parentWidget(), nullptr);   // its own entry in the task bar
+    const Qt::WindowFlags flags = help.windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    help.show();
+    QVERIFY(!help.isModal());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+void TestAbout::helpWindowCannotBeResized()
+{
+    Form2 help;
+    help.show();
+    QCOMPARE(help.minimumSize(), QSize(901, 546));
+    QCOMPARE(help.maximumSize(), QSize(901, 546));
+    help.resize(600, 400);
+    QCOMPARE(help.size(), QSize(901, 546));
+    help.resize(1200, 800);
+    QCOMPARE(help.size(), QSize(901, 546));
+    QCOMPARE(help.Picture1->geometry(), QRect(0, 0, 901, 545));
+}
+
+void TestAbout::helpWindowOpensCentredOnTheScreen()
+{
+    Form2 help;
+    help.show();
+    const QPoint off = help.frameGeometry().center() - screencentre(&help);
+    QVERIFY2(off.manhattanLength() <= 1, qPrintable(QStringLiteral("off by %1,%2").arg(off.x()).arg(off.y())));
+}
+
+void TestAbout::helpPageFillsItsSunkenBox()
+{
+    Form2 help;
+    QLabel *box = help.Picture1;
+    QCOMPARE(box->geometry(), platform::twips(0, 0, 13515, 8175));
+    QCOMPARE(box->geometry(), QRect(0, 0, 901, 545));
+    QCOMPARE(box->pixmap().size(), QSize(897, 541));
+    QCOMPARE(box->frameShadow(), QFrame::Sunken);
+    QCOMPARE(box->frameWidth(), 2);
+    QCOMPARE(box->contentsRect(), QRect(2, 2, 897, 541));
+    QVERIFY(box->autoFillBackground());
+    QCOMPARE(box->palette().color(QPalette::Window), QColor(255, 255, 255));
+    const QImage shot = box->grab().toImage();
+    const QImage page = box->pixmap().toImage();
+    for (QPoint p : {QPoint(0, 0), QPoint(896, 540), QPoint(450, 270)})
+        QCOMPARE(shot.pixelColor(p + QPoint(2, 2)), page.pixelColor(p));
+}
+
+void TestAbout::helpPageIsA256ColourGif87a()
+{
+    QFile file(QStringLiteral(":/help/helppage.gif"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray header = file.read(13);
+    QCOMPARE(header.left(6), QByteArray("GIF87a"));
+    QCOMPARE(uchar(header[6]) | uchar(header[7]) << 8, 897);
+    QCOMPARE(uchar(header[8]) | uchar(header[9]) << 8, 541);
+    QCOMPARE(uchar(header[10]) & 0x87, 0x87);   // a global table of 256 colours
+    const QImage page(QStringLiteral(":/help/helppage.gif"));
+    QCOMPARE(page.size(), QSize(897, 541));
+    QVERIFY(colours(page.convertToFormat(QImage::Format_RGB32)).size() <= 256);
+    // Dark blue ground: the corners, and most of the page.
+    const QColor ground = page.pixelColor(0, 0);
+    QVERIFY(ground.blue() > 2 * std::max(ground.red(), ground.green()));
+    QVERIFY(ground.lightness() < 80);
+    QCOMPARE(page.pixelColor(896, 0), ground);
+    QCOMPARE(page.pixelColor(0, 540), ground);
+    // The good-luck wish sits in the bottom right corner: light lettering there.
+    bool lettered = false;
+    for (int y = 470; y < 541 && !lettered; ++y)
+        for (int x = 700; x < 897 && !lettered; ++x)
+            lettered = page.pixelColor(x, y).lightness() > 150;
+    QVERIFY(lettered);
+}
+
+void TestAbout::helpPageWordsAreThereForScreenReaders()
+{
+    Form2 help;
+    const QString words = help.Picture1->accessibleDescription();
+    // The headings, the examples of the rules and the closing wish.
+    for (const char *needle : {"THE GAME", "THE RULES", "PLAYING", "STRATEGY", "The secret number",
+                               "Marking a guess", "Good luck!"})
+        QVERIFY2(words.contains(QLatin1String(needle)), needle);
+    QVERIFY(words.indexOf(QLatin1String("Good luck!")) > words.indexOf(QLatin1String("STRATEGY")));
+}
+
+void TestAbout::helpWindowUnloadsWhenClosed()
+{
+    QPointer<Form2> help = new Form2;
+    help->show();
+    help->close();
+    settle();
+    QVERIFY(help.isNull());
+}
+
+// ---------------------------------------------------------------- pictures
+
+void TestAbout::programIconComesInEverySize_data()
+{
+    QTest::addColumn<int>("size");
+    for (int size : {16, 32, 48, 64, 128, 256})
+        QTest::addRow("%d px", size) << size;
+}
+
+void TestAbout::programIconComesInEverySize()
+{
+    QFETCH(int, size);
+    const QIcon icon = dialogs::programicon();
+    QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+    const QImage image(QStringLiteral(":/icons/numora-%1.png").arg(size));
+    QCOMPARE(image.size(), QSize(size, size));
+    QVERIFY(image.hasAlphaChannel());
+    QVERIFY(image.depth() == 32);
+    // A picture, not a flat tile: true colour with many shades.
+    QVERIFY(colours(image.convertToFormat(QImage::Format_ARGB32)).size() > std::min(size * 2, 200));
+    QCOMPARE(icon.pixmap(size).size(), QSize(size, size));
+}
+
+void TestAbout::topFramesAreEighteenSmallIconsWithAMask()
+{
+    for (int frame = 0; frame < 18; ++frame) {
+        QVERIFY(!QPixmap(QStringLiteral(":/icons/top-%1.png").arg(frame, 2, 10, QLatin1Char('0'))).isNull());
+        const QImage image = topframe(frame);
+        QCOMPARE(image.size(), QSize(32, 32));
+        QVERIFY(colours(image).size() <= 16);
+        // A one-bit mask: each pixel wholly there or wholly not, the corners not.
+        for (QRgb c : colours(image))
+            QVERIFY(qAlpha(c) == 0 || qAlpha(c) == 255);
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(31, 0)), 0);
+    }
+    QVERIFY(QPixmap(QStringLiteral(":/icons/top-18.png")).isNull());
+}
+
+void TestAbout::topFramesAreAllDifferentAndLoopSmoothly()
+{
+    QList<QImage> frames;
+    for (int frame = 0; frame < 18; ++frame)
+        frames.append(topframe(frame));
+    for (int a = 0; a < 18; ++a)
+        for (int b = a + 1; b < 18; ++b)
+            QVERIFY2(frames[a] != frames[b], qPrintable(QStringLiteral("frames %1 and %2").arg(a).arg(b)));
+    // From the last frame back to the first is a step like the others: no jump.
+    int largest = 0;
+    for (int k = 0; k + 1 < 18; ++k)
+        largest = std::max(largest, differentpixels(frames[k], frames[k + 1]));
+    QVERIFY2(differentpixels(frames[17], frames[0]) <= largest * 11 / 10,
+             qPrintable(QStringLiteral("%1 > %2").arg(differentpixels(frames[17], frames[0])).arg(largest)));
+}
+
+void TestAbout::topFramesShowARedTop()
+{
+    // Of the coloured (not grey) pixels of each frame, most are red.
+    for (int frame = 0; frame < 18; ++frame) {
+        const QImage image = topframe(frame);
+        int opaque = 0, coloured = 0, red = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) {
+                const QRgb c = image.pixel(x, y);
+                if (qAlpha(c) == 0)
+                    continue;
+                ++opaque;
+                const int spread = std::max({qRed(c), qGreen(c), qBlue(c)}) - std::min({qRed(c), qGreen(c), qBlue(c)});
+                if (spread < 30)
+                    continue;
+                ++coloured;
+                red += qRed(c) > qGreen(c) + 40 && qRed(c) > qBlue(c) + 40;
+            }
+        QVERIFY(opaque > 150);
+        QVERIFY2(2 * red > coloured,
+                 qPrintable(QStringLiteral("frame %1: %2 of %3").arg(frame).arg(red).arg(coloured)));
+    }
+}
+
+void TestAbout::aboutPictureIsTrueColour()
+{
+    const QImage picture(QStringLiteral(":/pictures/about.jpg"));
+    QCOMPARE(picture.size(), QSize(191, 80));
+    QVERIFY(!picture.isGrayscale());
+    QVERIFY(colours(picture).size() > 256);
+}
+
+// ---------------------------------------------------------------- version facts
+
+void TestAbout::versionTextsFollowTheNumbers()
+{
+    using namespace numora::version;
+    QCOMPARE(QString::fromLatin1(productname), QStringLiteral("Numora 2.0"));
+    QCOMPARE(QString::fromLatin1(fileversion), QStringLiteral("2.00.0014"));
+    QCOMPARE(QString::fromLatin1(description), QStringLiteral("Unnecessary"));
+    QCOMPARE(QString::fromLatin1(numeric), QStringLiteral("2.0.0.14"));
+    QCOMPARE(QString::fromLatin1(numeric), QStringLiteral("%1.%2.%3.%4").arg(major).arg(minor).arg(patch).arg(build));
+    // The shown version has two digits for the minor and four for the build.
+    QCOMPARE(QString::fromLatin1(fileversion),
+             QStringLiteral("%1.%2.%3").arg(major).arg(minor, 2, 10, QLatin1Char('0')).arg(build, 4, 10, QLatin1Char('0')));
+    QCOMPARE(QString::fromLatin1(productname), QStringLiteral("Numora %1.%2").arg(major).arg(minor));
+}
+
+void TestAbout::applicationIdIsReverseDns()
+{
+    QCOMPARE(QString::fromLatin1(numora::version::appid), QStringLiteral("org.numora.Numora"));
+}
+
+// ---------------------------------------------------------------- beside the main window
+
+void TestAbout::aboutTwiceLeavesOneAboutWindow()
+{
+    FormHarness h;
+    h.form->about_Click();
+    QPointer<frmAbout> first = h.form->aboutwindow;
+    QVERIFY(first && first->isVisible());
+    h.form->about_Click();
+    settle();
+    QCOMPARE(h.form->aboutwindow.data(), first.data());
+    QCOMPARE(h.form->findChildren<frmAbout *>().size(), 1);
+    QCOMPARE(first->parentWidget(), h.form.get());
+    QVERIFY(first->isActiveWindow());
+}
+
+void TestAbout::helpTwiceLeavesOneHelpWindow()
+{
+    FormHarness h;
+    h.form->help_Click();
+    std::unique_ptr<Form2> keep(h.form->helpwindow.data());   // a top-level window outlives the form
+    QVERIFY(keep && keep->isVisible());
+    h.form->help_Click();
+    settle();
+    QCOMPARE(h.form->helpwindow.data(), keep.get());
+    int helpwindows = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        helpwindows += qobject_cast<Form2 *>(w) != nullptr;
+    QCOMPARE(helpwindows, 1);
+}
+
+void TestAbout::aboutAndHelpCanBeOpenTogether()
+{
+    FormHarness h;
+    h.form->help_Click();
+    std::unique_ptr<Form2> help(h.form->helpwindow.data());
+    h.form->about_Click();
+    settle();
+    QVERIFY(help->isVisible());
+    QVERIFY(h.form->aboutwindow && h.form->aboutwindow->isVisible());
+    // Closing About leaves Help where it is, and the other way round.
+    h.form->aboutwindow->cmdOK_Click();
+    settle();
+    QVERIFY(h.form->aboutwindow.isNull());
+    QVERIFY(help->isVisible());
+    h.form->about_Click();
+    help->close();
+    settle();
+    QVERIFY(h.form->helpwindow.isNull());
+    help.release();   // deleted on close
+    QVERIFY(h.form->aboutwindow && h.form->aboutwindow->isVisible());
+}
+
+void TestAbout::aboutAfterOkBuildsAFreshWindow()
+{
+    FormHarness h;
+    h.form->about_Click();
+    QPointer<frmAbout> first = h.form->aboutwindow;
+    QTest::keyClick(first->windowHandle(), Qt::Key_Escape);
+    settle();
+    QVERIFY(first.isNull());
+    h.form->about_Click();
+    QVERIFY(h.form->aboutwindow);
+    QVERIFY(h.form->aboutwindow->isVisible());
+    QCOMPARE(h.form->aboutwindow->size(), QSize(210, 184));
+}
+
+void TestAbout::padsWorkWhileAboutAndHelpAreOpen()
+{
+    FormHarness h;
+    h.form->newgame_Click();
+    h.settle();
+    h.form->help_Click();
+    std::unique_ptr<Form2> help(h.form->helpwindow.data());
+    h.form->about_Click();
+    settle();
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    // The player goes back to the main window and types on both pads.
+    h.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(h.form.get()));
+    h.click(1);
+    h.keypad(Qt::Key_2);
+    QCOMPARE(h.form->Label10->text(), QStringLiteral("12"));
+    QVERIFY(h.form->aboutwindow && h.form->aboutwindow->isVisible());
+    QVERIFY(help->isVisible());
+}
+
+QTEST_MAIN(TestAbout)
+#include "tst_about.moc"
