@@ -8,6 +8,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QHash>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTextDocument>
 
 #include <cmath>
@@ -104,6 +105,21 @@ QTextDocument *column(const QString &html, double width, const QString &spacing)
     doc->setHtml(QStringLiteral("<body>") + html + QStringLiteral("</body>"));
     doc->setTextWidth(width);
     return doc;
+}
+
+// The words of a column for screen readers: a table's rows become lines.
+QString wordsof(QString html)
+{
+    html.replace(QRegularExpression(QStringLiteral("</?table[^>]*>|<tr>|<td[^>]*>")), QString());
+    html.replace(QStringLiteral("</td>"), QStringLiteral(" "));
+    html.replace(QStringLiteral("</tr>"), QStringLiteral("<br>"));
+    QTextDocument doc;
+    doc.setHtml(html);
+    QStringList lines;
+    for (const QString &line : doc.toPlainText().split(QLatin1Char('\n')))
+        if (!line.trimmed().isEmpty())
+            lines.append(line.simplified());
+    return lines.join(QLatin1Char('\n'));
 }
 
 void draw(QPainter &painter, QTextDocument *doc, QPointF at)
@@ -256,7 +272,7 @@ HelpPage helppage()
         }
     }
 
-    const QString text = left->toPlainText() + QStringLiteral("\n\n") + right->toPlainText()
+    const QString text = wordsof(leftcolumn) + QStringLiteral("\n\n") + wordsof(rightcolumn)
                          + QStringLiteral("\n\nThe numeric keypad:\n") + legend + QStringLiteral("\n") + goodluck + QLatin1Char('\n');
     return {indexed, text};
 }

@@ -14,6 +14,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
 #include <QtTest>
@@ -117,6 +118,7 @@ private slots:
     void helpPageFillsItsSunkenBox();
     void helpPageIsA256ColourGif87a();
     void helpPageWordsAreThereForScreenReaders();
+    void helpPageExamplesFollowTheRules();
     void helpWindowUnloadsWhenClosed();
 
     // --- pictures
@@ -573,6 +575,62 @@ void TestAbout::helpPageWordsAreThereForScreenReaders()
                                "Marking a guess", "Good luck!"})
         QVERIFY2(words.contains(QLatin1String(needle)), needle);
     QVERIFY(words.indexOf(QLatin1String("Good luck!")) > words.indexOf(QLatin1String("STRATEGY")));
+}
+
+void TestAbout::helpPageExamplesFollowTheRules()
+{
+    Form2 help;
+    const QStringList lines = help.Picture1->accessibleDescription().split(QLatin1Char('\n'));
+    auto line = [&](const QString &start) {
+        for (const QString &l : lines)
+            if (l.startsWith(start))
+                return l.mid(start.size());
+        return QString();
+    };
+    auto numbers = [](const QString &text) {
+        QStringList found;
+        static const QRegularExpression four(QStringLiteral("\\b\\d{4}\\b"));
+        for (auto m = four.globalMatch(text); m.hasNext();)
+            found.append(m.next().captured());
+        return found;
+    };
+    auto allowed = [](const QString &n) {
+        return n.size() == 4 && n[0] != QLatin1Char('0') && QSet<QChar>(n.begin(), n.end()).size() == 4;
+    };
+
+    const QStringList good = numbers(line(QStringLiteral("Good:")));
+    QCOMPARE(good.size(), 3);
+    for (const QString &n : good)
+        QVERIFY2(allowed(n), qPrintable(n));
+    const QStringList bad = numbers(line(QStringLiteral("Not allowed:")));
+    QCOMPARE(bad.size(), 3);
+    int leadingzero = 0, repeated = 0;
+    for (const QString &n : bad) {
+        QVERIFY2(!allowed(n), qPrintable(n));
+        leadingzero += n[0] == QLatin1Char('0');
+        repeated += QSet<QChar>(n.begin(), n.end()).size() < 4;
+    }
+    QCOMPARE(leadingzero, 1);
+    QCOMPARE(repeated, 2);
+
+    // The worked example: one digit absent, one in place, two elsewhere.
+    const QString secret = line(QStringLiteral("Secret ")).remove(QLatin1Char(' '));
+    const QString guess = line(QStringLiteral("Guess ")).remove(QLatin1Char(' '));
+    QVERIFY(allowed(secret) && allowed(guess));
+    int plus = 0, minus = 0, absent = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (guess[i] == secret[i])
+            ++plus;
+        else if (secret.contains(guess[i]))
+            ++minus;
+        else
+            ++absent;
+    }
+    QCOMPARE(plus, 1);
+    QCOMPARE(minus, 2);
+    QCOMPARE(absent, 1);
+    const QString example = line(QStringLiteral("For example:"));
+    QVERIFY(example.endsWith(QStringLiteral("is + - -")));
 }
 
 void TestAbout::helpWindowUnloadsWhenClosed()
