@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -43,9 +44,13 @@ QLabel *message(const QString &text, const QRect &place, QWidget *dialog)
 QLabel *picture(const QString &name, std::initializer_list<int> sizes, const QRect &place,
                 QWidget *dialog)
 {
-    QIcon icon;
-    for (int size : sizes)
-        icon.addFile(QStringLiteral(":/outcomes/%1-%2.png").arg(name).arg(size), QSize(size, size));
+    // Each picture is loaded once: a fresh icon per dialog would leave its
+    // scaled copies behind in the pixmap cache every time a dialog opens.
+    static QHash<QString, QIcon> loaded;
+    QIcon &icon = loaded[name];
+    if (icon.isNull())
+        for (int size : sizes)
+            icon.addFile(QStringLiteral(":/outcomes/%1-%2.png").arg(name).arg(size), QSize(size, size));
     auto *box = new QLabel(dialog);
     box->setFrameShape(QFrame::NoFrame);
     box->setAutoFillBackground(true);

@@ -35,8 +35,10 @@ struct FormHarness
     // Lets posted work run: the engine resumes after a confirm has returned.
     static void settle()
     {
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 3; ++i) {
             QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);   // unloaded windows
+        }
     }
 
     void click(int command)

@@ -1,0 +1,228 @@
+// Whole matches played through the real window: clicks and keypad keys on
+// Form1 with a seeded engine, one match per outcome.
+
+#include "dialogs/outcomes.h"
+#include "formtesting.h"
+#include "platform/picturebox.h"
+
+#include <QLabel>
+
+#include <set>
+
+using numora::countsigns;
+using numora::Row;
+
+namespace {
+
+Row rowof(const QString &text)
+{
+    return Row{numora::int16(text[0].digitValue()), numora::int16(text[1].digitValue()),
+               numora::int16(text[2].digitValue()), numora::int16(text[3].digitValue())};
+}
+
+} // namespace
+
+class Form1Matches : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<FormHarness> h;
+
+    QString secret() const { return QString::fromStdString(h->engine->mynumber); }
+    QString shown() const { return h->form->Label8->text(); }
+
+    // Answers the guess on display truthfully for the player's number `mine`.
+    void answertruly(const QString &mine)
+    {
+        const int code = countsigns(rowof(shown()), rowof(mine));
+        h->answer(code / 10, code % 10);
+    }
+    QString wrong(const QStringList &tried) const
+    {
+        for (QString n : {"1234", "5678", "9012", "3456", "7890", "1357", "2468", "9753", "8642", "1596"})
+            if (n != secret() && !tried.contains(n))
+                return n;
+        return "9876";
+    }
+    bool visible(const QPointer<dialogs::OutcomeDialog> &dialog) const { return dialog && dialog->isVisible(); }
+
+private slots:
+    void initTestCase()
+    {
+        setupformtests();
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    }
+    void init()
+    {
+        h = std::make_unique<FormHarness>();
+        h->form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h->form.get()));
+    }
+    void cleanup() { h.reset(); }
+
+    void lostByFourPlus()
+    {
+        h->form->newgame_Click();
+        h->confirmnumber("1234");
+        const QString guess = shown();
+        h->answer(4, 0);
+        QVERIFY(visible(h->form->frmUlost));
+        QCOMPARE(h->form->frmUlost->windowTitle(), " You have lost! My number was : " + secret());
+        QCOMPARE(h->form->Picture2->lines(), QStringList{' ' + guess + " ++++"});
+        QCOMPARE(h->form->Picture1->lines().size(), 1);
+        QVERIFY(h->form->Label8->text().isEmpty());
+        QCOMPARE(h->beeps, 2);
+        // YES: the dialog goes and a fresh match begins.
+        h->form->frmUlost->Command1_Click();
+        FormHarness::settle();
+        QVERIFY(!h->form->frmUlost);
+        QVERIFY(h->form->Picture1->lines().isEmpty() && h->form->Picture2->lines().isEmpty());
+        QCOMPARE(h->form->step(), Form1::Step::number);
+        QCOMPARE(int(h->engine->yourround), 0);
+    }
+
+    // Truthful answers until the computer names the player's number.
+    void lostToTheComputer()
+    {
+        const QString mine = "5067";
+        h->form->newgame_Click();
+        QStringList tried{wrong({})};
+        h->confirmnumber(tried.last());
+        int rounds = 0;
+        while (!visible(h->form->frmUlost) && ++rounds < 12) {
+            answertruly(mine);
+            if (visible(h->form->frmUlost))
+                break;
+            tried << wrong(tried);
+            h->confirmnumber(tried.last());
+        }
+        QVERIFY(visible(h->form->frmUlost));
+        QCOMPARE(shown().isEmpty() ? h->form->Picture2->lines().last() : shown(),
+                 shown().isEmpty() ? ' ' + mine + " ++++" : mine);
+        QCOMPARE(h->form->Picture1->lines(), [&] {
+            QStringList lines;
+            for (const QString &t : tried) {
+                const int code = countsigns(rowof(t), rowof(secret()));
+                lines << ' ' + t + ' ' + QString(code / 10, '+') + QString(" -").repeated(code % 10);
+            }
+            return lines;
+        }());
+    }
+
+    void wonAfterTheCheck()
+    {
+        h->form->newgame_Click();
+        h->confirmnumber(secret());
+        QCOMPARE(h->form->Picture1->lines(), QStringList{' ' + secret() + " ++++"});
+        answertruly(shown() == "1234" ? "5678" : "1234");
+        QVERIFY(visible(h->form->frmUwin));
+        QVERIFY(!visible(h->form->frmUlost) && !visible(h->form->TSdraw));
+    }
+
+    void drawInTheSameRound()
+    {
+        h->form->newgame_Click();
+        h->confirmnumber(wrong({}));
+        answertruly("5067");
+        h->confirmnumber(secret());
+        h->answer(4, 0);
+        QVERIFY(visible(h->form->TSdraw));
+        QCOMPARE(h->form->TSdraw->windowTitle(), QStringLiteral(" It's a draw!"));
+        QCOMPARE(h->form->Picture2->lines().size(), 2);
+        QVERIFY(h->form->Picture2->lines()[1].endsWith(" ++++"));
+    }
+
+    void inconsistentAnswers()
+    {
+        h->form->newgame_Click();
+        QStringList tried{wrong({})};
+        h->confirmnumber(tried.last());
+        h->answer(0, 0);
+        tried << wrong(tried);
+        h->confirmnumber(tried.last());
+        // An answer to the second guess that no number left after the first can give.
+        const Row first = h->engine->myguesses[0];
+        const Row second = rowof(shown());
+        std::set<int> possible;
+        numora::Module1 table;
+        table.makecandidates();
+        for (const Row &n : table.candidates)
+            if (n != first && n != second && countsigns(first, n) == 0)
+                possible.insert(countsigns(second, n));
+        int impossible = -1;
+        for (int code : {4, 13, 22, 3, 12, 21, 30, 2, 11, 20, 1, 10, 0})
+            if (!possible.count(code)) {
+                impossible = code;
+                break;
+            }
+        QVERIFY(impossible >= 0);
+        h->answer(impossible / 10, impossible % 10);
+        QVERIFY(h->messages.isEmpty());
+        tried << wrong(tried);
+        h->confirmnumber(tried.last());
+        QCOMPARE(h->messages, QStringList{"No valid number matches the information you gave!\n"
+                                          "Please be more careful next time."});
+        QCOMPARE(h->form->step(), Form1::Step::number);     // a new match has begun
+        QVERIFY(h->form->Picture1->lines().isEmpty());
+        QVERIFY(h->form->Picture2->lines().isEmpty());
+    }
+
+    // A whole match from the numeric keypad alone.
+    void playedWithTheKeypad()
+    {
+        h->form->newgame_Click();
+        auto typekeys = [&](const QString &digits) {
+            for (QChar c : digits)
+                h->keypad(Qt::Key_0 + c.digitValue());
+            QTest::keyClick(h->form->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
+            FormHarness::settle();
+        };
+        QStringList tried{wrong({})};
+        typekeys(tried.last());
+        QCOMPARE(h->form->Picture1->lines().size(), 1);
+        const QString mine = "2589";
+        for (int round = 0; round < 12 && !visible(h->form->frmUlost); ++round) {
+            const int code = countsigns(rowof(shown()), rowof(mine));
+            h->keypad(Qt::Key_Period);
+            for (int p = 0; p < code / 10; ++p)
+                h->keypad(Qt::Key_Plus);
+            for (int m = 0; m < code % 10; ++m)
+                h->keypad(Qt::Key_Minus);
+            QTest::keyClick(h->form->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
+            FormHarness::settle();
+            if (visible(h->form->frmUlost))
+                break;
+            tried << wrong(tried);
+            typekeys(tried.last());
+        }
+        QVERIFY(visible(h->form->frmUlost));
+        QVERIFY(h->form->Picture2->lines().size() >= 1);
+        // Enter in the dialog answers YES.
+        QTest::keyClick(h->form->frmUlost, Qt::Key_Return);
+        FormHarness::settle();
+        QVERIFY(!h->form->frmUlost);
+        QCOMPARE(h->form->step(), Form1::Step::number);
+    }
+
+    void newGameFromTheMenuAbandonsTheMatch()
+    {
+        h->form->newgame->trigger();
+        h->confirmnumber("1234");
+        QVERIFY(!shown().isEmpty());
+        h->form->newgame->trigger();
+        QVERIFY(shown().isEmpty());
+        QCOMPARE(h->form->step(), Form1::Step::number);
+        QVERIFY(!h->form->Command[23]->isEnabled());
+        QVERIFY(h->form->Picture1->lines().isEmpty());
+    }
+
+    void exitAndClosingEndTheProgram()
+    {
+        h->form->exitgame->trigger();
+        QCOMPARE(h->ends, 1);
+        h->form->close();
+        QCOMPARE(h->ends, 2);
+    }
+};
+
+QTEST_MAIN(Form1Matches)
+#include "tst_form1_matches.moc"
