@@ -4,9 +4,14 @@ namespace dialogs {
 
 QIcon programicon()
 {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/numora-%1.png").arg(size), QSize(size, size));
+    // One shared icon: every window drawn with it reuses the same cached pixmaps
+    // instead of leaving a set behind per window.
+    static const QIcon icon = [] {
+        QIcon made;
+        for (int size : {16, 32, 48, 64, 128, 256})
+            made.addFile(QStringLiteral(":/icons/numora-%1.png").arg(size), QSize(size, size));
+        return made;
+    }();
     return icon;
 }
 
