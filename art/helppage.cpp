@@ -222,7 +222,9 @@ HelpPage helppage()
 
     const double margin = 26, gap = 40;
     const double columnwidth = (pagewidth - 2 * margin - gap) / 2;
-    std::unique_ptr<QTextDocument> left(column(leftcolumn, columnwidth, QStringLiteral("p { margin-bottom: 9px; } h1 { margin-top: 16px; }")));
+    // The left column is the shorter one: it gets more air between paragraphs.
+    const QString airy = QStringLiteral("p { margin-bottom: 9px; } h1 { margin-top: 16px; }");
+    std::unique_ptr<QTextDocument> left(column(leftcolumn, columnwidth, airy));
     std::unique_ptr<QTextDocument> right(column(rightcolumn, columnwidth, QString()));
     draw(painter, left.get(), QPointF(margin, 8));
     draw(painter, right.get(), QPointF(margin + columnwidth + gap, 8));
@@ -273,7 +275,8 @@ HelpPage helppage()
     }
 
     const QString text = wordsof(leftcolumn) + QStringLiteral("\n\n") + wordsof(rightcolumn)
-                         + QStringLiteral("\n\nThe numeric keypad:\n") + legend + QStringLiteral("\n") + goodluck + QLatin1Char('\n');
+                         + QStringLiteral("\n\nThe numeric keypad:\n") + legend + QStringLiteral("\n")
+                         + goodluck + QLatin1Char('\n');
     return {indexed, text};
 }
 

@@ -210,8 +210,8 @@ void TestAbout::aboutWindowCarriesTheProgramIcon()
     const QList<QSize> sizes = about.windowIcon().availableSizes();
     QVERIFY(sizes.contains(QSize(32, 32)));
     QVERIFY(sizes.contains(QSize(16, 16)));
-    QCOMPARE(about.windowIcon().pixmap(32).toImage(), QImage(QStringLiteral(":/icons/numora-32.png"))
-                                                           .convertToFormat(about.windowIcon().pixmap(32).toImage().format()));
+    const QImage shown = about.windowIcon().pixmap(32).toImage();
+    QCOMPARE(shown, QImage(QStringLiteral(":/icons/numora-32.png")).convertToFormat(shown.format()));
 }
 
 // ---------------------------------------------------------------- frmAbout: the controls
@@ -249,7 +249,9 @@ void TestAbout::controlsSitWhereTheDesignPutsThem()
         QVERIFY(widget->width() >= text);
         QCOMPARE(widget->width(), std::max(pixels.width(), text));
         QVERIFY2(text <= pixels.width() * 115 / 100,
-                 qPrintable(QStringLiteral("the text needs %1 px of the design's %2").arg(text).arg(pixels.width())));
+                 qPrintable(QStringLiteral("the text needs %1 px of the design's %2")
+                                .arg(text)
+                                .arg(pixels.width())));
     } else {
         QCOMPARE(widget->size(), pixels.size());
     }
@@ -709,7 +711,8 @@ void TestAbout::topFramesShowARedTop()
                 if (qAlpha(c) == 0)
                     continue;
                 ++opaque;
-                const int spread = std::max({qRed(c), qGreen(c), qBlue(c)}) - std::min({qRed(c), qGreen(c), qBlue(c)});
+                const int spread = std::max({qRed(c), qGreen(c), qBlue(c)})
+                                   - std::min({qRed(c), qGreen(c), qBlue(c)});
                 if (spread < 30)
                     continue;
                 ++coloured;
@@ -738,10 +741,14 @@ void TestAbout::versionTextsFollowTheNumbers()
     QCOMPARE(QString::fromLatin1(fileversion), QStringLiteral("2.00.0014"));
     QCOMPARE(QString::fromLatin1(description), QStringLiteral("Unnecessary"));
     QCOMPARE(QString::fromLatin1(numeric), QStringLiteral("2.0.0.14"));
-    QCOMPARE(QString::fromLatin1(numeric), QStringLiteral("%1.%2.%3.%4").arg(major).arg(minor).arg(patch).arg(build));
+    QCOMPARE(QString::fromLatin1(numeric),
+             QStringLiteral("%1.%2.%3.%4").arg(major).arg(minor).arg(patch).arg(build));
     // The shown version has two digits for the minor and four for the build.
     QCOMPARE(QString::fromLatin1(fileversion),
-             QStringLiteral("%1.%2.%3").arg(major).arg(minor, 2, 10, QLatin1Char('0')).arg(build, 4, 10, QLatin1Char('0')));
+             QStringLiteral("%1.%2.%3")
+                 .arg(major)
+                 .arg(minor, 2, 10, QLatin1Char('0'))
+                 .arg(build, 4, 10, QLatin1Char('0')));
     QCOMPARE(QString::fromLatin1(productname), QStringLiteral("Numora %1.%2").arg(major).arg(minor));
 }
 
