@@ -1,23 +1,13 @@
 #include "engine/module1.h"
 
+#include "engine/fastsplits.h"
+
+#include <algorithm>
 #include <chrono>
 
 namespace numora {
 
 namespace {
-
-// Column of `splits` for each answer code; -1 for 40 (the guess itself) and codes
-// that cannot occur.
-constexpr std::array<int, 41> makecolumns()
-{
-    std::array<int, 41> columns{};
-    columns.fill(-1);
-    const int codes[codecount] = {0, 1, 2, 3, 4, 10, 11, 12, 13, 20, 21, 22, 30};
-    for (int n = 0; n < codecount; ++n)
-        columns[codes[n]] = n;
-    return columns;
-}
-constexpr std::array<int, 41> columnof = makecolumns();
 
 std::uint32_t clockseed()
 {
@@ -48,7 +38,9 @@ std::string numbertext(const Row &row)
     return std::to_string(value);
 }
 
-Module1::Module1() : seeder(clockseed) {}
+Module1::Module1() : fast(std::make_unique<FastSplits>()), seeder(clockseed) {}
+
+Module1::~Module1() = default;
 
 void Module1::setseeder(std::function<std::uint32_t()> source)
 {
@@ -166,15 +158,8 @@ void Module1::makeguess()
 
 void Module1::findmatches()
 {
-    matchcount = 0;
-    for (int c = 0; c <= lastremaining(); ++c) {
-        int agree = 0;
-        for (int r = 0; r < myround; ++r)
-            if (countsigns(myguesses[r], candidates[c]) == mysigns[r])
-                ++agree;
-        if (agree == myround)
-            matches[matchcount++] = candidates[c];
-    }
+    matchcount = static_cast<int16>(
+        fast->findmatches(candidates, lastremaining(), myguesses.data(), mysigns.data(), myround, matches));
     if (matchcount == 0)
         wrongsigns();
 }
@@ -194,32 +179,31 @@ void Module1::think()
             youlose();
         return;
     }
-    for (int i = 0; i <= lastremaining(); ++i) {
-        auto &split = splits[i];
-        split.fill(0);
-        for (int m = 0; m < matchcount; ++m) {
-            const int column = columnof[countsigns(candidates[i], matches[m])];
-            if (column >= 0)
-                ++split[column];
-        }
-    }
+    fast->countsplits(candidates, lastremaining(), matches, matchcount, myguesses.data(), myround, signcodes,
+                      splits);
 }
 
 void Module1::rateguesses()
 {
+    const double hitifmatch = 1.0 / matchcount;
     for (int i = 0; i <= lastremaining(); ++i) {
         auto &rated = ratings[i];
-        double hit = 0.0, next = 0.0, worst = 0.0, least = 4535.0;
+        // Equal split counts rate equally, to the last bit.
+        const int same = fast->sharedwith(i);
+        if (same >= 0 && same < i && splits[same] == splits[i]) {
+            rated = ratings[same];
+            continue;
+        }
+        double hit = 0.0, next = 0.0;
+        int worst = 0, least = 4535;
         double sum = 0.0;
         int classes = 0, total = 0;
         for (int n = 0; n < codecount; ++n) {
-            const int x = splits[i][n];
-            if (x > worst)
-                worst = x;
-            if (x != 0 && x < least)
-                least = x;
+            const int x = splits[i][n];     // a count, never negative
+            worst = std::max(worst, x);
             if (x > 0) {
-                sum = sum + 1.0 / x;
+                least = std::min(least, x);
+                sum = sum + fast->reciprocal(x);
                 total += x;
                 ++classes;
             }
@@ -227,14 +211,14 @@ void Module1::rateguesses()
         if (total == matchcount) {
             next = sum / classes;
         } else {
-            hit = 1.0 / matchcount;
+            hit = hitifmatch;
             next = hit + (sum / classes) * (1.0 - hit);
         }
         rated[hitchance] = hit;
         rated[nextchance] = next;
         rated[worstsplit] = worst;
         rated[leastsplit] = least;
-        rated[rating] = 1000.0 / worst + 100.0 * next + 10.0 * hit + 1.0 / least;
+        rated[rating] = 1000.0 / worst + 100.0 * next + 10.0 * hit + fast->reciprocal(least);
     }
 }
 

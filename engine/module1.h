@@ -5,10 +5,13 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <random>
 #include <string>
 
 namespace numora {
+
+class FastSplits;
 
 using int16 = std::int16_t;
 using Row = std::array<int16, 4>;   // four digits, thousands first
@@ -46,6 +49,7 @@ class Module1
 {
 public:
     Module1();
+    ~Module1();
     Module1(const Module1 &) = delete;
     Module1 &operator=(const Module1 &) = delete;
 
@@ -124,6 +128,7 @@ private:
     void thinkingstep(std::uint64_t match);
     bool live(std::uint64_t match) const { return match == currentmatch && !matchover; }
 
+    std::unique_ptr<FastSplits> fast;   // the thinking's working tables
     GameWindow *form = nullptr;
     std::function<std::uint32_t()> seeder;
     std::mt19937 rng;
