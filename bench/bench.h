@@ -1,0 +1,11 @@
+#pragma once
+
+// The subcommands of numora-bench; each returns the program's exit status.
+
+namespace numora::bench {
+
+int think();
+int selfplay(int argc, char **argv);
+int analyse(int argc, char **argv);
+
+} // namespace numora::bench

@@ -1,0 +1,32 @@
+// numora-bench: how fast and how well the computer guesses.
+
+#include "bench/bench.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+int usage()
+{
+    std::fputs("usage: numora-bench think\n"
+               "       numora-bench selfplay [SEED]\n"
+               "       numora-bench analyse GUESS:PM ...   (e.g. 1234:00 5067:11)\n",
+               stderr);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 2)
+        return usage();
+    if (std::strcmp(argv[1], "think") == 0 && argc == 2)
+        return numora::bench::think();
+    if (std::strcmp(argv[1], "selfplay") == 0)
+        return numora::bench::selfplay(argc - 2, argv + 2);
+    if (std::strcmp(argv[1], "analyse") == 0)
+        return numora::bench::analyse(argc - 2, argv + 2);
+    return usage();
+}

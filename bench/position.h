@@ -1,0 +1,53 @@
+#pragma once
+
+// Positions of a match set up without the window: the engine plays its rounds
+// against a window that shows nothing and only notes how the match ended.
+
+#include "engine/module1.h"
+
+#include <optional>
+#include <string>
+
+namespace numora::bench {
+
+class QuietWindow : public GameWindow
+{
+public:
+    void form_load() override {}
+    void wait2() override {}
+    void wait() override {}
+    void setstatus(const std::string &) override {}
+    void showguess(const std::string &text) override { shown = text; }
+    void processevents() override {}
+    void beep() override {}
+    void showoutcome(Outcome which, const std::string &) override { outcome = which; }
+    void showmessage(const std::string &) override { wrongsigns = true; }
+
+    // Forgets how the previous match ended.
+    void clear()
+    {
+        shown.clear();
+        outcome.reset();
+        wrongsigns = false;
+    }
+
+    std::string shown;
+    std::optional<Outcome> outcome;
+    bool wrongsigns = false;
+};
+
+// The row of the remaining table that holds `number`, or -1.
+int remainingrow(const Module1 &m, int number);
+
+// The value of a row: 1023 for the row 1 0 2 3.
+inline int valueof(const Row &row) { return ((row[0] * 10 + row[1]) * 10 + row[2]) * 10 + row[3]; }
+
+// A fresh match whose seed is `seed`; the window must be attached.
+void freshmatch(Module1 &m, QuietWindow &window, std::uint32_t seed);
+
+// The computer's guess of round myround is the remaining row `row`, answered with
+// `code`: recorded, taken out of the table by the removal rule, and myround advanced
+// as the game does before it thinks.
+void playround(Module1 &m, int row, int code);
+
+} // namespace numora::bench

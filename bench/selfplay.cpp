@@ -1,0 +1,89 @@
+// numora-bench selfplay [SEED]: the computer guesses each of the 4536 secrets
+// once, answered truly, through the engine's own procedures. A match ends when
+// a guess is answered with four plus, or when one match is left and the
+// computer names it without a guess.
+
+#include "bench/bench.h"
+#include "bench/position.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace numora::bench {
+
+int selfplay(int argc, char **argv)
+{
+    std::uint32_t seed = 1;
+    if (argc > 1) {
+        std::fputs("numora-bench selfplay: at most one SEED\n", stderr);
+        return 2;
+    }
+    if (argc == 1) {
+        char *end = nullptr;
+        const unsigned long long value = std::strtoull(argv[0], &end, 10);
+        if (*argv[0] == '\0' || *argv[0] == '-' || *end != '\0' || value > 0xffffffffULL) {
+            std::fprintf(stderr, "numora-bench selfplay: SEED must be a number from 0 to 4294967295, not %s\n",
+                         argv[0]);
+            return 2;
+        }
+        seed = static_cast<std::uint32_t>(value);
+    }
+
+    auto m = std::make_unique<Module1>();
+    QuietWindow window;
+    m->attach(&window);
+    const auto table = std::make_unique<Module1>();
+    table->makecandidates();
+
+    std::map<int, int> guessesmade;     // guesses per match -> matches
+    long long allguesses = 0;
+    int deduced = 0, longest = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (int s = 0; s < tablesize; ++s) {
+        const Row secret = table->candidates[s];
+        // The first guess and every tie are the engine's own uniform draws.
+        freshmatch(*m, window, seed * 2654435761u + static_cast<std::uint32_t>(s));
+        int guesses = 0;
+        for (;;) {
+            m->makeguess();
+            ++guesses;
+            const int16 code = countsigns(m->myguesses[m->myround], secret);
+            if (code == 40)
+                break;
+            m->mysigns[m->myround] = code;
+            ++m->myround;
+            m->yourround = static_cast<int16>(m->myround + 1);
+            m->think();
+            if (window.outcome || window.wrongsigns)
+                break;
+            m->rateguesses();
+            m->findbest();
+        }
+        if (window.wrongsigns || (window.outcome && (m->matchcount != 1 || m->matches[0] != secret))) {
+            std::fprintf(stderr, "numora-bench selfplay: the secret %d was lost\n", valueof(secret));
+            return 1;
+        }
+        if (window.outcome)
+            ++deduced;
+        ++guessesmade[guesses];
+        allguesses += guesses;
+        longest = std::max(longest, guesses);
+    }
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    std::printf("seed %u\n", seed);
+    std::printf("secrets %d\n", tablesize);
+    for (const auto &[guesses, matches] : guessesmade)
+        std::printf("guesses %d: %d\n", guesses, matches);
+    std::printf("mean %.4f\n", static_cast<double>(allguesses) / tablesize);
+    std::printf("max %d\n", longest);
+    std::printf("deduced %.4f\n", static_cast<double>(deduced) / tablesize);
+    std::printf("wall_s %.2f\n", wall);
+    return 0;
+}
+
+} // namespace numora::bench
