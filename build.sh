@@ -39,7 +39,7 @@ play)
 test)
     if [ "${1:-}" = "--sanitize" ]; then
         build build-sanitize -DNUMORA_SANITIZE=ON
-        export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+        export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
         dir=build-sanitize
     else
         build build

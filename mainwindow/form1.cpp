@@ -130,6 +130,9 @@ Form1::Form1(Module1 &game, QWidget *parent) : QMainWindow(parent), engine(game)
 
 Form1::~Form1()
 {
+    // The windows that stand on their own in the task bar have no parent to take them along.
+    delete TSdraw;
+    delete helpwindow;
     engine.attach(nullptr);
 }
 
