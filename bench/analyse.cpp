@@ -69,6 +69,8 @@ int analyse(int argc, char **argv)
             return fail("'" + text + "' is not GUESS:PM, e.g. 1234:12 for one plus and two minus");
         if (!possible(item.code))
             return fail("'" + text + "': no two numbers score " + text.substr(5) + " against each other");
+        if (item.code == 40)
+            return fail("'" + text + "': four plus ends the match; no thinking step follows");
         if (!admissible(item.number))
             return fail("'" + text + "': " + text.substr(0, 4) + " is not in the table of numbers");
         for (const Item &before : items)
