@@ -4,37 +4,16 @@
 // the test library keeps records of its own per shown window.
 
 #include "dialogs/outcomes.h"
+#include "heapcount.h"
 #include "mainwindow/form1.h"
 #include "platform/colourbutton.h"
 #include "platform/runtime.h"
 
 #include <QApplication>
-#include <QTest>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
-#include <cstdlib>
-#include <new>
 #include <set>
-
-static std::atomic<long> liveblocks{0};
-void *operator new(std::size_t size)
-{
-    if (void *p = std::malloc(size ? size : 1)) {
-        ++liveblocks;
-        return p;
-    }
-    throw std::bad_alloc();
-}
-void operator delete(void *p) noexcept
-{
-    if (p) {
-        --liveblocks;
-        std::free(p);
-    }
-}
-void operator delete(void *p, std::size_t) noexcept { operator delete(p); }
 
 namespace {
 

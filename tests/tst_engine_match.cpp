@@ -5,30 +5,11 @@
 
 #include <QtTest>
 
-#include <atomic>
-#include <cstdlib>
 #include <memory>
-#include <new>
 #include <set>
 
 // Live heap blocks of this program, to see that matches in a row do not grow memory.
-static std::atomic<long> liveblocks{0};
-void *operator new(std::size_t size)
-{
-    if (void *p = std::malloc(size ? size : 1)) {
-        ++liveblocks;
-        return p;
-    }
-    throw std::bad_alloc();
-}
-void operator delete(void *p) noexcept
-{
-    if (p) {
-        --liveblocks;
-        std::free(p);
-    }
-}
-void operator delete(void *p, std::size_t) noexcept { operator delete(p); }
+#include "heapcount.h"
 
 using namespace numora;
 using numora::testing::FakeWindow;
