@@ -12,7 +12,7 @@ constexpr std::array<std::uint8_t, codecount> everycode = {0, 1, 2, 3, 4, 10, 11
 // The code of the padding beyond the last match: above any sum of four terms.
 constexpr std::uint8_t paddingcode = 200;
 // Byte counters gain at most 1 per step; they are emptied before they can overflow.
-constexpr int stepsperround = 255;
+constexpr int stepsbeforeemptying = 255;
 
 using Lanes = std::array<std::uint8_t, 16>;
 
@@ -31,8 +31,8 @@ inline void tallylanes(std::array<Lanes, codecount> &counters, const Lanes &code
 int valueof(const Row &row) { return ((row[0] * 10 + row[1]) * 10 + row[2]) * 10 + row[3]; }
 
 // The digits no guess has used, 0 excepted, and a name for each family of
-// numbers that turn into each other by relabelling them: the member in which
-// they appear in ascending order of first occurrence.
+// numbers that turn into each other by relabelling them: the member whose free
+// digits, read from the left, are the lowest free digits in ascending order.
 class Relabelling
 {
 public:
@@ -184,9 +184,9 @@ void FastSplits::tally(const Row &guess, int blocks, std::array<int, codecount> 
     const std::uint8_t *term2 = terms[2][guess[2]].data();
     const std::uint8_t *term3 = terms[3][guess[3]].data();
     counts.fill(0);
-    for (int start = 0; start < blocks; start += stepsperround) {
+    for (int start = 0; start < blocks; start += stepsbeforeemptying) {
         std::array<Lanes, codecount> counters{};
-        const int end = std::min(blocks, start + stepsperround) * lanes;
+        const int end = std::min(blocks, start + stepsbeforeemptying) * lanes;
         for (int b = start * lanes; b < end; b += lanes) {
             Lanes code;
             for (int l = 0; l < lanes; ++l)
