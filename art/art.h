@@ -21,7 +21,7 @@ QImage draughtsman();
 // The help page, 897 x 541, at most 256 colours, and the same words as text.
 struct HelpPage
 {
-    QImage image;   // Format_Indexed8
+    QImage image; // Format_Indexed8
     QString text;
 };
 HelpPage helppage();

@@ -182,7 +182,7 @@ void figure(QPainter &p)
     p.setBrush(skin);
     p.drawRect(QRectF(78, 22, 4, 4));
     p.drawEllipse(QPointF(81, 16), 6, 6.8);
-    p.drawPath(polygon({{86.5, 15}, {89, 18}, {86.6, 18.8}}));   // nose
+    p.drawPath(polygon({{86.5, 15}, {89, 18}, {86.6, 18.8}})); // nose
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(90, 60, 40));
     QPainterPath hair;
@@ -193,11 +193,11 @@ void figure(QPainter &p)
     hair.closeSubpath();
     p.drawPath(hair);
     p.setBrush(skin.darker(115));
-    p.drawEllipse(QPointF(78.6, 16.6), 1.3, 1.8);                // ear
+    p.drawEllipse(QPointF(78.6, 16.6), 1.3, 1.8); // ear
     p.setBrush(QColor(30, 30, 30));
-    p.drawEllipse(QPointF(85, 15.6), 0.8, 0.8);                  // eye
+    p.drawEllipse(QPointF(85, 15.6), 0.8, 0.8); // eye
     p.setPen(line(QColor(150, 80, 70), 0.5));
-    p.drawLine(QPointF(84.2, 20.4), QPointF(86.2, 20.2));         // mouth
+    p.drawLine(QPointF(84.2, 20.4), QPointF(86.2, 20.2)); // mouth
     p.setPen(line(QColor(20, 90, 40), 0.5));
     p.setBrush(QColor(40, 170, 80, 220));
     p.drawPath(polygon({{75, 11.5}, {85, 10}, {93, 12.5}, {84, 13.3}}));

@@ -30,18 +30,18 @@ const QColor green(130, 232, 130);
 const QColor orange(255, 158, 96);
 const QColor rule(50, 74, 170);
 
-const QString stylesheet = QStringLiteral(
-    "body { color: %1; font-family: 'Liberation Sans'; font-size: 14px; }"
-    "h1 { color: %2; font-family: 'Liberation Serif'; font-size: 21px; font-weight: bold;"
-    "     margin-top: 10px; margin-bottom: 3px; }"
-    "h2 { color: %3; font-size: 15px; font-weight: bold; margin-top: 6px; margin-bottom: 1px; }"
-    "p { margin-top: 0px; margin-bottom: 5px; }"
-    ".number { color: %4; font-weight: bold; }"
-    ".good { color: %5; font-weight: bold; }"
-    ".bad { color: %6; font-weight: bold; }"
-    ".sign { color: %4; font-weight: bold; font-family: 'Liberation Mono'; }"
-    ".key { color: %4; }")
-    .arg(body.name(), heading.name(), subheading.name(), yellow.name(), green.name(), orange.name());
+const QString stylesheet
+    = QStringLiteral("body { color: %1; font-family: 'Liberation Sans'; font-size: 14px; }"
+                     "h1 { color: %2; font-family: 'Liberation Serif'; font-size: 21px; font-weight: bold;"
+                     "     margin-top: 10px; margin-bottom: 3px; }"
+                     "h2 { color: %3; font-size: 15px; font-weight: bold; margin-top: 6px; margin-bottom: 1px; }"
+                     "p { margin-top: 0px; margin-bottom: 5px; }"
+                     ".number { color: %4; font-weight: bold; }"
+                     ".good { color: %5; font-weight: bold; }"
+                     ".bad { color: %6; font-weight: bold; }"
+                     ".sign { color: %4; font-weight: bold; font-family: 'Liberation Mono'; }"
+                     ".key { color: %4; }")
+          .arg(body.name(), heading.name(), subheading.name(), yellow.name(), green.name(), orange.name());
 
 const QString leftcolumn = QStringLiteral(
     "<h1>THE GAME</h1>"
@@ -75,23 +75,23 @@ const QString leftcolumn = QStringLiteral(
     "<span class='number'>1842</span> is <span class='sign'>+&nbsp;-&nbsp;-</span></p>"
     "</td></tr></table>");
 
-const QString rightcolumn = QStringLiteral(
-    "<h1>PLAYING</h1>"
-    "<p>Type your guess on the <span class='key'>numeric keypad</span> (with Num Lock on) or "
-    "click the digit buttons. The keypad's <span class='key'>decimal point</span> deletes the "
-    "last digit. Press <span class='key'>Enter</span> to confirm your number.</p>"
-    "<p>Then answer the computer's guess: each press of the keypad's "
-    "<span class='sign'>+</span> or <span class='sign'>-</span> key adds one sign, and its "
-    "<span class='key'>decimal point</span> starts the answer again at "
-    "<span class='sign'>0&nbsp;+&nbsp;0&nbsp;-</span>. Or click the sign buttons. Press "
-    "<span class='key'>Enter</span> to confirm the signs.</p>"
-    "<p>The mouse does everything the keys do.</p>"
-    "<h1>STRATEGY</h1>"
-    "<p>Do not hope for a lucky hit with your first guesses. Use them to gather "
-    "information: a guess that leaves fewer numbers possible is worth more than one "
-    "that might be right.</p>"
-    "<p>The computer thinks for a while before it guesses: longest in the first few "
-    "moves, and faster with every move after that.</p>");
+const QString rightcolumn
+    = QStringLiteral("<h1>PLAYING</h1>"
+                     "<p>Type your guess on the <span class='key'>numeric keypad</span> (with Num Lock on) or "
+                     "click the digit buttons. The keypad's <span class='key'>decimal point</span> deletes the "
+                     "last digit. Press <span class='key'>Enter</span> to confirm your number.</p>"
+                     "<p>Then answer the computer's guess: each press of the keypad's "
+                     "<span class='sign'>+</span> or <span class='sign'>-</span> key adds one sign, and its "
+                     "<span class='key'>decimal point</span> starts the answer again at "
+                     "<span class='sign'>0&nbsp;+&nbsp;0&nbsp;-</span>. Or click the sign buttons. Press "
+                     "<span class='key'>Enter</span> to confirm the signs.</p>"
+                     "<p>The mouse does everything the keys do.</p>"
+                     "<h1>STRATEGY</h1>"
+                     "<p>Do not hope for a lucky hit with your first guesses. Use them to gather "
+                     "information: a guess that leaves fewer numbers possible is worth more than one "
+                     "that might be right.</p>"
+                     "<p>The computer thinks for a while before it guesses: longest in the first few "
+                     "moves, and faster with every move after that.</p>");
 
 QTextDocument *column(const QString &html, double width, const QString &spacing)
 {
@@ -144,22 +144,30 @@ QString keypad(QPainter &painter, QPointF at)
         QColor ink;
     };
     const QColor unused = QColor::fromRgbF(0.45f * float(subheading.redF()) + 0.55f * float(ground.redF()),
-                                           0.45f * float(subheading.greenF()) + 0.55f * float(ground.greenF()),
-                                           0.45f * float(subheading.blueF()) + 0.55f * float(ground.blueF()));
-    const QList<Key> keys{
-        {QStringLiteral("Num"), 0, 0, 1, 1, unused}, {QStringLiteral("/"), 1, 0, 1, 1, unused},
-        {QStringLiteral("*"), 2, 0, 1, 1, unused},   {QStringLiteral("-"), 3, 0, 1, 1, yellow},
-        {QStringLiteral("7"), 0, 1, 1, 1, body},     {QStringLiteral("8"), 1, 1, 1, 1, body},
-        {QStringLiteral("9"), 2, 1, 1, 1, body},     {QStringLiteral("+"), 3, 1, 1, 2, yellow},
-        {QStringLiteral("4"), 0, 2, 1, 1, body},     {QStringLiteral("5"), 1, 2, 1, 1, body},
-        {QStringLiteral("6"), 2, 2, 1, 1, body},     {QStringLiteral("1"), 0, 3, 1, 1, body},
-        {QStringLiteral("2"), 1, 3, 1, 1, body},     {QStringLiteral("3"), 2, 3, 1, 1, body},
-        {QStringLiteral("Enter"), 3, 3, 1, 2, green}, {QStringLiteral("0"), 0, 4, 2, 1, body},
+        0.45f * float(subheading.greenF()) + 0.55f * float(ground.greenF()),
+        0.45f * float(subheading.blueF()) + 0.55f * float(ground.blueF()));
+    const QList<Key> keys {
+        {QStringLiteral("Num"), 0, 0, 1, 1, unused},
+        {QStringLiteral("/"), 1, 0, 1, 1, unused},
+        {QStringLiteral("*"), 2, 0, 1, 1, unused},
+        {QStringLiteral("-"), 3, 0, 1, 1, yellow},
+        {QStringLiteral("7"), 0, 1, 1, 1, body},
+        {QStringLiteral("8"), 1, 1, 1, 1, body},
+        {QStringLiteral("9"), 2, 1, 1, 1, body},
+        {QStringLiteral("+"), 3, 1, 1, 2, yellow},
+        {QStringLiteral("4"), 0, 2, 1, 1, body},
+        {QStringLiteral("5"), 1, 2, 1, 1, body},
+        {QStringLiteral("6"), 2, 2, 1, 1, body},
+        {QStringLiteral("1"), 0, 3, 1, 1, body},
+        {QStringLiteral("2"), 1, 3, 1, 1, body},
+        {QStringLiteral("3"), 2, 3, 1, 1, body},
+        {QStringLiteral("Enter"), 3, 3, 1, 2, green},
+        {QStringLiteral("0"), 0, 4, 2, 1, body},
         {QStringLiteral("."), 2, 4, 1, 1, orange},
     };
     for (const Key &k : keys) {
-        const QRectF face(at.x() + k.column * step, at.y() + k.row * step, key + (k.wide - 1) * step,
-                          key + (k.tall - 1) * step);
+        const QRectF face(
+            at.x() + k.column * step, at.y() + k.row * step, key + (k.wide - 1) * step, key + (k.tall - 1) * step);
         painter.setPen(QPen(k.ink, 1.5));
         painter.setBrush(rule);
         painter.drawRoundedRect(face, 4, 4);
@@ -176,7 +184,7 @@ QString keypad(QPainter &painter, QPointF at)
         QColor ink;
         QString keys, meaning;
     };
-    const QList<Line> legend{
+    const QList<Line> legend {
         {body, QStringLiteral("0 to 9"), QStringLiteral("type your guess")},
         {orange, QStringLiteral("."), QStringLiteral("delete the last digit, or start the signs again")},
         {yellow, QStringLiteral("+  -"), QStringLiteral("one more plus or minus sign")},
@@ -194,16 +202,16 @@ QString keypad(QPainter &painter, QPointF at)
     for (const Line &line : legend) {
         QFont font = keysfont;
         if (line.keys == QLatin1String("."))
-            font.setPixelSize(24);   // a lone point needs size to be seen
+            font.setPixelSize(24); // a lone point needs size to be seen
         painter.setFont(font);
         painter.setPen(line.ink);
         painter.drawText(QRectF(left, top - (line.keys == QLatin1String(".") ? 10 : 0), 48, 40),
-                         Qt::AlignLeft | Qt::AlignTop, line.keys);
+            Qt::AlignLeft | Qt::AlignTop, line.keys);
         painter.setFont(meaningfont);
         painter.setPen(body);
         QRectF used;
-        painter.drawText(QRectF(left + 50, top, 190, 60), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                         line.meaning, &used);
+        painter.drawText(
+            QRectF(left + 50, top, 190, 60), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line.meaning, &used);
         top += used.height() + 8;
         text += line.keys + QLatin1Char('\t') + line.meaning + QLatin1Char('\n');
     }
@@ -228,8 +236,7 @@ HelpPage helppage()
     std::unique_ptr<QTextDocument> right(column(rightcolumn, columnwidth, QString()));
     draw(painter, left.get(), QPointF(margin, 8));
     draw(painter, right.get(), QPointF(margin + columnwidth + gap, 8));
-    const QString legend =
-        keypad(painter, QPointF(margin + columnwidth + gap + 2, 8 + right->size().height() + 22));
+    const QString legend = keypad(painter, QPointF(margin + columnwidth + gap + 2, 8 + right->size().height() + 22));
 
     painter.setPen(QPen(rule, 1.5));
     const double middle = margin + columnwidth + gap / 2;
@@ -243,20 +250,19 @@ HelpPage helppage()
     painter.setFont(wish);
     painter.setPen(yellow);
     const QString goodluck = QStringLiteral("Good luck!");
-    painter.drawText(QRectF(0, 0, pagewidth - margin, pageheight - 16), Qt::AlignRight | Qt::AlignBottom,
-                     goodluck);
+    painter.drawText(QRectF(0, 0, pagewidth - margin, pageheight - 16), Qt::AlignRight | Qt::AlignBottom, goodluck);
     painter.end();
 
     // Palette: the ground, and for each ink 35 steps from the ground to the ink.
-    const QList<QColor> inks{body, heading, subheading, yellow, green, orange, rule};
-    QList<QRgb> palette{ground.rgb()};
+    const QList<QColor> inks {body, heading, subheading, yellow, green, orange, rule};
+    QList<QRgb> palette {ground.rgb()};
     constexpr int steps = 35;
     for (const QColor &ink : inks)
         for (int s = 1; s <= steps; ++s) {
             const double t = double(s) / steps;
             auto mix = [t](int a, int b) { return int(std::lround(a + (b - a) * t)); };
-            palette.append(qRgb(mix(ground.red(), ink.red()), mix(ground.green(), ink.green()),
-                                mix(ground.blue(), ink.blue())));
+            palette.append(
+                qRgb(mix(ground.red(), ink.red()), mix(ground.green(), ink.green()), mix(ground.blue(), ink.blue())));
         }
 
     QImage indexed(pagewidth, pageheight, QImage::Format_Indexed8);
@@ -275,8 +281,7 @@ HelpPage helppage()
     }
 
     const QString text = wordsof(leftcolumn) + QStringLiteral("\n\n") + wordsof(rightcolumn)
-                         + QStringLiteral("\n\nThe numeric keypad:\n") + legend + QStringLiteral("\n")
-                         + goodluck + QLatin1Char('\n');
+        + QStringLiteral("\n\nThe numeric keypad:\n") + legend + QStringLiteral("\n") + goodluck + QLatin1Char('\n');
     return {indexed, text};
 }
 

@@ -32,8 +32,7 @@ void save(const QImage &image, const QString &path, const char *format = nullptr
 void savetext(const QString &text, const QString &path)
 {
     QFile file(path);
-    check(file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0,
-          QStringLiteral("cannot write ") + path);
+    check(file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0, QStringLiteral("cannot write ") + path);
 }
 
 } // namespace
@@ -79,7 +78,7 @@ int main(int argc, char *argv[])
     savetext(page.text, out.filePath(QStringLiteral("help/helppage.txt")));
     const QImage back = QImageReader(gif).read();
     check(back.convertToFormat(QImage::Format_RGB32) == page.image.convertToFormat(QImage::Format_RGB32),
-          QStringLiteral("the help page does not read back as written"));
+        QStringLiteral("the help page does not read back as written"));
 
     return failed ? 1 : 0;
 }

@@ -54,7 +54,7 @@ struct Shape
     QRectF ellipse;
     Fill fill;
     Stroke stroke;
-    int minsize = 0;   // left out of smaller pictures, where it only blurs
+    int minsize = 0; // left out of smaller pictures, where it only blurs
 };
 
 Shape detail(Shape shape, int minsize)
@@ -83,39 +83,38 @@ QList<Shape> scene()
         // Ground: a blue tile with rounded corners, lighter at the top.
         path("M 44 8 L 212 8 Q 248 8 248 44 L 248 212 Q 248 248 212 248 L 44 248 "
              "Q 8 248 8 212 L 8 44 Q 8 8 44 8 Z",
-             Linear{{128, 8}, {128, 248}, {{0, QColor(86, 150, 230)}, {1, QColor(28, 60, 140)}}}),
+            Linear {{128, 8}, {128, 248}, {{0, QColor(86, 150, 230)}, {1, QColor(28, 60, 140)}}}),
         // Thought bubble with its question.
-        detail(circle(148, 84, 7, 7, Solid{Qt::white}), 32),
-        detail(circle(166, 64, 10, 10, Solid{Qt::white}), 32),
-        detail(circle(204, 44, 34, 28, Solid{Qt::white}), 32),
-        detail(path("M 193 36 Q 193 24 205 24 Q 217 24 217 35 Q 217 43 208 47 Q 204 49 204 56",
-                    {}, {QColor(200, 40, 40), 8}), 32),
-        detail(circle(204, 66, 5, 5, Solid{QColor(200, 40, 40)}), 32),
+        detail(circle(148, 84, 7, 7, Solid {Qt::white}), 32),
+        detail(circle(166, 64, 10, 10, Solid {Qt::white}), 32),
+        detail(circle(204, 44, 34, 28, Solid {Qt::white}), 32),
+        detail(path("M 193 36 Q 193 24 205 24 Q 217 24 217 35 Q 217 43 208 47 Q 204 49 204 56", {},
+                   {QColor(200, 40, 40), 8}),
+            32),
+        detail(circle(204, 66, 5, 5, Solid {QColor(200, 40, 40)}), 32),
         // Shoulders in a dark red jumper, a white collar.
-        path("M 22 248 Q 22 196 70 186 L 158 186 Q 206 196 206 248 Z",
-             Solid{QColor(160, 30, 40)}),
-        path("M 94 186 L 114 212 L 134 186 Z", Solid{Qt::white}),
+        path("M 22 248 Q 22 196 70 186 L 158 186 Q 206 196 206 248 Z", Solid {QColor(160, 30, 40)}),
+        path("M 94 186 L 114 212 L 134 186 Z", Solid {Qt::white}),
         // Neck, ears, face.
-        path("M 98 170 L 130 170 L 128 196 Q 114 206 100 196 Z", Solid{skinshade}),
-        circle(56, 128, 12, 17, Solid{skin}, {skinshade, 3}),
-        circle(172, 128, 12, 17, Solid{skin}, {skinshade, 3}),
-        circle(114, 124, 60, 66,
-               Radial{{96, 104}, 80, {{0, QColor(255, 225, 192)}, {0.7, skin}, {1, skinshade}}}),
+        path("M 98 170 L 130 170 L 128 196 Q 114 206 100 196 Z", Solid {skinshade}),
+        circle(56, 128, 12, 17, Solid {skin}, {skinshade, 3}),
+        circle(172, 128, 12, 17, Solid {skin}, {skinshade, 3}),
+        circle(114, 124, 60, 66, Radial {{96, 104}, 80, {{0, QColor(255, 225, 192)}, {0.7, skin}, {1, skinshade}}}),
         // Grey hair on the sides, a few strands combed over the top.
         path("M 54 120 Q 46 74 76 58 Q 110 44 148 56 Q 180 70 174 122 Q 166 90 152 80 "
              "Q 120 70 92 76 Q 64 88 54 120 Z",
-             Solid{QColor(150, 150, 160)}),
+            Solid {QColor(150, 150, 160)}),
         detail(path("M 78 70 Q 110 52 150 66", {}, {QColor(120, 120, 132), 4}), 32),
         // Eyebrows, one raised in thought.
         path("M 72 98 Q 86 90 100 97", {}, {QColor(110, 100, 100), 6}),
         path("M 128 90 Q 142 80 158 88", {}, {QColor(110, 100, 100), 6}),
         // Eyes looking up and to the right, behind round glasses.
-        circle(90, 120, 7, 8, Solid{Qt::white}),
-        circle(142, 120, 7, 8, Solid{Qt::white}),
-        circle(93, 116, 4, 4, Solid{ink}),
-        circle(145, 116, 4, 4, Solid{ink}),
-        circle(88, 121, 19, 18, Solid{QColor(255, 255, 255, 50)}, {ink, 5}),
-        circle(142, 121, 19, 18, Solid{QColor(255, 255, 255, 50)}, {ink, 5}),
+        circle(90, 120, 7, 8, Solid {Qt::white}),
+        circle(142, 120, 7, 8, Solid {Qt::white}),
+        circle(93, 116, 4, 4, Solid {ink}),
+        circle(145, 116, 4, 4, Solid {ink}),
+        circle(88, 121, 19, 18, Solid {QColor(255, 255, 255, 50)}, {ink, 5}),
+        circle(142, 121, 19, 18, Solid {QColor(255, 255, 255, 50)}, {ink, 5}),
         path("M 107 119 Q 115 113 123 119", {}, {ink, 5}),
         path("M 69 118 L 58 114", {}, {ink, 4}),
         path("M 161 118 L 170 114", {}, {ink, 4}),
@@ -125,7 +124,8 @@ QList<Shape> scene()
         // A hand at the chin.
         detail(path("M 120 214 Q 118 192 130 180 Q 138 172 150 176 Q 160 182 156 196 "
                     "Q 168 198 166 210 Q 160 230 140 232 Q 124 232 120 214 Z",
-                    Solid{skin}, {skinshade, 3}), 32),
+                   Solid {skin}, {skinshade, 3}),
+            32),
         detail(path("M 150 176 Q 158 160 152 148", {}, {skinshade, 9}), 32),
         detail(path("M 150 176 Q 158 160 152 148", {}, {skin, 5}), 32),
     };
@@ -210,12 +210,12 @@ QImage portrait(int size)
         else
             outline = painterpath(shape.path);
         if (i == 0)
-            painter.setClipPath(outline);   // nothing spills over the tile
+            painter.setClipPath(outline); // nothing spills over the tile
         // Small pictures get bolder lines, or the glasses and smile vanish.
         const double boldness = size < 32 ? 1.8 : 1.0;
         if (shape.stroke.width > 0)
-            painter.setPen(QPen(shape.stroke.colour, shape.stroke.width * boldness, Qt::SolidLine, Qt::RoundCap,
-                                Qt::RoundJoin));
+            painter.setPen(
+                QPen(shape.stroke.colour, shape.stroke.width * boldness, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         else
             painter.setPen(Qt::NoPen);
         painter.setBrush(brush(shape.fill));
@@ -248,27 +248,27 @@ QString portraitsvg()
             defs += QStringLiteral("    <linearGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" "
                                    "x1=\"%2\" y1=\"%3\" x2=\"%4\" y2=\"%5\">\n%6    </linearGradient>\n")
                         .arg(id, number(linear->from.x()), number(linear->from.y()), number(linear->to.x()),
-                             number(linear->to.y()), stops(linear->stops));
+                            number(linear->to.y()), stops(linear->stops));
             paint = QStringLiteral(" fill=\"url(#%1)\"").arg(id);
         } else if (auto *radial = std::get_if<Radial>(&shape.fill)) {
             const QString id = QStringLiteral("g%1").arg(++gradients);
             defs += QStringLiteral("    <radialGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" "
                                    "cx=\"%2\" cy=\"%3\" r=\"%4\">\n%5    </radialGradient>\n")
-                        .arg(id, number(radial->centre.x()), number(radial->centre.y()),
-                             number(radial->radius), stops(radial->stops));
+                        .arg(id, number(radial->centre.x()), number(radial->centre.y()), number(radial->radius),
+                            stops(radial->stops));
             paint = QStringLiteral(" fill=\"url(#%1)\"").arg(id);
         } else {
             paint = QStringLiteral(" fill=\"none\"");
         }
         if (shape.stroke.width > 0)
             paint += colourattributes(QStringLiteral("stroke"), shape.stroke.colour)
-                     + QStringLiteral(" stroke-width=\"%1\" stroke-linecap=\"round\" stroke-linejoin=\"round\"")
-                           .arg(number(shape.stroke.width));
+                + QStringLiteral(" stroke-width=\"%1\" stroke-linecap=\"round\" stroke-linejoin=\"round\"")
+                      .arg(number(shape.stroke.width));
         QString element;
         if (shape.path.isEmpty())
             element = QStringLiteral("<ellipse cx=\"%1\" cy=\"%2\" rx=\"%3\" ry=\"%4\"%5/>")
                           .arg(number(shape.ellipse.center().x()), number(shape.ellipse.center().y()),
-                               number(shape.ellipse.width() / 2), number(shape.ellipse.height() / 2), paint);
+                              number(shape.ellipse.width() / 2), number(shape.ellipse.height() / 2), paint);
         else
             element = QStringLiteral("<path d=\"%1\"%2/>").arg(shape.path, paint);
         if (i == 0) {

@@ -25,9 +25,9 @@ constexpr double pi = std::numbers::pi;
 // Where the top is in its turn and wobble.
 struct Pose
 {
-    double spin;        // about its own axis
-    double tilt;        // of its axis from the vertical
-    double precession;  // direction the axis leans to
+    double spin; // about its own axis
+    double tilt; // of its axis from the vertical
+    double precession; // direction the axis leans to
 };
 
 // One point of a band of the outline, turned about the axis: height z, radius r.
@@ -41,7 +41,7 @@ struct Vertex
 {
     QVector3D world;
     QVector3D normal;
-    QVector3D local;    // before any turning: decides the colour
+    QVector3D local; // before any turning: decides the colour
 };
 
 struct Sample
@@ -55,7 +55,7 @@ struct Sample
 std::vector<std::vector<Ring>> outline()
 {
     std::vector<std::vector<Ring>> bands;
-    bands.push_back({{0.0, 0.0}, {0.05, 0.035}, {0.12, 0.07}});   // steel tip
+    bands.push_back({{0.0, 0.0}, {0.05, 0.035}, {0.12, 0.07}}); // steel tip
     std::vector<Ring> body;
     for (int i = 0; i <= 12; ++i) {
         const double t = i / 12.0;
@@ -68,8 +68,8 @@ std::vector<std::vector<Ring>> outline()
         shoulder.push_back({0.55 + 0.16 * std::sin(u), 0.36 + 0.14 * std::cos(u)});
     }
     bands.push_back(shoulder);
-    bands.push_back({{0.71, 0.36}, {0.715, 0.2}, {0.72, 0.07}});   // flat crown
-    bands.push_back({{0.72, 0.07}, {0.94, 0.07}});                 // handle
+    bands.push_back({{0.71, 0.36}, {0.715, 0.2}, {0.72, 0.07}}); // flat crown
+    bands.push_back({{0.72, 0.07}, {0.94, 0.07}}); // handle
     std::vector<Ring> knob;
     for (int i = 0; i <= 6; ++i) {
         const double u = -pi / 2 + i / 6.0 * pi;
@@ -84,25 +84,25 @@ QVector3D material(const QVector3D &local)
 {
     const double z = local.z();
     if (z < 0.118)
-        return {0.72, 0.72, 0.76};   // steel
+        return {0.72, 0.72, 0.76}; // steel
     if (z > 0.721)
-        return {0.20, 0.20, 0.22};   // black handle
+        return {0.20, 0.20, 0.22}; // black handle
     const double angle = std::atan2(local.y(), local.x());
     const bool cream = std::fmod(angle + 4 * pi, pi / 2) < pi / 4;
     if (z > 0.52 && cream)
-        return {1.0, 0.93, 0.78};    // stripes on the shoulder and crown
-    return {0.86, 0.08, 0.08};       // red
+        return {1.0, 0.93, 0.78}; // stripes on the shoulder and crown
+    return {0.86, 0.08, 0.08}; // red
 }
 
 QVector3D turned(QVector3D p, const Pose &pose)
 {
     auto about_z = [](QVector3D v, double a) {
-        return QVector3D(float(v.x() * std::cos(a) - v.y() * std::sin(a)),
-                         float(v.x() * std::sin(a) + v.y() * std::cos(a)), v.z());
+        return QVector3D(
+            float(v.x() * std::cos(a) - v.y() * std::sin(a)), float(v.x() * std::sin(a) + v.y() * std::cos(a)), v.z());
     };
     p = about_z(p, pose.spin);
     p = QVector3D(p.x(), float(p.y() * std::cos(pose.tilt) - p.z() * std::sin(pose.tilt)),
-                  float(p.y() * std::sin(pose.tilt) + p.z() * std::cos(pose.tilt)));
+        float(p.y() * std::sin(pose.tilt) + p.z() * std::cos(pose.tilt)));
     return about_z(p, pose.precession);
 }
 
@@ -117,8 +117,7 @@ constexpr double tipy = 26.5 * oversample;
 
 QPointF onscreen(const QVector3D &p)
 {
-    return {centrex + scale * QVector3D::dotProduct(p, right),
-            tipy - scale * QVector3D::dotProduct(p, up)};
+    return {centrex + scale * QVector3D::dotProduct(p, right), tipy - scale * QVector3D::dotProduct(p, up)};
 }
 
 QRgb shade(const Vertex &v)
@@ -203,11 +202,11 @@ QImage render(const Pose &pose)
         }
         auto vertex = [&](size_t ring, int step) {
             const double a = 2 * pi * step / around;
-            const QVector3D local(float(band[ring].r * std::cos(a)), float(band[ring].r * std::sin(a)),
-                                  float(band[ring].z));
-            const QVector3D normal(float(normals[ring].first * std::cos(a)),
-                                   float(normals[ring].first * std::sin(a)), float(normals[ring].second));
-            return Vertex{turned(local, pose), turned(normal, pose), local};
+            const QVector3D local(
+                float(band[ring].r * std::cos(a)), float(band[ring].r * std::sin(a)), float(band[ring].z));
+            const QVector3D normal(float(normals[ring].first * std::cos(a)), float(normals[ring].first * std::sin(a)),
+                float(normals[ring].second));
+            return Vertex {turned(local, pose), turned(normal, pose), local};
         };
         for (size_t i = 0; i + 1 < band.size(); ++i)
             for (int step = 0; step < around; ++step) {
@@ -219,11 +218,21 @@ QImage render(const Pose &pose)
     }
 
     // Shrink: average what covers each final pixel; more than half covered is opaque.
-    const QList<QRgb> palette{
-        qRgb(64, 0, 0),     qRgb(120, 0, 0),    qRgb(170, 10, 10),  qRgb(215, 25, 25),
-        qRgb(250, 70, 60),  qRgb(255, 150, 130), qRgb(255, 236, 200), qRgb(200, 172, 140),
-        qRgb(255, 255, 255), qRgb(36, 36, 40),   qRgb(96, 96, 110),  qRgb(160, 160, 170),
-        qRgb(220, 220, 228), qRgb(72, 72, 88),
+    const QList<QRgb> palette {
+        qRgb(64, 0, 0),
+        qRgb(120, 0, 0),
+        qRgb(170, 10, 10),
+        qRgb(215, 25, 25),
+        qRgb(250, 70, 60),
+        qRgb(255, 150, 130),
+        qRgb(255, 236, 200),
+        qRgb(200, 172, 140),
+        qRgb(255, 255, 255),
+        qRgb(36, 36, 40),
+        qRgb(96, 96, 110),
+        qRgb(160, 160, 170),
+        qRgb(220, 220, 228),
+        qRgb(72, 72, 88),
     };
     QImage image(finalsize, finalsize, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -255,7 +264,7 @@ QList<QImage> topframes()
     QList<QImage> frames;
     for (int k = 0; k < framecount; ++k) {
         const double wobble = 2 * pi * k / framecount;
-        const Pose pose{(pi / 2) * 7 * k / framecount, 10 * pi / 180, wobble};
+        const Pose pose {(pi / 2) * 7 * k / framecount, 10 * pi / 180, wobble};
         frames.append(render(pose));
     }
     return frames;

@@ -69,9 +69,9 @@ bool writegif87a(const QImage &indexed, const QString &path)
     QByteArray out("GIF87a");
     put16(out, indexed.width());
     put16(out, indexed.height());
-    out.append(char(0xf7));   // a global table of 256 colours, 8 bits each
-    out.append('\0');         // background: colour 0
-    out.append('\0');         // square pixels
+    out.append(char(0xf7)); // a global table of 256 colours, 8 bits each
+    out.append('\0'); // background: colour 0
+    out.append('\0'); // square pixels
     for (int i = 0; i < 256; ++i) {
         const QRgb c = i < indexed.colorCount() ? indexed.color(i) : qRgb(0, 0, 0);
         out.append(char(qRed(c)));
@@ -83,7 +83,7 @@ bool writegif87a(const QImage &indexed, const QString &path)
     put16(out, 0);
     put16(out, indexed.width());
     put16(out, indexed.height());
-    out.append('\0');         // no local table, not interlaced
+    out.append('\0'); // no local table, not interlaced
 
     // LZW with 8-bit symbols: codes 0..255 are the bytes, 256 clears the
     // table, 257 ends the data; codes grow from 9 to 12 bits.

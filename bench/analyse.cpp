@@ -20,7 +20,10 @@ struct Item
     int code = 0;
 };
 
-bool isdigit(char c) { return c >= '0' && c <= '9'; }
+bool isdigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // "1234:12" -> 1234, 12; false for anything else.
 bool parse(const std::string &text, Item &item)
@@ -45,8 +48,7 @@ bool possible(int code)
 bool admissible(int number)
 {
     const int d[4] = {number / 1000, number / 100 % 10, number / 10 % 10, number % 10};
-    return d[0] != 0 && d[0] != d[1] && d[0] != d[2] && d[0] != d[3] && d[1] != d[2] && d[1] != d[3] &&
-           d[2] != d[3];
+    return d[0] != 0 && d[0] != d[1] && d[0] != d[2] && d[0] != d[3] && d[1] != d[2] && d[1] != d[3] && d[2] != d[3];
 }
 
 int fail(const std::string &message)

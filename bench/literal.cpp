@@ -4,7 +4,10 @@
 
 namespace numora::bench {
 
-Thought::Thought() : matches(tablesize), splits(ratedsize), ratings(ratedsize) { best.reserve(ratedsize); }
+Thought::Thought() : matches(tablesize), splits(ratedsize), ratings(ratedsize)
+{
+    best.reserve(ratedsize);
+}
 
 void thinkliterally(const Module1 &m, Thought &out)
 {

@@ -18,7 +18,7 @@ struct Thought
     std::vector<Row> matches;
     std::vector<std::array<int16, codecount>> splits;
     std::vector<std::array<double, 5>> ratings;
-    std::vector<int> best;      // rows of the remaining table, ascending
+    std::vector<int> best; // rows of the remaining table, ascending
 };
 
 // Reads the position (remaining table, guesses, answers, round) from `m`

@@ -12,7 +12,7 @@ int usage()
     std::fputs("usage: numora-bench think\n"
                "       numora-bench selfplay [SEED]\n"
                "       numora-bench analyse GUESS:PM ...   (e.g. 1234:00 5067:11)\n",
-               stderr);
+        stderr);
     return 2;
 }
 

@@ -23,7 +23,7 @@ void playround(Module1 &m, int row, int code)
     m.removeguess(row);
     m.mysigns[m.myround] = static_cast<int16>(code);
     ++m.myround;
-    m.yourround = static_cast<int16>(m.myround + 1);    // the player guesses first
+    m.yourround = static_cast<int16>(m.myround + 1); // the player guesses first
 }
 
 } // namespace numora::bench

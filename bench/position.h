@@ -13,13 +13,13 @@ namespace numora::bench {
 class QuietWindow : public GameWindow
 {
 public:
-    void form_load() override {}
-    void wait2() override {}
-    void wait() override {}
-    void setstatus(const std::string &) override {}
+    void form_load() override { }
+    void wait2() override { }
+    void wait() override { }
+    void setstatus(const std::string &) override { }
     void showguess(const std::string &text) override { shown = text; }
-    void processevents() override {}
-    void beep() override {}
+    void processevents() override { }
+    void beep() override { }
     void showoutcome(Outcome which, const std::string &) override { outcome = which; }
     void showmessage(const std::string &) override { wrongsigns = true; }
 
@@ -40,7 +40,10 @@ public:
 int remainingrow(const Module1 &m, int number);
 
 // The value of a row: 1023 for the row 1 0 2 3.
-inline int valueof(const Row &row) { return ((row[0] * 10 + row[1]) * 10 + row[2]) * 10 + row[3]; }
+inline int valueof(const Row &row)
+{
+    return ((row[0] * 10 + row[1]) * 10 + row[2]) * 10 + row[3];
+}
 
 // A fresh match whose seed is `seed`; the window must be attached.
 void freshmatch(Module1 &m, QuietWindow &window, std::uint32_t seed);

@@ -26,8 +26,8 @@ int selfplay(int argc, char **argv)
         char *end = nullptr;
         const unsigned long long value = std::strtoull(argv[0], &end, 10);
         if (*argv[0] == '\0' || *argv[0] == '-' || *end != '\0' || value > 0xffffffffULL) {
-            std::fprintf(stderr, "numora-bench selfplay: SEED must be a number from 0 to 4294967295, not %s\n",
-                         argv[0]);
+            std::fprintf(
+                stderr, "numora-bench selfplay: SEED must be a number from 0 to 4294967295, not %s\n", argv[0]);
             return 2;
         }
         seed = static_cast<std::uint32_t>(value);
@@ -39,7 +39,7 @@ int selfplay(int argc, char **argv)
     const auto table = std::make_unique<Module1>();
     table->makecandidates();
 
-    std::map<int, int> guessesmade;     // guesses per match -> matches
+    std::map<int, int> guessesmade; // guesses per match -> matches
     long long allguesses = 0;
     int deduced = 0, longest = 0;
     const auto start = std::chrono::steady_clock::now();

@@ -17,10 +17,9 @@ namespace numora::bench {
 namespace {
 
 constexpr int engineruns = 101;
-constexpr int literalruns = 5;      // about a second each
+constexpr int literalruns = 5; // about a second each
 
-template <typename Work>
-double medianms(int runs, Work work)
+template<typename Work> double medianms(int runs, Work work)
 {
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {
@@ -51,8 +50,7 @@ int think()
     auto literal = std::make_unique<Thought>();
     const double reading = medianms(literalruns, [&] { thinkliterally(*m, *literal); });
 
-    const bool identical = !window.outcome && !window.wrongsigns && m->matchcount == 1320 &&
-                           sameresults(*m, *literal);
+    const bool identical = !window.outcome && !window.wrongsigns && m->matchcount == 1320 && sameresults(*m, *literal);
     std::printf("engine_ms %.3f\n", engine);
     std::printf("literal_ms %.1f\n", reading);
     std::printf("ratio %.0f\n", reading / engine);

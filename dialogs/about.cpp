@@ -19,7 +19,7 @@ namespace dialogs {
 namespace {
 
 constexpr Qt::WindowFlags fixedframe = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                                       | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
 void setcolour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
@@ -43,7 +43,7 @@ void centreonscreen(QWidget *window)
     const QMargins frame = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
     QRect place(QPoint(), window->size().grownBy(frame));
     place.moveCenter(screen->availableGeometry().center());
-    window->move(place.topLeft());   // a window's position is its frame's
+    window->move(place.topLeft()); // a window's position is its frame's
 }
 
 // A one-line label on the window's ground. Its place is the design's; it only
@@ -99,17 +99,16 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent, Qt::Dialog | fixedframe)
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     picIcon = picturebox(QStringLiteral(":/pictures/about.jpg"), twips(120, 960, 2925, 1260), this);
-    picIcon->setToolTip(
-        QStringLiteral("That was what I used to do before I began writing unnecessary programs!"));
+    picIcon->setToolTip(QStringLiteral("That was what I used to do before I began writing unnecessary programs!"));
 
     const QFont windowfont = platform::sansserif(8.25);
     const QFont serifbold = platform::serif(8.25, true);
-    lblDescription = label(QStringLiteral("Number Guessing Game."), twips(120, 405, 1770, 195), windowfont,
-                           colour::black, this);
-    lblTitle = label(QStringLiteral("TESSARIN 2.0 (the smarter version)"), twips(120, 120, 2880, 195),
-                     windowfont, colour::black, this);
-    lblVersion = label(QStringLiteral("by the Numora team"), twips(120, 705, 1845, 195), serifbold,
-                       colour::maroon, this);
+    lblDescription
+        = label(QStringLiteral("Number Guessing Game."), twips(120, 405, 1770, 195), windowfont, colour::black, this);
+    lblTitle = label(QStringLiteral("TESSARIN 2.0 (the smarter version)"), twips(120, 120, 2880, 195), windowfont,
+        colour::black, this);
+    lblVersion
+        = label(QStringLiteral("by the Numora team"), twips(120, 705, 1845, 195), serifbold, colour::maroon, this);
     Label1 = label(QStringLiteral("E-mail"), twips(2400, 705, 510, 195), serifbold, colour::black, this);
     Label1->setToolTip(QStringLiteral("The Numora team"));
 

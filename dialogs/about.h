@@ -6,7 +6,9 @@
 #include <QWidget>
 
 class QLabel;
-namespace platform { class ColourButton; }
+namespace platform {
+class ColourButton;
+}
 
 namespace dialogs {
 

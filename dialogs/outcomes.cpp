@@ -41,8 +41,7 @@ QLabel *message(const QString &text, const QRect &place, QWidget *dialog)
 
 // A borderless box on black at the given place, sized to its 32-pixel picture;
 // the icon's larger images serve screens that scale.
-QLabel *picture(const QString &name, std::initializer_list<int> sizes, const QRect &place,
-                QWidget *dialog)
+QLabel *picture(const QString &name, std::initializer_list<int> sizes, const QRect &place, QWidget *dialog)
 {
     // Each picture is loaded once: a fresh icon per dialog would leave its
     // scaled copies behind in the pixmap cache every time a dialog opens.
@@ -73,9 +72,8 @@ void blackbackground(QWidget *dialog)
 // The dialogs that cannot be resized and keep out of the task bar.
 void fixeddialog(QDialog *dialog, QSize client)
 {
-    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                           | Qt::MSWindowsFixedSizeDialogHint);
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     dialog->setFixedSize(client);
 }
 
@@ -132,13 +130,11 @@ frmUwin::frmUwin(QWidget *parent) : OutcomeDialog(parent)
     fixeddialog(this, platform::twips(0, 0, 4080, 1875).size());
     setFont(platform::sansserif(8.25, true));
 
-    makebuttons(platform::twips(240, 1320, 1215, 375), platform::twips(2640, 1320, 1215, 375),
-                platform::colour::darkred);
-    Label1 = message(QStringLiteral("Congratulations!  Play again?"),
-                     platform::twips(240, 120, 2535, 735), this);
+    makebuttons(
+        platform::twips(240, 1320, 1215, 375), platform::twips(2640, 1320, 1215, 375), platform::colour::darkred);
+    Label1 = message(QStringLiteral("Congratulations!  Play again?"), platform::twips(240, 120, 2535, 735), this);
     Label1->setWordWrap(true);
-    Picture2 = picture(QStringLiteral("oldman"), {32, 48, 16},
-                       platform::twips(1800, 960, 480, 480), this);
+    Picture2 = picture(QStringLiteral("oldman"), {32, 48, 16}, platform::twips(1800, 960, 480, 480), this);
 }
 
 frmUlost::frmUlost(QWidget *parent) : OutcomeDialog(parent)
@@ -147,32 +143,27 @@ frmUlost::frmUlost(QWidget *parent) : OutcomeDialog(parent)
     fixeddialog(this, platform::twips(0, 0, 4305, 1170).size());
     setFont(platform::sansserif(8.25));
 
-    makebuttons(platform::twips(120, 720, 1455, 375), platform::twips(2760, 720, 1455, 375),
-                platform::colour::green);
+    makebuttons(platform::twips(120, 720, 1455, 375), platform::twips(2760, 720, 1455, 375), platform::colour::green);
     for (auto *button : {Command1, Command2})
         button->setFont(platform::sansserif(8.25, true));
     Label1 = message(QStringLiteral("Play again?"), platform::twips(120, 120, 3495, 375), this);
-    Picture1 = picture(QStringLiteral("wheelchair"), {32, 16},
-                       platform::twips(1920, 480, 480, 480), this);
+    Picture1 = picture(QStringLiteral("wheelchair"), {32, 16}, platform::twips(1920, 480, 480, 480), this);
 }
 
 TSdraw::TSdraw(QWidget *parent) : OutcomeDialog(parent)
 {
     setWindowTitle(QStringLiteral(" It's a draw!"));
     // A window of its own: resizable, minimizable, with a task bar entry.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     resize(platform::twips(0, 0, 2790, 1710).size());
     setFont(platform::sansserif(8.25));
 
-    makebuttons(platform::twips(120, 1200, 1215, 375), platform::twips(1440, 1200, 1215, 375),
-                platform::colour::olive);
+    makebuttons(platform::twips(120, 1200, 1215, 375), platform::twips(1440, 1200, 1215, 375), platform::colour::olive);
     // Label1 is wider than the window: its text simply runs to the edge.
     Label1 = message(QStringLiteral(" Not bad at all!"), platform::twips(0, 120, 3495, 375), this);
     Label2 = message(QStringLiteral(" Play again?"), platform::twips(0, 600, 1935, 375), this);
-    Picture1 = picture(QStringLiteral("handshake"), {32, 16},
-                       platform::twips(2040, 480, 480, 480), this);
+    Picture1 = picture(QStringLiteral("handshake"), {32, 16}, platform::twips(2040, 480, 480, 480), this);
 }
 
 void placedialog(QWidget *dialog, const QWidget *mainwindow)
@@ -194,10 +185,8 @@ void placedialog(QWidget *dialog, const QWidget *mainwindow)
         centre = QPoint(owner.center().x(), owner.top() + owner.height() * 3 / 4);
     }
     QPoint topleft = centre - QPoint(size.width() / 2, size.height() / 2);
-    topleft.setX(std::max(available.left(),
-                          std::min(topleft.x(), available.right() + 1 - size.width())));
-    topleft.setY(std::max(available.top(),
-                          std::min(topleft.y(), available.bottom() + 1 - size.height())));
+    topleft.setX(std::max(available.left(), std::min(topleft.x(), available.right() + 1 - size.width())));
+    topleft.setY(std::max(available.top(), std::min(topleft.y(), available.bottom() + 1 - size.height())));
     dialog->move(topleft);
 }
 

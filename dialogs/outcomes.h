@@ -3,7 +3,9 @@
 #include <QDialog>
 
 class QLabel;
-namespace platform { class ColourButton; }
+namespace platform {
+class ColourButton;
+}
 
 namespace dialogs {
 
@@ -13,14 +15,14 @@ class OutcomeDialog : public QDialog
 {
     Q_OBJECT
 public:
-    platform::ColourButton *Command1 = nullptr;     // "YES"
-    platform::ColourButton *Command2 = nullptr;     // "NO"
+    platform::ColourButton *Command1 = nullptr; // "YES"
+    platform::ColourButton *Command2 = nullptr; // "NO"
 
     void Command1_Click();
     void Command2_Click();
 
 signals:
-    void yes();     // emitted by Command1_Click before the dialog unloads
+    void yes(); // emitted by Command1_Click before the dialog unloads
 
 protected:
     explicit OutcomeDialog(QWidget *parent);

@@ -16,7 +16,7 @@ constexpr int stepsbeforeemptying = 255;
 
 using Lanes = std::array<std::uint8_t, 16>;
 
-template <std::size_t... n>
+template<std::size_t... n>
 inline void tallylanes(std::array<Lanes, codecount> &counters, const Lanes &code, std::index_sequence<n...>)
 {
     // One comparison per code over all lanes; the compiler keeps each counter in a vector register.
@@ -28,7 +28,10 @@ inline void tallylanes(std::array<Lanes, codecount> &counters, const Lanes &code
         ...);
 }
 
-int valueof(const Row &row) { return ((row[0] * 10 + row[1]) * 10 + row[2]) * 10 + row[3]; }
+int valueof(const Row &row)
+{
+    return ((row[0] * 10 + row[1]) * 10 + row[2]) * 10 + row[3];
+}
 
 // The digits no guess has used, 0 excepted, and a name for each family of
 // numbers that turn into each other by relabelling them: the member whose free
@@ -38,7 +41,7 @@ class Relabelling
 public:
     Relabelling(const Row *guesses, int rounds)
     {
-        std::array<bool, 10> used{};
+        std::array<bool, 10> used {};
         used[0] = true;
         for (int r = 0; r < rounds; ++r)
             for (int16 d : guesses[r])
@@ -80,8 +83,8 @@ public:
     }
 
 private:
-    std::array<bool, 10> free{};
-    std::array<int16, 10> order{};
+    std::array<bool, 10> free {};
+    std::array<int16, 10> order {};
 };
 
 } // namespace
@@ -93,8 +96,8 @@ FastSplits::FastSplits()
         reciprocals[x] = 1.0 / x;
 }
 
-int FastSplits::findmatches(const std::array<Row, tablesize> &table, int last, const Row *guesses,
-                            const int16 *signs, int rounds, std::array<Row, tablesize> &matches)
+int FastSplits::findmatches(const std::array<Row, tablesize> &table, int last, const Row *guesses, const int16 *signs,
+    int rounds, std::array<Row, tablesize> &matches)
 {
     int alive = last + 1;
     for (int c = 0; c < alive; ++c)
@@ -103,7 +106,7 @@ int FastSplits::findmatches(const std::array<Row, tablesize> &table, int last, c
         // What a row's digit d at position e adds to its code against the guess;
         // summing over the row's positions gives the code, as its digits differ.
         const Row &guess = guesses[r];
-        std::array<std::array<int, 10>, 4> term{};
+        std::array<std::array<int, 10>, 4> term {};
         for (int e = 0; e < 4; ++e)
             for (int q = 0; q < 4; ++q)
                 term[e][guess[q]] += q == e ? 10 : 1;
@@ -126,7 +129,7 @@ void FastSplits::layoutterms(const std::array<Row, tablesize> &matches, int coun
     const int padded = (count + lanes - 1) / lanes * lanes;
     for (auto &position : terms)
         for (auto &digit : position)
-            std::fill_n(digit.begin(), padded, std::uint8_t{0});
+            std::fill_n(digit.begin(), padded, std::uint8_t {0});
     for (int m = 0; m < count; ++m) {
         const Row &match = matches[m];
         for (int q = 0; q < 4; ++q)
@@ -134,7 +137,7 @@ void FastSplits::layoutterms(const std::array<Row, tablesize> &matches, int coun
         for (int q = 0; q < 4; ++q)
             for (int e = 0; e < 4; ++e)
                 if (e != q)
-                    terms[q][match[e]][m] |= 1;     // once, however often the digit occurs elsewhere
+                    terms[q][match[e]][m] |= 1; // once, however often the digit occurs elsewhere
     }
     for (int m = count; m < padded; ++m)
         for (auto &digit : terms[0])
@@ -142,9 +145,9 @@ void FastSplits::layoutterms(const std::array<Row, tablesize> &matches, int coun
 }
 
 bool FastSplits::findfamilies(const std::array<Row, tablesize> &table, int last,
-                              const std::array<Row, tablesize> &matches, int count, const Row *guesses, int rounds)
+    const std::array<Row, tablesize> &matches, int count, const Row *guesses, int rounds)
 {
-    std::fill_n(shared.begin(), last + 1, int16{-1});
+    std::fill_n(shared.begin(), last + 1, int16 {-1});
     const Relabelling relabelling(guesses, rounds);
     if (relabelling.freecount < 2)
         return false;
@@ -185,7 +188,7 @@ void FastSplits::tally(const Row &guess, int blocks, std::array<int, codecount> 
     const std::uint8_t *term3 = terms[3][guess[3]].data();
     counts.fill(0);
     for (int start = 0; start < blocks; start += stepsbeforeemptying) {
-        std::array<Lanes, codecount> counters{};
+        std::array<Lanes, codecount> counters {};
         const int end = std::min(blocks, start + stepsbeforeemptying) * lanes;
         for (int b = start * lanes; b < end; b += lanes) {
             Lanes code;
@@ -203,12 +206,11 @@ void FastSplits::tally(const Row &guess, int blocks, std::array<int, codecount> 
 }
 
 void FastSplits::countsplits(const std::array<Row, tablesize> &table, int last,
-                             const std::array<Row, tablesize> &matches, int count, const Row *guesses, int rounds,
-                             const std::array<int16, codecount> &codes,
-                             std::array<std::array<int16, codecount>, ratedsize> &splits)
+    const std::array<Row, tablesize> &matches, int count, const Row *guesses, int rounds,
+    const std::array<int16, codecount> &codes, std::array<std::array<int16, codecount>, ratedsize> &splits)
 {
     // Column n of the splits is counter column[n]; -1 for a code outside the usual list.
-    std::array<int, codecount> column{};
+    std::array<int, codecount> column {};
     bool usual = true;
     for (int n = 0; n < codecount; ++n) {
         const auto at = std::find(everycode.begin(), everycode.end(), codes[n]);
@@ -219,7 +221,7 @@ void FastSplits::countsplits(const std::array<Row, tablesize> &table, int last,
     layoutterms(matches, count);
     findfamilies(table, last, matches, count, guesses, rounds);
     const int blocks = (count + lanes - 1) / lanes;
-    std::array<int, codecount> counts{};
+    std::array<int, codecount> counts {};
     for (int i = 0; i <= last; ++i) {
         auto &split = splits[i];
         if (shared[i] >= 0) {
@@ -235,8 +237,8 @@ void FastSplits::countsplits(const std::array<Row, tablesize> &table, int last,
         }
         split.fill(0);
         for (int m = 0; m < count; ++m) {
-            const int code = terms[0][guess[0]][m] + terms[1][guess[1]][m] + terms[2][guess[2]][m] +
-                             terms[3][guess[3]][m];
+            const int code
+                = terms[0][guess[0]][m] + terms[1][guess[1]][m] + terms[2][guess[2]][m] + terms[3][guess[3]][m];
             for (int n = 0; n < codecount; ++n)
                 if (code == codes[n])
                     ++split[n];

@@ -13,12 +13,12 @@ class GameWindow
 public:
     virtual ~GameWindow() = default;
 
-    virtual void form_load() = 0;           // reset the window for a new match
-    virtual void wait2() = 0;               // begin the number step; returns at once
-    virtual void wait() = 0;                // begin the sign-and-number step; returns at once
-    virtual void setstatus(const std::string &text) = 0;    // Label6
-    virtual void showguess(const std::string &text) = 0;    // Label8
-    virtual void processevents() = 0;       // handle pending window events once
+    virtual void form_load() = 0; // reset the window for a new match
+    virtual void wait2() = 0; // begin the number step; returns at once
+    virtual void wait() = 0; // begin the sign-and-number step; returns at once
+    virtual void setstatus(const std::string &text) = 0; // Label6
+    virtual void showguess(const std::string &text) = 0; // Label8
+    virtual void processevents() = 0; // handle pending window events once
     virtual void beep() = 0;
     // Modeless: returns at once; the dialog's YES reaches Module1::dialogyes.
     virtual void showoutcome(Outcome outcome, const std::string &caption) = 0;

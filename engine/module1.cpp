@@ -38,7 +38,7 @@ std::string numbertext(const Row &row)
     return std::to_string(value);
 }
 
-Module1::Module1() : fast(std::make_unique<FastSplits>()), seeder(clockseed) {}
+Module1::Module1() : fast(std::make_unique<FastSplits>()), seeder(clockseed) { }
 
 Module1::~Module1() = default;
 
@@ -55,7 +55,7 @@ void Module1::makecandidates()
             for (int16 c = 0; c <= 9; ++c)
                 for (int16 d = 0; d <= 9; ++d)
                     if (a != b && a != c && a != d && b != c && b != d && c != d)
-                        candidates[count++] = Row{a, b, c, d};
+                        candidates[count++] = Row {a, b, c, d};
 }
 
 void Module1::makesigncodes()
@@ -109,7 +109,7 @@ void Module1::resume(std::uint64_t match)
         makeguess();
     } else if (waiting == Waiting::signstep) {
         waiting = Waiting::none;
-        ++myround;      // the guess shown by makeguess has been answered
+        ++myround; // the guess shown by makeguess has been answered
         thinkingstep(match);
     }
 }
@@ -117,7 +117,7 @@ void Module1::resume(std::uint64_t match)
 void Module1::thinkingstep(std::uint64_t match)
 {
     form->setstatus(thinkingtext);
-    form->processevents();      // so that the status is drawn before the work
+    form->processevents(); // so that the status is drawn before the work
     if (!live(match))
         return;
     think();
@@ -125,7 +125,7 @@ void Module1::thinkingstep(std::uint64_t match)
         return;
     rateguesses();
     findbest();
-    form->processevents();      // input made while thinking is handled here
+    form->processevents(); // input made while thinking is handled here
     if (!live(match))
         return;
     form->setstatus("");
@@ -179,8 +179,7 @@ void Module1::think()
             youlose();
         return;
     }
-    fast->countsplits(candidates, lastremaining(), matches, matchcount, myguesses.data(), myround, signcodes,
-                      splits);
+    fast->countsplits(candidates, lastremaining(), matches, matchcount, myguesses.data(), myround, signcodes, splits);
 }
 
 void Module1::rateguesses()
@@ -199,7 +198,7 @@ void Module1::rateguesses()
         double sum = 0.0;
         int classes = 0, total = 0;
         for (int n = 0; n < codecount; ++n) {
-            const int x = splits[i][n];     // a count, never negative
+            const int x = splits[i][n]; // a count, never negative
             worst = std::max(worst, x);
             if (x > 0) {
                 least = std::min(least, x);
@@ -245,7 +244,7 @@ bool Module1::judgeanswer(int16 plus)
     }
     if (yousolved == True) {
         const std::uint64_t match = currentmatch;
-        ++myround;      // the check covers the guess just answered
+        ++myround; // the check covers the guess just answered
         findmatches();
         if (live(match))
             youwin();
@@ -264,9 +263,18 @@ void Module1::outcome(Outcome which, const std::string &caption)
     form->beep();
 }
 
-void Module1::youlose() { outcome(Outcome::lost, lostcaption + mynumber); }
-void Module1::youwin() { outcome(Outcome::won, {}); }
-void Module1::gamedraw() { outcome(Outcome::draw, {}); }
+void Module1::youlose()
+{
+    outcome(Outcome::lost, lostcaption + mynumber);
+}
+void Module1::youwin()
+{
+    outcome(Outcome::won, {});
+}
+void Module1::gamedraw()
+{
+    outcome(Outcome::draw, {});
+}
 
 void Module1::wrongsigns()
 {

@@ -14,15 +14,15 @@ namespace numora {
 class FastSplits;
 
 using int16 = std::int16_t;
-using Row = std::array<int16, 4>;   // four digits, thousands first
+using Row = std::array<int16, 4>; // four digits, thousands first
 
 // Flags are 16-bit integers, as the window reads them.
 inline constexpr int16 True = -1;
 inline constexpr int16 False = 0;
 
-inline constexpr int tablesize = 4536;      // admissible numbers: 9 * 9 * 8 * 7
+inline constexpr int tablesize = 4536; // admissible numbers: 9 * 9 * 8 * 7
 inline constexpr int ratedsize = tablesize - 1;
-inline constexpr int codecount = 13;        // answer codes below four plus
+inline constexpr int codecount = 13; // answer codes below four plus
 // Rows of the history tables. Every computer guess removes a different number
 // from the table and a match goes on only while two numbers still fit, so no
 // match can ever make more guesses per side than there are numbers.
@@ -30,8 +30,8 @@ inline constexpr int historyrows = tablesize;
 
 inline constexpr const char *thinkingtext = "Thinking...";
 inline constexpr const char *lostcaption = " You have lost! My number was : ";
-inline constexpr const char *wrongsignstext =
-    "No valid number matches the information you gave!\r\nPlease be more careful next time.";
+inline constexpr const char *wrongsignstext
+    = "No valid number matches the information you gave!\r\nPlease be more careful next time.";
 
 // The answer code of one number against another: 10 per digit in place, 1 per digit elsewhere.
 int16 countsigns(const Row &a, const Row &b);
@@ -94,22 +94,22 @@ public:
     void wrongsigns();
 
     // --- state shared with the window (names as the window's handlers use them)
-    std::array<Row, tablesize> candidates{};
-    std::array<Row, tablesize> matches{};
+    std::array<Row, tablesize> candidates {};
+    std::array<Row, tablesize> matches {};
     int16 matchcount = 0;
-    std::array<int16, codecount> signcodes{};
-    std::array<std::array<int16, codecount>, ratedsize> splits{};
-    std::array<std::array<double, 5>, ratedsize> ratings{};
-    std::array<int16, ratedsize> bestguesses{};
+    std::array<int16, codecount> signcodes {};
+    std::array<std::array<int16, codecount>, ratedsize> splits {};
+    std::array<std::array<double, 5>, ratedsize> ratings {};
+    std::array<int16, ratedsize> bestguesses {};
     int16 bestcount = 0;
 
     std::string mynumber;
-    std::array<Row, historyrows> myguesses{};
-    std::array<int16, historyrows> mysigns{};
+    std::array<Row, historyrows> myguesses {};
+    std::array<int16, historyrows> mysigns {};
     int16 myround = 0;
-    std::array<std::string, historyrows> yourguesses{};
-    std::array<int16, historyrows> yourplus{};
-    std::array<int16, historyrows> yourminus{};
+    std::array<std::string, historyrows> yourguesses {};
+    std::array<int16, historyrows> yourplus {};
+    std::array<int16, historyrows> yourminus {};
     int16 yourround = 0;
     int16 yousolved = False;
 
@@ -123,12 +123,12 @@ public:
 private:
     enum class Waiting { none, numberstep, signstep, outcome };
 
-    int drawindex(int n);           // uniform in 0 .. n-1
+    int drawindex(int n); // uniform in 0 .. n-1
     void outcome(Outcome which, const std::string &caption);
     void thinkingstep(std::uint64_t match);
     bool live(std::uint64_t match) const { return match == currentmatch && !matchover; }
 
-    std::unique_ptr<FastSplits> fast;   // the thinking's working tables
+    std::unique_ptr<FastSplits> fast; // the thinking's working tables
     GameWindow *form = nullptr;
     std::function<std::uint32_t()> seeder;
     std::mt19937 rng;

@@ -14,8 +14,8 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -45,8 +45,8 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        outline(painter, twips(0, 0, 1575, 2415), colour::maroon);       // Shape3
-        outline(painter, twips(1680, 0, 1575, 2415), colour::navy);      // Shape5
+        outline(painter, twips(0, 0, 1575, 2415), colour::maroon); // Shape3
+        outline(painter, twips(1680, 0, 1575, 2415), colour::navy); // Shape5
     }
 
 private:
@@ -58,8 +58,7 @@ private:
     }
 };
 
-QLabel *makelabel(QWidget *parent, const QString &text, const QRect &place, const QColor &fore,
-                  Qt::Alignment align)
+QLabel *makelabel(QWidget *parent, const QString &text, const QRect &place, const QColor &fore, Qt::Alignment align)
 {
     auto *label = new QLabel(text, parent);
     label->setGeometry(place);
@@ -98,8 +97,8 @@ void setback(QLabel *label, const QColor &colour)
 Form1::Form1(Module1 &game, QWidget *parent) : QMainWindow(parent), engine(game)
 {
     setWindowTitle(platform::apptitle);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+        | Qt::WindowCloseButtonHint);
     setAccessibleName(platform::apptitle);
 
     auto *client = new ClientArea(this);
@@ -110,7 +109,7 @@ Form1::Form1(Module1 &game, QWidget *parent) : QMainWindow(parent), engine(game)
     const QSize clientsize(platform::pixels(clientwidth), platform::pixels(clientheight));
     resize(clientsize.width(), menuBar()->sizeHint().height() + clientsize.height());
     layout()->activate();
-    resize(size() + clientsize - client->size());   // the menu bar's height is known only now
+    resize(size() + clientsize - client->size()); // the menu bar's height is known only now
 
     for (int frame = 0; frame < int(Image1.size()); ++frame)
         Image1[frame] = QIcon(QStringLiteral(":/icons/top-%1.png").arg(frame, 2, 10, QLatin1Char('0')));
@@ -148,7 +147,8 @@ void Form1::layoutcontrols(QWidget *client)
     Picture2->setGeometry(twips(480, 120, 975, 1995));
     Picture2->setforecolor(colour::maroon);
     Picture2->setAccessibleName(tr("My progress"));
-    Label2 = makelabel(client, tr("My progress"), twips(120, 2160, 1335, 255), colour::maroon, Qt::AlignHCenter | Qt::AlignTop);
+    Label2 = makelabel(
+        client, tr("My progress"), twips(120, 2160, 1335, 255), colour::maroon, Qt::AlignHCenter | Qt::AlignTop);
 
     Label5 = new platform::RowScale(rowscaletext, colour::navy, client);
     Label5->setGeometry(twips(1800, 120, 285, 1995));
@@ -156,14 +156,15 @@ void Form1::layoutcontrols(QWidget *client)
     Picture1->setGeometry(twips(2160, 120, 975, 1995));
     Picture1->setforecolor(colour::navy);
     Picture1->setAccessibleName(tr("Your progress"));
-    Label1 = makelabel(client, tr("Your progress"), twips(1800, 2160, 1335, 255), colour::navy, Qt::AlignHCenter | Qt::AlignTop);
+    Label1 = makelabel(
+        client, tr("Your progress"), twips(1800, 2160, 1335, 255), colour::navy, Qt::AlignHCenter | Qt::AlignTop);
 
     // Lower half: the frames are decoration behind the pads.
     Frame1 = new QGroupBox(tr("My guess is"), client);
     Frame1->setGeometry(twips(0, 2520, 1575, 3255));
     Frame2 = new QGroupBox(tr("Your guess is"), client);
     Frame2->setGeometry(twips(1680, 2520, 1575, 3255));
-    for (auto [frame, fore] : {std::pair{Frame1, colour::darkred}, std::pair{Frame2, colour::navy}}) {
+    for (auto [frame, fore] : {std::pair {Frame1, colour::darkred}, std::pair {Frame2, colour::navy}}) {
         QPalette pal = frame->palette();
         pal.setColor(QPalette::WindowText, fore);
         frame->setPalette(pal);
@@ -183,29 +184,41 @@ void Form1::layoutcontrols(QWidget *client)
     };
     static constexpr Place places[] = {
         // sign pad: plus counts left, minus counts right, 4 at the top
-        {20, "4 +", 120, 3360, 615, 300, true, 19},   {19, "4 -", 840, 3360, 615, 300, true, 20},
-        {18, "3 +", 120, 3738, 615, 300, true, 21},   {17, "3 -", 840, 3738, 615, 300, true, 22},
-        {16, "2 +", 120, 4116, 615, 300, true, 23},   {15, "2 -", 840, 4116, 615, 300, true, 24},
-        {13, "1 +", 120, 4494, 615, 300, true, 26},   {14, "1 -", 840, 4494, 615, 300, true, 25},
-        {22, "0 +", 120, 4875, 615, 300, true, 33},   {21, "0 -", 840, 4875, 615, 300, true, 32},
+        {20, "4 +", 120, 3360, 615, 300, true, 19},
+        {19, "4 -", 840, 3360, 615, 300, true, 20},
+        {18, "3 +", 120, 3738, 615, 300, true, 21},
+        {17, "3 -", 840, 3738, 615, 300, true, 22},
+        {16, "2 +", 120, 4116, 615, 300, true, 23},
+        {15, "2 -", 840, 4116, 615, 300, true, 24},
+        {13, "1 +", 120, 4494, 615, 300, true, 26},
+        {14, "1 -", 840, 4494, 615, 300, true, 25},
+        {22, "0 +", 120, 4875, 615, 300, true, 33},
+        {21, "0 -", 840, 4875, 615, 300, true, 32},
         {23, "Confirm Signs", 120, 5280, 1335, 375, false, 11},
         // digit pad, laid out like a calculator
-        {7, "7", 1800, 3360, 375, 375, true, 6},      {8, "8", 2280, 3360, 375, 375, true, 7},
-        {9, "9", 2760, 3360, 375, 375, true, 8},      {4, "4", 1800, 3840, 375, 375, true, 3},
-        {5, "5", 2280, 3840, 375, 375, true, 4},      {6, "6", 2760, 3840, 375, 375, true, 5},
-        {1, "1", 1800, 4320, 375, 375, true, 0},      {2, "2", 2280, 4320, 375, 375, true, 1},
-        {3, "3", 2760, 4320, 375, 375, true, 2},      {10, "0", 1800, 4800, 375, 375, true, 34},
-        {11, "C", 2280, 4800, 375, 375, false, 9},    {24, "CA", 2760, 4800, 375, 375, false, 12},
+        {7, "7", 1800, 3360, 375, 375, true, 6},
+        {8, "8", 2280, 3360, 375, 375, true, 7},
+        {9, "9", 2760, 3360, 375, 375, true, 8},
+        {4, "4", 1800, 3840, 375, 375, true, 3},
+        {5, "5", 2280, 3840, 375, 375, true, 4},
+        {6, "6", 2760, 3840, 375, 375, true, 5},
+        {1, "1", 1800, 4320, 375, 375, true, 0},
+        {2, "2", 2280, 4320, 375, 375, true, 1},
+        {3, "3", 2760, 4320, 375, 375, true, 2},
+        {10, "0", 1800, 4800, 375, 375, true, 34},
+        {11, "C", 2280, 4800, 375, 375, false, 9},
+        {24, "CA", 2760, 4800, 375, 375, false, 12},
         {12, "Confirm Number", 1800, 5280, 1335, 375, false, 10},
     };
-    std::array<std::pair<int, ColourButton *>, 24> taborder{};
+    std::array<std::pair<int, ColourButton *>, 24> taborder {};
     int made = 0;
     for (const Place &p : places) {
         const bool signside = p.number >= 13 && p.number <= 23;
-        auto *button = new ColourButton(QString::fromLatin1(p.caption), signside ? colour::lightred : colour::lightblue, client);
+        auto *button
+            = new ColourButton(QString::fromLatin1(p.caption), signside ? colour::lightred : colour::lightblue, client);
         button->setGeometry(twips(p.left, p.top, p.width, p.height));
         button->setFont(p.padfont ? padfont : windowfont);
-        button->setAutoDefault(true);   // Enter presses the focused button
+        button->setAutoDefault(true); // Enter presses the focused button
         button->setAccessibleName(QString::fromLatin1(p.caption));
         Command[p.number] = button;
         taborder[made++] = {p.tab, button};
@@ -216,12 +229,30 @@ void Form1::layoutcontrols(QWidget *client)
 
     const std::array<void (Form1::*)(), 25> handlers = {
         nullptr,
-        &Form1::Command1_Click, &Form1::Command2_Click, &Form1::Command3_Click, &Form1::Command4_Click,
-        &Form1::Command5_Click, &Form1::Command6_Click, &Form1::Command7_Click, &Form1::Command8_Click,
-        &Form1::Command9_Click, &Form1::Command10_Click, &Form1::Command11_Click, &Form1::Command12_Click,
-        &Form1::Command13_Click, &Form1::Command14_Click, &Form1::Command15_Click, &Form1::Command16_Click,
-        &Form1::Command17_Click, &Form1::Command18_Click, &Form1::Command19_Click, &Form1::Command20_Click,
-        &Form1::Command21_Click, &Form1::Command22_Click, &Form1::Command23_Click, &Form1::Command24_Click,
+        &Form1::Command1_Click,
+        &Form1::Command2_Click,
+        &Form1::Command3_Click,
+        &Form1::Command4_Click,
+        &Form1::Command5_Click,
+        &Form1::Command6_Click,
+        &Form1::Command7_Click,
+        &Form1::Command8_Click,
+        &Form1::Command9_Click,
+        &Form1::Command10_Click,
+        &Form1::Command11_Click,
+        &Form1::Command12_Click,
+        &Form1::Command13_Click,
+        &Form1::Command14_Click,
+        &Form1::Command15_Click,
+        &Form1::Command16_Click,
+        &Form1::Command17_Click,
+        &Form1::Command18_Click,
+        &Form1::Command19_Click,
+        &Form1::Command20_Click,
+        &Form1::Command21_Click,
+        &Form1::Command22_Click,
+        &Form1::Command23_Click,
+        &Form1::Command24_Click,
     };
     for (int n = 1; n <= 24; ++n)
         connect(Command[n], &QPushButton::clicked, this, handlers[n]);
@@ -241,14 +272,14 @@ void Form1::buildmenu()
 
 std::array<ColourButton *, 13> Form1::numberpad() const
 {
-    return {Command[1], Command[2], Command[3], Command[4], Command[5], Command[6], Command[7],
-            Command[8], Command[9], Command[10], Command[11], Command[24], Command[12]};
+    return {Command[1], Command[2], Command[3], Command[4], Command[5], Command[6], Command[7], Command[8], Command[9],
+        Command[10], Command[11], Command[24], Command[12]};
 }
 
 std::array<ColourButton *, 11> Form1::signpad() const
 {
-    return {Command[22], Command[13], Command[16], Command[18], Command[20], Command[21],
-            Command[14], Command[15], Command[17], Command[19], Command[23]};
+    return {Command[22], Command[13], Command[16], Command[18], Command[20], Command[21], Command[14], Command[15],
+        Command[17], Command[19], Command[23]};
 }
 
 // ---------------------------------------------------------------- window state
@@ -322,16 +353,46 @@ void Form1::digitbutton(int number)
         Command[number]->setbackcolor(colour::blue);
 }
 
-void Form1::Command1_Click() { digitbutton(1); }
-void Form1::Command2_Click() { digitbutton(2); }
-void Form1::Command3_Click() { digitbutton(3); }
-void Form1::Command4_Click() { digitbutton(4); }
-void Form1::Command5_Click() { digitbutton(5); }
-void Form1::Command6_Click() { digitbutton(6); }
-void Form1::Command7_Click() { digitbutton(7); }
-void Form1::Command8_Click() { digitbutton(8); }
-void Form1::Command9_Click() { digitbutton(9); }
-void Form1::Command10_Click() { digitbutton(10); }
+void Form1::Command1_Click()
+{
+    digitbutton(1);
+}
+void Form1::Command2_Click()
+{
+    digitbutton(2);
+}
+void Form1::Command3_Click()
+{
+    digitbutton(3);
+}
+void Form1::Command4_Click()
+{
+    digitbutton(4);
+}
+void Form1::Command5_Click()
+{
+    digitbutton(5);
+}
+void Form1::Command6_Click()
+{
+    digitbutton(6);
+}
+void Form1::Command7_Click()
+{
+    digitbutton(7);
+}
+void Form1::Command8_Click()
+{
+    digitbutton(8);
+}
+void Form1::Command9_Click()
+{
+    digitbutton(9);
+}
+void Form1::Command10_Click()
+{
+    digitbutton(10);
+}
 
 void Form1::displaybutton()
 {
@@ -425,7 +486,7 @@ void Form1::Command12_Click()
 
 void Form1::paintmeonly()
 {
-    const std::array<int, 5> column = {22, 13, 16, 18, 20};    // "0 +" .. "4 +"
+    const std::array<int, 5> column = {22, 13, 16, 18, 20}; // "0 +" .. "4 +"
     for (int number : column)
         Command[number]->setbackcolor(colour::lightred);
     if (plus >= 0 && plus <= 4)
@@ -434,7 +495,7 @@ void Form1::paintmeonly()
 
 void Form1::paintmeonly2()
 {
-    const std::array<int, 5> column = {21, 14, 15, 17, 19};    // "0 -" .. "4 -"
+    const std::array<int, 5> column = {21, 14, 15, 17, 19}; // "0 -" .. "4 -"
     for (int number : column)
         Command[number]->setbackcolor(colour::lightred);
     if (minus >= 0 && minus <= 4)
@@ -453,16 +514,46 @@ void Form1::minusbutton(int count)
     paintmeonly2();
 }
 
-void Form1::Command22_Click() { plusbutton(0); }
-void Form1::Command13_Click() { plusbutton(1); }
-void Form1::Command16_Click() { plusbutton(2); }
-void Form1::Command18_Click() { plusbutton(3); }
-void Form1::Command20_Click() { plusbutton(4); }
-void Form1::Command21_Click() { minusbutton(0); }
-void Form1::Command14_Click() { minusbutton(1); }
-void Form1::Command15_Click() { minusbutton(2); }
-void Form1::Command17_Click() { minusbutton(3); }
-void Form1::Command19_Click() { minusbutton(4); }
+void Form1::Command22_Click()
+{
+    plusbutton(0);
+}
+void Form1::Command13_Click()
+{
+    plusbutton(1);
+}
+void Form1::Command16_Click()
+{
+    plusbutton(2);
+}
+void Form1::Command18_Click()
+{
+    plusbutton(3);
+}
+void Form1::Command20_Click()
+{
+    plusbutton(4);
+}
+void Form1::Command21_Click()
+{
+    minusbutton(0);
+}
+void Form1::Command14_Click()
+{
+    minusbutton(1);
+}
+void Form1::Command15_Click()
+{
+    minusbutton(2);
+}
+void Form1::Command17_Click()
+{
+    minusbutton(3);
+}
+void Form1::Command19_Click()
+{
+    minusbutton(4);
+}
 
 void Form1::Command23_Click()
 {
@@ -510,8 +601,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         const int code = platform::keycode(*press);
         Form_KeyDown(code, int(press->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)));
         // The default button: Enter confirms the number when no button has the focus.
-        if (code == platform::key::enter && !qobject_cast<QAbstractButton *>(QApplication::focusWidget()) &&
-            Command[12]->isEnabled() && isActiveWindow())
+        if (code == platform::key::enter && !qobject_cast<QAbstractButton *>(QApplication::focusWidget())
+            && Command[12]->isEnabled() && isActiveWindow())
             Command[12]->click();
     }
     return QMainWindow::eventFilter(watched, event);
@@ -586,7 +677,7 @@ void Form1::about_Click()
 void Form1::Timer1_Timer()
 {
     setWindowIcon(Image1[iconframe]);
-    QGuiApplication::sync();    // without it the X server sees the icon late
+    QGuiApplication::sync(); // without it the X server sees the icon late
     iconframe = static_cast<int16>((iconframe + 1) % 18);
 }
 
@@ -627,7 +718,9 @@ void Form1::beep()
 
 void Form1::showoutcome(Outcome outcome, const std::string &caption)
 {
-    QPointer<dialogs::OutcomeDialog> &slot = outcome == Outcome::won ? frmUwin : outcome == Outcome::lost ? frmUlost : TSdraw;
+    QPointer<dialogs::OutcomeDialog> &slot = outcome == Outcome::won ? frmUwin
+        : outcome == Outcome::lost                                   ? frmUlost
+                                                                     : TSdraw;
     if (!slot) {
         if (outcome == Outcome::won)
             slot = new dialogs::frmUwin(this);
@@ -635,8 +728,9 @@ void Form1::showoutcome(Outcome outcome, const std::string &caption)
             slot = new dialogs::frmUlost(this);
         else
             slot = new dialogs::TSdraw();
-        connect(slot, &dialogs::OutcomeDialog::yes, this, [this, outcome] { engine.dialogyes(outcome); },
-                Qt::QueuedConnection);
+        connect(
+            slot, &dialogs::OutcomeDialog::yes, this, [this, outcome] { engine.dialogyes(outcome); },
+            Qt::QueuedConnection);
     }
     if (!caption.empty())
         slot->setWindowTitle(QString::fromStdString(caption));

@@ -53,24 +53,24 @@ public:
     void Command8_Click();
     void Command9_Click();
     void Command10_Click();
-    void Command11_Click();      // "C"
-    void Command24_Click();     // "CA"
-    void Command12_Click();     // "Confirm Number"
+    void Command11_Click(); // "C"
+    void Command24_Click(); // "CA"
+    void Command12_Click(); // "Confirm Number"
 
     // --- sign pad
     void paintmeonly();
     void paintmeonly2();
-    void Command22_Click();     // "0 +"
-    void Command13_Click();     // "1 +"
-    void Command16_Click();     // "2 +"
-    void Command18_Click();     // "3 +"
-    void Command20_Click();     // "4 +"
-    void Command21_Click();     // "0 -"
-    void Command14_Click();     // "1 -"
-    void Command15_Click();     // "2 -"
-    void Command17_Click();     // "3 -"
-    void Command19_Click();     // "4 -"
-    void Command23_Click();     // "Confirm Signs"
+    void Command22_Click(); // "0 +"
+    void Command13_Click(); // "1 +"
+    void Command16_Click(); // "2 +"
+    void Command18_Click(); // "3 +"
+    void Command20_Click(); // "4 +"
+    void Command21_Click(); // "0 -"
+    void Command14_Click(); // "1 -"
+    void Command15_Click(); // "2 -"
+    void Command17_Click(); // "3 -"
+    void Command19_Click(); // "4 -"
+    void Command23_Click(); // "Confirm Signs"
 
     // --- keyboard, menus, icon
     void Form_KeyDown(int keycode, int shift);
@@ -92,16 +92,16 @@ public:
     void showmessage(const std::string &text) override;
 
     // --- controls, by their numbers; Command[0] is unused
-    std::array<platform::ColourButton *, 25> Command{};
-    QLabel *Label1 = nullptr;       // "Your progress"
-    QLabel *Label2 = nullptr;       // "My progress"
+    std::array<platform::ColourButton *, 25> Command {};
+    QLabel *Label1 = nullptr; // "Your progress"
+    QLabel *Label2 = nullptr; // "My progress"
     platform::RowScale *Label4 = nullptr;
     platform::RowScale *Label5 = nullptr;
-    QLabel *Label6 = nullptr;       // status line
-    QLabel *Label8 = nullptr;       // the computer's guess
-    QLabel *Label10 = nullptr;      // the player's number
-    platform::PictureBox *Picture1 = nullptr;   // the player's guesses
-    platform::PictureBox *Picture2 = nullptr;   // the computer's guesses
+    QLabel *Label6 = nullptr; // status line
+    QLabel *Label8 = nullptr; // the computer's guess
+    QLabel *Label10 = nullptr; // the player's number
+    platform::PictureBox *Picture1 = nullptr; // the player's guesses
+    platform::PictureBox *Picture2 = nullptr; // the computer's guesses
     QGroupBox *Frame1 = nullptr;
     QGroupBox *Frame2 = nullptr;
     QTimer *Timer1 = nullptr;

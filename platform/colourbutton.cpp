@@ -2,8 +2,7 @@
 
 namespace platform {
 
-ColourButton::ColourButton(const QString &caption, const QColor &colour, QWidget *parent)
-    : QPushButton(caption, parent)
+ColourButton::ColourButton(const QString &caption, const QColor &colour, QWidget *parent) : QPushButton(caption, parent)
 {
     setAutoFillBackground(true);
     setbackcolor(colour);

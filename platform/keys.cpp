@@ -18,7 +18,7 @@ int keycode(const QKeyEvent &event)
         return key::keypadplus;
     case Qt::Key_Minus:
         return key::keypadminus;
-    case Qt::Key_Period:        // the decimal key gives "." or "," by keyboard layout
+    case Qt::Key_Period: // the decimal key gives "." or "," by keyboard layout
     case Qt::Key_Comma:
         return key::keypaddecimal;
     default:

@@ -6,7 +6,7 @@ namespace platform {
 
 // Virtual key codes of the numeric keypad, as the key handler expects them.
 namespace key {
-constexpr int keypad0 = 96;     // keypad 1 to 9 are 97 to 105
+constexpr int keypad0 = 96; // keypad 1 to 9 are 97 to 105
 constexpr int keypadplus = 107;
 constexpr int keypadminus = 109;
 constexpr int keypaddecimal = 110;

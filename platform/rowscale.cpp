@@ -26,8 +26,8 @@ void RowScale::paintEvent(QPaintEvent *event)
     const QRect inside = contentsRect();
     int top = inside.top();
     for (const QString &row : rows()) {
-        painter.drawText(QRect(inside.left(), top, inside.width(), metrics.height()),
-                         Qt::AlignRight | Qt::AlignTop, row);
+        painter.drawText(
+            QRect(inside.left(), top, inside.width(), metrics.height()), Qt::AlignRight | Qt::AlignTop, row);
         top += metrics.height();
     }
 }

@@ -20,12 +20,12 @@ void setupapplication(QApplication &app)
     // The classic bevelled look, and exact colours on coloured button faces.
     if (QStyle *windows = QStyleFactory::create(QStringLiteral("Windows")))
         app.setStyle(windows);
-    const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                           QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")};
+    const QStringList sans {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial"),
+        QStringLiteral("DejaVu Sans")};
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
     QFont::insertSubstitutions(QStringLiteral("MS Serif"),
-                               {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
-                                QStringLiteral("Times New Roman"), QStringLiteral("DejaVu Serif")});
+        {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"), QStringLiteral("Times New Roman"),
+            QStringLiteral("DejaVu Serif")});
     app.setFont(sansserif(8.25));
     QApplication::setApplicationDisplayName(QString());
 }
@@ -41,16 +41,16 @@ static QFont face(const QStringList &families, double points, bool bold)
 
 QFont sansserif(double points, bool bold)
 {
-    return face({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                 QStringLiteral("Arial"), QStringLiteral("Sans Serif")},
-                points, bold);
+    return face({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                    QStringLiteral("Sans Serif")},
+        points, bold);
 }
 
 QFont serif(double points, bool bold)
 {
-    return face({QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"),
-                 QStringLiteral("Times New Roman"), QStringLiteral("Serif")},
-                points, bold);
+    return face({QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"),
+                    QStringLiteral("Serif")},
+        points, bold);
 }
 
 void messagebox(QWidget *parent, const QString &text)

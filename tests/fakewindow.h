@@ -40,7 +40,7 @@ public:
     {
         ++eventpasses;
         if (onprocessevents) {
-            auto action = std::move(onprocessevents);   // runs once
+            auto action = std::move(onprocessevents); // runs once
             onprocessevents = nullptr;
             action();
         }
@@ -98,7 +98,7 @@ public:
             return true;
         m.numbermode = True;
         m.stepdone = True;
-        m.stepdone = False;     // the number half of the step
+        m.stepdone = False; // the number half of the step
         step = Step::numberafter;
         return true;
     }
@@ -106,8 +106,7 @@ public:
     // A truthful answer to the guess on display, for a player whose secret is `secret`.
     bool answertruly(const std::string &secret)
     {
-        const Row mine{int16(secret[0] - '0'), int16(secret[1] - '0'), int16(secret[2] - '0'),
-                       int16(secret[3] - '0')};
+        const Row mine {int16(secret[0] - '0'), int16(secret[1] - '0'), int16(secret[2] - '0'), int16(secret[3] - '0')};
         const int code = countsigns(m.myguesses[m.myround], mine);
         return confirmsigns(code / 10, code % 10);
     }
@@ -123,7 +122,7 @@ public:
 
 inline Row rowof(const std::string &text)
 {
-    return Row{int16(text[0] - '0'), int16(text[1] - '0'), int16(text[2] - '0'), int16(text[3] - '0')};
+    return Row {int16(text[0] - '0'), int16(text[1] - '0'), int16(text[2] - '0'), int16(text[3] - '0')};
 }
 
 } // namespace numora::testing

@@ -37,7 +37,7 @@ struct FormHarness
     {
         for (int i = 0; i < 3; ++i) {
             QCoreApplication::processEvents();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);   // unloaded windows
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // unloaded windows
         }
     }
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <new>
 
-inline std::atomic<long> liveblocks{0};
+inline std::atomic<long> liveblocks {0};
 
 void *operator new(std::size_t size)
 {
@@ -24,4 +24,7 @@ void operator delete(void *p) noexcept
         std::free(p);
     }
 }
-void operator delete(void *p, std::size_t) noexcept { operator delete(p); }
+void operator delete(void *p, std::size_t) noexcept
+{
+    operator delete(p);
+}

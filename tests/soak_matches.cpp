@@ -76,25 +76,25 @@ int main(int argc, char *argv[])
         form.newgame_Click();
         guess(engine.mynumber == "1234" ? "5678" : "1234");
         switch (match % 5) {
-        case 0:         // abandoned in the sign step
+        case 0: // abandoned in the sign step
             break;
-        case 1:         // lost by four plus, answered YES
+        case 1: // lost by four plus, answered YES
             click(20), click(21), click(23);
             if (form.frmUlost)
                 form.frmUlost->Command1_Click();
             break;
-        case 2:         // lost, the dialog closed without an answer
+        case 2: // lost, the dialog closed without an answer
             click(20), click(21), click(23);
             if (form.frmUlost)
                 form.frmUlost->close();
             break;
-        case 3:         // a few rounds of answers, abandoned while waiting for a guess
+        case 3: // a few rounds of answers, abandoned while waiting for a guess
             for (int round = 0; round < 3 && form.step() == Form1::Step::signs; ++round) {
                 click(22), click(21), click(23);
                 guess(round % 2 ? "9012" : "3456");
             }
             break;
-        case 4:         // won at once
+        case 4: // won at once
             form.newgame_Click();
             guess(engine.mynumber.c_str());
             click(13), click(21), click(23);
@@ -105,11 +105,10 @@ int main(int argc, char *argv[])
         settle();
     }
     const long growth = liveblocks - settled;
-    const bool samedepths = std::includes(form.depths.begin(), form.depths.end(), form.depthslater.begin(),
-                                          form.depthslater.end());
-    std::printf("matches %d, stack depths first %zu, later %zu, all seen before: %s; heap blocks %ld -> %ld\n",
-                matches, form.depths.size(), form.depthslater.size(), samedepths ? "yes" : "no", settled,
-                long(liveblocks));
+    const bool samedepths
+        = std::includes(form.depths.begin(), form.depths.end(), form.depthslater.begin(), form.depthslater.end());
+    std::printf("matches %d, stack depths first %zu, later %zu, all seen before: %s; heap blocks %ld -> %ld\n", matches,
+        form.depths.size(), form.depthslater.size(), samedepths ? "yes" : "no", settled, long(liveblocks));
     // A few blocks of slack for containers that settle late; one block lost
     // per match would show as 800.
     const bool ok = samedepths && growth <= 16;

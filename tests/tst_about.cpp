@@ -36,10 +36,13 @@ void settle()
 
 QWidget *control(frmAbout *about, const QString &name)
 {
-    const QHash<QString, QWidget *> controls{
-        {QStringLiteral("lblTitle"), about->lblTitle},   {QStringLiteral("lblDescription"), about->lblDescription},
-        {QStringLiteral("lblVersion"), about->lblVersion}, {QStringLiteral("Label1"), about->Label1},
-        {QStringLiteral("picIcon"), about->picIcon},     {QStringLiteral("cmdOK"), about->cmdOK},
+    const QHash<QString, QWidget *> controls {
+        {QStringLiteral("lblTitle"), about->lblTitle},
+        {QStringLiteral("lblDescription"), about->lblDescription},
+        {QStringLiteral("lblVersion"), about->lblVersion},
+        {QStringLiteral("Label1"), about->Label1},
+        {QStringLiteral("picIcon"), about->picIcon},
+        {QStringLiteral("cmdOK"), about->cmdOK},
     };
     return controls.value(name);
 }
@@ -249,9 +252,7 @@ void TestAbout::controlsSitWhereTheDesignPutsThem()
         QVERIFY(widget->width() >= text);
         QCOMPARE(widget->width(), std::max(pixels.width(), text));
         QVERIFY2(text <= pixels.width() * 115 / 100,
-                 qPrintable(QStringLiteral("the text needs %1 px of the design's %2")
-                                .arg(text)
-                                .arg(pixels.width())));
+            qPrintable(QStringLiteral("the text needs %1 px of the design's %2").arg(text).arg(pixels.width())));
     } else {
         QCOMPARE(widget->size(), pixels.size());
     }
@@ -261,11 +262,14 @@ void TestAbout::controlsSitWhereTheDesignPutsThem()
 void TestAbout::labelsShowTheirTextOnOneLine_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");   // empty: the author line, whatever it says
-    QTest::newRow("lblTitle") << "lblTitle" << "TESSARIN 2.0 (the smarter version)";
-    QTest::newRow("lblDescription") << "lblDescription" << "Number Guessing Game.";
+    QTest::addColumn<QString>("text"); // empty: the author line, whatever it says
+    QTest::newRow("lblTitle") << "lblTitle"
+                              << "TESSARIN 2.0 (the smarter version)";
+    QTest::newRow("lblDescription") << "lblDescription"
+                                    << "Number Guessing Game.";
     QTest::newRow("lblVersion") << "lblVersion" << QString();
-    QTest::newRow("Label1") << "Label1" << "E-mail";
+    QTest::newRow("Label1") << "Label1"
+                            << "E-mail";
 }
 
 void TestAbout::labelsShowTheirTextOnOneLine()
@@ -283,8 +287,9 @@ void TestAbout::labelsShowTheirTextOnOneLine()
     // The whole line fits in the label with the font it is shown in.
     const QFontMetrics metrics(label->font());
     QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(),
-             qPrintable(QStringLiteral("%1 px of text in %2 px").arg(metrics.horizontalAdvance(label->text()))
-                            .arg(label->width())));
+        qPrintable(QStringLiteral("%1 px of text in %2 px")
+                       .arg(metrics.horizontalAdvance(label->text()))
+                       .arg(label->width())));
     QVERIFY(metrics.height() <= label->height() + 1);
 }
 
@@ -325,10 +330,10 @@ void TestAbout::labelFontsAndInks()
             const QColor c = shot.pixelColor(x, y);
             inked = inked || c == ink;
             // Every pixel lies between the ink and the ground.
-            for (auto [from, to, got] : {std::tuple{ink.red(), 192, c.red()}, {ink.green(), 255, c.green()},
-                                         {ink.blue(), 255, c.blue()}})
+            for (auto [from, to, got] :
+                {std::tuple {ink.red(), 192, c.red()}, {ink.green(), 255, c.green()}, {ink.blue(), 255, c.blue()}})
                 QVERIFY2(got >= std::min(from, to) - 2 && got <= std::max(from, to) + 2,
-                         qPrintable(QStringLiteral("pixel %1,%2 is %3").arg(x).arg(y).arg(c.name())));
+                    qPrintable(QStringLiteral("pixel %1,%2 is %3").arg(x).arg(y).arg(c.name())));
         }
     QVERIFY(inked);
 }
@@ -368,8 +373,9 @@ void TestAbout::pictureIsAJpegInASunkenBorderTwoPixelsWide()
 void TestAbout::toolTipsGiveTheHints_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("tip");   // empty: the contact line, whatever it says
-    QTest::newRow("cmdOK") << "cmdOK" << "Move your mouse on the picture!";
+    QTest::addColumn<QString>("tip"); // empty: the contact line, whatever it says
+    QTest::newRow("cmdOK") << "cmdOK"
+                           << "Move your mouse on the picture!";
     QTest::newRow("picIcon") << "picIcon"
                              << "That was what I used to do before I began writing unnecessary programs!";
     QTest::newRow("Label1") << "Label1" << QString();
@@ -390,8 +396,8 @@ void TestAbout::toolTipsGiveTheHints()
 void TestAbout::tabOrderRunsFromOkThroughTheLabels()
 {
     frmAbout about;
-    const QList<QWidget *> expected{about.cmdOK,   about.picIcon,    about.lblDescription,
-                                    about.lblTitle, about.lblVersion, about.Label1};
+    const QList<QWidget *> expected {
+        about.cmdOK, about.picIcon, about.lblDescription, about.lblTitle, about.lblVersion, about.Label1};
     QList<QWidget *> chain;
     QWidget *w = about.cmdOK;
     do {
@@ -493,7 +499,7 @@ void TestAbout::helpWindowIsATopLevelWindowWithOnlyACloseBox()
     Form2 help;
     QVERIFY(help.isWindow());
     QCOMPARE(help.windowType(), Qt::Window);
-    QCOMPARE(help.parentWidget(), nullptr);   // its own entry in the task bar
+    QCOMPARE(help.parentWidget(), nullptr); // its own entry in the task bar
     const Qt::WindowFlags flags = help.windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
@@ -550,7 +556,7 @@ void TestAbout::helpPageIsA256ColourGif87a()
     QCOMPARE(header.left(6), QByteArray("GIF87a"));
     QCOMPARE(uchar(header[6]) | uchar(header[7]) << 8, 897);
     QCOMPARE(uchar(header[8]) | uchar(header[9]) << 8, 541);
-    QCOMPARE(uchar(header[10]) & 0x87, 0x87);   // a global table of 256 colours
+    QCOMPARE(uchar(header[10]) & 0x87, 0x87); // a global table of 256 colours
     const QImage page(QStringLiteral(":/help/helppage.gif"));
     QCOMPARE(page.size(), QSize(897, 541));
     QVERIFY(colours(page.convertToFormat(QImage::Format_RGB32)).size() <= 256);
@@ -573,8 +579,8 @@ void TestAbout::helpPageWordsAreThereForScreenReaders()
     Form2 help;
     const QString words = help.Picture1->accessibleDescription();
     // The headings, the examples of the rules and the closing wish.
-    for (const char *needle : {"THE GAME", "THE RULES", "PLAYING", "STRATEGY", "The secret number",
-                               "Marking a guess", "Good luck!"})
+    for (const char *needle :
+        {"THE GAME", "THE RULES", "PLAYING", "STRATEGY", "The secret number", "Marking a guess", "Good luck!"})
         QVERIFY2(words.contains(QLatin1String(needle)), needle);
     QVERIFY(words.indexOf(QLatin1String("Good luck!")) > words.indexOf(QLatin1String("STRATEGY")));
 }
@@ -696,7 +702,7 @@ void TestAbout::topFramesAreAllDifferentAndLoopSmoothly()
     for (int k = 0; k + 1 < 18; ++k)
         largest = std::max(largest, differentpixels(frames[k], frames[k + 1]));
     QVERIFY2(differentpixels(frames[17], frames[0]) <= largest * 11 / 10,
-             qPrintable(QStringLiteral("%1 > %2").arg(differentpixels(frames[17], frames[0])).arg(largest)));
+        qPrintable(QStringLiteral("%1 > %2").arg(differentpixels(frames[17], frames[0])).arg(largest)));
 }
 
 void TestAbout::topFramesShowARedTop()
@@ -711,16 +717,15 @@ void TestAbout::topFramesShowARedTop()
                 if (qAlpha(c) == 0)
                     continue;
                 ++opaque;
-                const int spread = std::max({qRed(c), qGreen(c), qBlue(c)})
-                                   - std::min({qRed(c), qGreen(c), qBlue(c)});
+                const int spread = std::max({qRed(c), qGreen(c), qBlue(c)}) - std::min({qRed(c), qGreen(c), qBlue(c)});
                 if (spread < 30)
                     continue;
                 ++coloured;
                 red += qRed(c) > qGreen(c) + 40 && qRed(c) > qBlue(c) + 40;
             }
         QVERIFY(opaque > 150);
-        QVERIFY2(2 * red > coloured,
-                 qPrintable(QStringLiteral("frame %1: %2 of %3").arg(frame).arg(red).arg(coloured)));
+        QVERIFY2(
+            2 * red > coloured, qPrintable(QStringLiteral("frame %1: %2 of %3").arg(frame).arg(red).arg(coloured)));
     }
 }
 
@@ -741,14 +746,10 @@ void TestAbout::versionTextsFollowTheNumbers()
     QCOMPARE(QString::fromLatin1(fileversion), QStringLiteral("2.00.0014"));
     QCOMPARE(QString::fromLatin1(description), QStringLiteral("Unnecessary"));
     QCOMPARE(QString::fromLatin1(numeric), QStringLiteral("2.0.0.14"));
-    QCOMPARE(QString::fromLatin1(numeric),
-             QStringLiteral("%1.%2.%3.%4").arg(major).arg(minor).arg(patch).arg(build));
+    QCOMPARE(QString::fromLatin1(numeric), QStringLiteral("%1.%2.%3.%4").arg(major).arg(minor).arg(patch).arg(build));
     // The shown version has two digits for the minor and four for the build.
     QCOMPARE(QString::fromLatin1(fileversion),
-             QStringLiteral("%1.%2.%3")
-                 .arg(major)
-                 .arg(minor, 2, 10, QLatin1Char('0'))
-                 .arg(build, 4, 10, QLatin1Char('0')));
+        QStringLiteral("%1.%2.%3").arg(major).arg(minor, 2, 10, QLatin1Char('0')).arg(build, 4, 10, QLatin1Char('0')));
     QCOMPARE(QString::fromLatin1(productname), QStringLiteral("Numora %1.%2").arg(major).arg(minor));
 }
 
@@ -777,7 +778,7 @@ void TestAbout::helpTwiceLeavesOneHelpWindow()
 {
     FormHarness h;
     h.form->help_Click();
-    std::unique_ptr<Form2> keep(h.form->helpwindow.data());   // a top-level window outlives the form
+    std::unique_ptr<Form2> keep(h.form->helpwindow.data()); // a top-level window outlives the form
     QVERIFY(keep && keep->isVisible());
     h.form->help_Click();
     settle();
@@ -806,7 +807,7 @@ void TestAbout::aboutAndHelpCanBeOpenTogether()
     help->close();
     settle();
     QVERIFY(h.form->helpwindow.isNull());
-    help.release();   // deleted on close
+    help.release(); // deleted on close
     QVERIFY(h.form->aboutwindow && h.form->aboutwindow->isVisible());
 }
 

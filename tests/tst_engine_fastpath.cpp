@@ -23,9 +23,9 @@ namespace {
 // others show which positions are sensitive to the order of the additions.
 enum class Order {
     stated,
-    classesbackwards,   // the reciprocals of the class sizes added from the last code to the first
-    termsbackwards,     // 1 / leastsplit + 10 * hitchance + 100 * nextchance + 1000 / worstsplit
-    longdouble,         // every step in long double
+    classesbackwards, // the reciprocals of the class sizes added from the last code to the first
+    termsbackwards, // 1 / leastsplit + 10 * hitchance + 100 * nextchance + 1000 / worstsplit
+    longdouble, // every step in long double
 };
 
 // The thinking step straight from the rules, sharing nothing with the engine but countsigns.
@@ -38,7 +38,7 @@ struct Reference
     std::vector<int> best;
 };
 
-template <typename Real>
+template<typename Real>
 Real rate(const std::array<int16, codecount> &split, int matchcount, Order order, std::array<double, 5> &columns)
 {
     Real hitchance = 0, nextchance = 0, worstsplit = 0, leastsplit = 4535, sum = 0;
@@ -173,8 +173,8 @@ QString thinkandcompare(Module1 &m, FakeWindow &window, const Reference &ref)
         return {};
     }
     if (ref.matchcount == 1) {
-        if (m.matchcount != 1 || m.matches[0] != ref.matches[0] || window.outcome != Outcome::lost ||
-            window.guess != numbertext(ref.matches[0]))
+        if (m.matchcount != 1 || m.matches[0] != ref.matches[0] || window.outcome != Outcome::lost
+            || window.guess != numbertext(ref.matches[0]))
             return QStringLiteral("one number fits, yet the computer does not name it and win");
         return {};
     }
@@ -190,7 +190,10 @@ void thinkstep(Module1 &m)
     m.findbest();
 }
 
-QString codename(int code) { return QStringLiteral("%1+ %2-").arg(code / 10).arg(code % 10); }
+QString codename(int code)
+{
+    return QStringLiteral("%1+ %2-").arg(code / 10).arg(code % 10);
+}
 
 } // namespace
 
@@ -211,8 +214,8 @@ private slots:
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
         QCOMPARE(int(m->matchcount), 300);
         QCOMPARE(int(m->bestcount), 180);
-        QCOMPARE(QString::number(m->ratings[m->bestguesses[0]][Module1::rating], 'f', 9),
-                 QStringLiteral("23.383373016"));
+        QCOMPARE(
+            QString::number(m->ratings[m->bestguesses[0]][Module1::rating], 'f', 9), QStringLiteral("23.383373016"));
     }
 
     // Every answer to the first guesses 1234 and 1023; an answer that leaves fewer
@@ -310,8 +313,7 @@ private slots:
         QTest::addColumn<int>("bestcount");
         QTest::addColumn<int>("order");
         QTest::addColumn<int>("otherbestcount");
-        QTest::newRow("two rounds, classes backwards")
-            << "8613:12 1086:21" << 40 << int(Order::classesbackwards) << 80;
+        QTest::newRow("two rounds, classes backwards") << "8613:12 1086:21" << 40 << int(Order::classesbackwards) << 80;
         QTest::newRow("two rounds, long double") << "8613:12 1086:21" << 40 << int(Order::longdouble) << 80;
         QTest::newRow("two rounds, 13 matches") << "8392:21 9370:02" << 40 << int(Order::classesbackwards) << 32;
         QTest::newRow("three rounds, classes backwards")

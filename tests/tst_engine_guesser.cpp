@@ -44,7 +44,10 @@ int rowofnumber(const Module1 &m, const std::string &number)
     return -1;
 }
 
-bool contains(const std::string &number, char digit) { return number.find(digit) != std::string::npos; }
+bool contains(const std::string &number, char digit)
+{
+    return number.find(digit) != std::string::npos;
+}
 
 } // namespace
 
@@ -69,7 +72,7 @@ private slots:
         }
 
         const int row = rowofnumber(*m, "5067");
-        const std::array<int16, codecount> splits{0, 0, 70, 66, 6, 0, 44, 60, 6, 12, 22, 5, 8};
+        const std::array<int16, codecount> splits {0, 0, 70, 66, 6, 0, 44, 60, 6, 12, 22, 5, 8};
         QCOMPARE(m->splits[row], splits);
         const auto &rated = m->ratings[row];
         QCOMPARE(rated[Module1::worstsplit], 70.0);
@@ -114,7 +117,7 @@ private slots:
             for (int b = 0; b <= 9; ++b)
                 for (int c = 0; c <= 9; ++c)
                     for (int d = 0; d <= 9; ++d) {
-                        const std::string n{char('0' + a), char('0' + b), char('0' + c), char('0' + d)};
+                        const std::string n {char('0' + a), char('0' + b), char('0' + c), char('0' + d)};
                         if (std::set<char>(n.begin(), n.end()).size() < 4)
                             continue;
                         bool clear = true;
@@ -197,7 +200,7 @@ private slots:
         m->makeguess();
         const std::string guess = window->guess;
         QCOMPARE(numbertext(m->myguesses[1]), guess);
-        for (int row = 0; row < m->lastremaining(); ++row)     // myround has not advanced yet
+        for (int row = 0; row < m->lastremaining(); ++row) // myround has not advanced yet
             QVERIFY(numbertext(m->candidates[row]) != guess);
         QCOMPARE(int(window->step), int(FakeWindow::Step::signs));
         QCOMPARE(int(m->stepdone), int(False));

@@ -51,8 +51,8 @@ std::optional<int> impossibleanswer(const Row &guess, const std::vector<Row> &nu
 // and not tried yet.
 std::string wrongguess(const Module1 &m)
 {
-    static const char *pool[] = {"1234", "5678", "9012", "3456", "7890", "1357", "2468", "9753", "8642",
-                                 "1596", "3574", "7412", "8523", "9630", "4061", "5172"};
+    static const char *pool[] = {"1234", "5678", "9012", "3456", "7890", "1357", "2468", "9753", "8642", "1596", "3574",
+        "7412", "8523", "9630", "4061", "5172"};
     for (const char *candidate : pool) {
         bool tried = candidate == m.mynumber;
         for (int r = 0; r < m.yourround; ++r)
@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(int(m->myround), 0);
         QVERIFY(w->answertruly("5678"));
         QCOMPARE(int(w->step), int(FakeWindow::Step::numberafter));
-        QCOMPARE(int(m->myround), 0);       // advances once the player's next guess is in
+        QCOMPARE(int(m->myround), 0); // advances once the player's next guess is in
         QVERIFY(w->confirmnumber(wrongguess(*m)));
         QCOMPARE(int(m->myround), 1);
         QCOMPARE(int(m->yourround), 2);
@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(w->caption, std::string(" You have lost! My number was : ") + m->mynumber);
         QCOMPARE(int(m->dialogdone), int(False));
         QVERIFY(!m->matchrunning());
-        QCOMPARE(w->beeps, 2);      // the guess, then the dialog
+        QCOMPARE(w->beeps, 2); // the guess, then the dialog
     }
 
     // Truthful answers end in a loss, either by four plus or by naming the
@@ -148,7 +148,7 @@ private slots:
                     ++foundbyguess;
                 } else {
                     ++deduced;
-                    QCOMPARE(w->guess, secret);     // named in the guess display
+                    QCOMPARE(w->guess, secret); // named in the guess display
                     QCOMPARE(int(m->matchcount), 1);
                 }
                 QCOMPARE(w->status, std::string());
@@ -166,7 +166,7 @@ private slots:
         const std::string guess = w->guess;
         QVERIFY(w->answertruly(guess == "1234" ? "5678" : "1234"));
         QCOMPARE(w->outcome, std::optional(Outcome::won));
-        QCOMPARE(int(m->myround), 1);       // the answer just given was checked
+        QCOMPARE(int(m->myround), 1); // the answer just given was checked
         QVERIFY(m->matchcount > 0);
     }
 
@@ -217,7 +217,7 @@ private slots:
         QVERIFY(w->confirmsigns(*answer / 10, *answer % 10));
         QVERIFY(w->messages.empty());
         QVERIFY(w->confirmnumber(wrongguess(*m)));
-        QCOMPARE(w->messages, std::vector<std::string>{wrongsignstext});
+        QCOMPARE(w->messages, std::vector<std::string> {wrongsignstext});
         QCOMPARE(w->outcomes, 0);
         // After OK the next match has begun.
         QVERIFY(m->matchid() != first);
@@ -232,12 +232,12 @@ private slots:
         m->startgame();
         w->confirmnumber(wrongguess(*m));
         QVERIFY(w->answertruly("5678"));
-        QVERIFY(w->confirmnumber(m->mynumber));     // right: the computer's last chance
+        QVERIFY(w->confirmnumber(m->mynumber)); // right: the computer's last chance
         const auto answer = impossibleanswer(m->myguesses[1], agreeing(*m, 1));
         QVERIFY(answer);
         QVERIFY(w->confirmsigns(*answer / 10, *answer % 10));
         QCOMPARE(w->messages.size(), size_t(1));
-        QCOMPARE(w->outcomes, 0);       // no win on inconsistent answers
+        QCOMPARE(w->outcomes, 0); // no win on inconsistent answers
         QCOMPARE(w->loads, 2);
     }
 
@@ -251,8 +251,8 @@ private slots:
         QCOMPARE(int(m->myround), 0);
         QCOMPARE(int(m->yourround), 0);
         QVERIFY(w->guess.empty());
-        QVERIFY(!w->confirmsigns(0, 0));        // the abandoned guess is never answered
-        m->resume(first);                       // a late report of the old match does nothing
+        QVERIFY(!w->confirmsigns(0, 0)); // the abandoned guess is never answered
+        m->resume(first); // a late report of the old match does nothing
         QCOMPARE(w->beeps, 1);
         QCOMPARE(int(w->step), int(FakeWindow::Step::number));
     }
@@ -280,7 +280,7 @@ private slots:
         const int beeps = w->beeps;
         w->confirmnumber(wrongguess(*m));
         QCOMPARE(passes, pass);
-        QCOMPARE(w->beeps, beeps);              // the abandoned match made no further guess
+        QCOMPARE(w->beeps, beeps); // the abandoned match made no further guess
         QCOMPARE(int(m->myround), 0);
         QCOMPARE(int(w->step), int(FakeWindow::Step::number));
         QVERIFY(w->guess.empty());
@@ -296,7 +296,7 @@ private slots:
         m->startgame();
         QVERIFY(m->matchrunning());
         const int loads = w->loads;
-        m->dialogyes(Outcome::lost);    // the old dialog, answered late
+        m->dialogyes(Outcome::lost); // the old dialog, answered late
         QCOMPARE(w->loads, loads);
         QVERIFY(m->matchrunning());
         QCOMPARE(int(m->dialogdone), int(True));
@@ -307,7 +307,7 @@ private slots:
     {
         m->startgame();
         w->confirmnumber(wrongguess(*m));
-        w->confirmsigns(4, 0);                      // lost: that dialog stays open
+        w->confirmsigns(4, 0); // lost: that dialog stays open
         m->startgame();
         w->confirmnumber(m->mynumber);
         w->answertruly(w->guess == "1234" ? "5678" : "1234");
@@ -380,8 +380,8 @@ private slots:
                 for (const Row &n : open)
                     if (n != m->myguesses[m->myround])
                         ++classes[countsigns(m->myguesses[m->myround], n)];
-                auto largest = std::max_element(classes.begin(), classes.end(),
-                                                [](auto &a, auto &b) { return a.second < b.second; });
+                auto largest = std::max_element(
+                    classes.begin(), classes.end(), [](auto &a, auto &b) { return a.second < b.second; });
                 QVERIFY(largest != classes.end());
                 w->confirmsigns(largest->first / 10, largest->first % 10);
                 if (w->outcome)
@@ -406,7 +406,7 @@ private slots:
             if (match == 100)
                 blocks = liveblocks;
             if (match % 7 == 3)
-                w->onprocessevents = [&] { m->startgame(); };   // abandoned while thinking
+                w->onprocessevents = [&] { m->startgame(); }; // abandoned while thinking
             if (!m->matchrunning() || match % 5 == 0)
                 m->startgame();
             depth();

@@ -48,14 +48,22 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<int>("code");
-        QTest::newRow("same number") << "1234" << "1234" << 40;
-        QTest::newRow("reversed") << "1234" << "4321" << 4;
-        QTest::newRow("two swapped") << "1234" << "1243" << 22;
-        QTest::newRow("nothing shared") << "1234" << "5678" << 0;
-        QTest::newRow("three in place") << "1234" << "1235" << 30;
-        QTest::newRow("one in place two elsewhere") << "1234" << "2135" << 12;
-        QTest::newRow("help example") << "1234" << "6241" << 12;
-        QTest::newRow("zero elsewhere") << "1023" << "5607" << 1;
+        QTest::newRow("same number") << "1234"
+                                     << "1234" << 40;
+        QTest::newRow("reversed") << "1234"
+                                  << "4321" << 4;
+        QTest::newRow("two swapped") << "1234"
+                                     << "1243" << 22;
+        QTest::newRow("nothing shared") << "1234"
+                                        << "5678" << 0;
+        QTest::newRow("three in place") << "1234"
+                                        << "1235" << 30;
+        QTest::newRow("one in place two elsewhere") << "1234"
+                                                    << "2135" << 12;
+        QTest::newRow("help example") << "1234"
+                                      << "6241" << 12;
+        QTest::newRow("zero elsewhere") << "1023"
+                                        << "5607" << 1;
     }
     void countsigns()
     {
@@ -69,7 +77,7 @@ private slots:
     // always one of the fourteen codes.
     void countsignsOverAllPairs()
     {
-        const std::set<int> possible{0, 1, 2, 3, 4, 10, 11, 12, 13, 20, 21, 22, 30, 40};
+        const std::set<int> possible {0, 1, 2, 3, 4, 10, 11, 12, 13, 20, 21, 22, 30, 40};
         std::set<int> found;
         for (int i = 0; i < tablesize; ++i)
             for (int j = i; j < tablesize; ++j) {
@@ -86,7 +94,7 @@ private slots:
     void signcodesAfterEveryMatchStart()
     {
         testing::FakeWindow window(*m);
-        const std::array<int16, codecount> expected{0, 1, 2, 3, 4, 10, 11, 12, 13, 20, 21, 22, 30};
+        const std::array<int16, codecount> expected {0, 1, 2, 3, 4, 10, 11, 12, 13, 20, 21, 22, 30};
         for (int match = 0; match < 3; ++match) {
             m->signcodes.fill(99);
             m->startgame();
@@ -112,7 +120,7 @@ private slots:
         for (int row = 0; row <= m->lastremaining(); ++row)
             remaining.insert(numbertext(m->candidates[row]));
         QCOMPARE(int(remaining.size()), tablesize - 1);
-        QVERIFY(!remaining.count("1032"));     // row 7 of the fresh table
+        QVERIFY(!remaining.count("1032")); // row 7 of the fresh table
         QVERIFY(remaining.count("9876"));
     }
 
@@ -146,7 +154,7 @@ private slots:
             QVERIFY(m->mynumber[0] != '0');
             secrets.insert(m->mynumber);
         }
-        QVERIFY(secrets.size() > 40);   // fresh seeds give fresh secrets
+        QVERIFY(secrets.size() > 40); // fresh seeds give fresh secrets
         QCOMPARE(window.loads, 50);
     }
 };

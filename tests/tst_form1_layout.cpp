@@ -13,9 +13,18 @@ using platform::twips;
 namespace colour = platform::colour;
 
 namespace {
-QColor face(const QWidget *w) { return w->palette().color(QPalette::Button); }
-QColor back(const QWidget *w) { return w->palette().color(QPalette::Window); }
-QColor text(const QWidget *w) { return w->palette().color(QPalette::WindowText); }
+QColor face(const QWidget *w)
+{
+    return w->palette().color(QPalette::Button);
+}
+QColor back(const QWidget *w)
+{
+    return w->palette().color(QPalette::Window);
+}
+QColor text(const QWidget *w)
+{
+    return w->palette().color(QPalette::WindowText);
+}
 } // namespace
 
 class Form1Layout : public QObject
@@ -49,20 +58,38 @@ private slots:
         QTest::addColumn<QColor>("colour");
         QTest::addColumn<double>("points");
         QTest::addColumn<bool>("bold");
-        struct Row { int n; const char *caption; int l, t, w, h; bool sign; bool pad; };
+        struct Row
+        {
+            int n;
+            const char *caption;
+            int l, t, w, h;
+            bool sign;
+            bool pad;
+        };
         const Row rows[] = {
-            {20, "4 +", 120, 3360, 615, 300, true, true}, {19, "4 -", 840, 3360, 615, 300, true, true},
-            {18, "3 +", 120, 3738, 615, 300, true, true}, {17, "3 -", 840, 3738, 615, 300, true, true},
-            {16, "2 +", 120, 4116, 615, 300, true, true}, {15, "2 -", 840, 4116, 615, 300, true, true},
-            {13, "1 +", 120, 4494, 615, 300, true, true}, {14, "1 -", 840, 4494, 615, 300, true, true},
-            {22, "0 +", 120, 4875, 615, 300, true, true}, {21, "0 -", 840, 4875, 615, 300, true, true},
+            {20, "4 +", 120, 3360, 615, 300, true, true},
+            {19, "4 -", 840, 3360, 615, 300, true, true},
+            {18, "3 +", 120, 3738, 615, 300, true, true},
+            {17, "3 -", 840, 3738, 615, 300, true, true},
+            {16, "2 +", 120, 4116, 615, 300, true, true},
+            {15, "2 -", 840, 4116, 615, 300, true, true},
+            {13, "1 +", 120, 4494, 615, 300, true, true},
+            {14, "1 -", 840, 4494, 615, 300, true, true},
+            {22, "0 +", 120, 4875, 615, 300, true, true},
+            {21, "0 -", 840, 4875, 615, 300, true, true},
             {23, "Confirm Signs", 120, 5280, 1335, 375, true, false},
-            {7, "7", 1800, 3360, 375, 375, false, true}, {8, "8", 2280, 3360, 375, 375, false, true},
-            {9, "9", 2760, 3360, 375, 375, false, true}, {4, "4", 1800, 3840, 375, 375, false, true},
-            {5, "5", 2280, 3840, 375, 375, false, true}, {6, "6", 2760, 3840, 375, 375, false, true},
-            {1, "1", 1800, 4320, 375, 375, false, true}, {2, "2", 2280, 4320, 375, 375, false, true},
-            {3, "3", 2760, 4320, 375, 375, false, true}, {10, "0", 1800, 4800, 375, 375, false, true},
-            {11, "C", 2280, 4800, 375, 375, false, false}, {24, "CA", 2760, 4800, 375, 375, false, false},
+            {7, "7", 1800, 3360, 375, 375, false, true},
+            {8, "8", 2280, 3360, 375, 375, false, true},
+            {9, "9", 2760, 3360, 375, 375, false, true},
+            {4, "4", 1800, 3840, 375, 375, false, true},
+            {5, "5", 2280, 3840, 375, 375, false, true},
+            {6, "6", 2760, 3840, 375, 375, false, true},
+            {1, "1", 1800, 4320, 375, 375, false, true},
+            {2, "2", 2280, 4320, 375, 375, false, true},
+            {3, "3", 2760, 4320, 375, 375, false, true},
+            {10, "0", 1800, 4800, 375, 375, false, true},
+            {11, "C", 2280, 4800, 375, 375, false, false},
+            {24, "CA", 2760, 4800, 375, 375, false, false},
             {12, "Confirm Number", 1800, 5280, 1335, 375, false, false},
         };
         for (const Row &r : rows)
@@ -85,7 +112,7 @@ private slots:
         QCOMPARE(face(button), colour);
         QCOMPARE(button->font().pointSizeF(), points);
         QCOMPARE(button->font().bold(), bold);
-        QVERIFY(!button->isEnabled());      // locked until a match starts
+        QVERIFY(!button->isEnabled()); // locked until a match starts
     }
 
     // The face keeps its colour when the button is disabled, as drawn on screen.
@@ -109,7 +136,7 @@ private slots:
         QCOMPARE(f.Picture2->forecolor(), colour::maroon);
         QCOMPARE(f.Picture1->geometry(), twips(2160, 120, 975, 1995));
         QCOMPARE(f.Picture1->forecolor(), colour::navy);
-        QCOMPARE(f.Picture1->font(), f.Label5->font());    // rows line up
+        QCOMPARE(f.Picture1->font(), f.Label5->font()); // rows line up
         QCOMPARE(f.Label2->text(), QStringLiteral("My progress"));
         QCOMPARE(f.Label2->geometry(), twips(120, 2160, 1335, 255));
         QCOMPARE(text(f.Label2), colour::maroon);
@@ -125,7 +152,7 @@ private slots:
         QCOMPARE(f.Label8->parentWidget(), f.Frame1);
         QCOMPARE(f.Label8->geometry(), twips(120, 240, 1335, 495));
         QCOMPARE(f.Label8->mapTo(&f, QPoint(0, 0)) - f.centralWidget()->mapTo(&f, QPoint(0, 0)),
-                 twips(120, 2760, 0, 0).topLeft());
+            twips(120, 2760, 0, 0).topLeft());
         QCOMPARE(text(f.Label8), colour::maroon);
         QCOMPARE(f.Label10->geometry(), twips(120, 240, 1335, 495));
         QCOMPARE(text(f.Label10), colour::navy);

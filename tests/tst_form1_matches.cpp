@@ -16,8 +16,8 @@ namespace {
 
 Row rowof(const QString &text)
 {
-    return Row{numora::int16(text[0].digitValue()), numora::int16(text[1].digitValue()),
-               numora::int16(text[2].digitValue()), numora::int16(text[3].digitValue())};
+    return Row {numora::int16(text[0].digitValue()), numora::int16(text[1].digitValue()),
+        numora::int16(text[2].digitValue()), numora::int16(text[3].digitValue())};
 }
 
 } // namespace
@@ -67,7 +67,7 @@ private slots:
         h->answer(4, 0);
         QVERIFY(visible(h->form->frmUlost));
         QCOMPARE(h->form->frmUlost->windowTitle(), " You have lost! My number was : " + secret());
-        QCOMPARE(h->form->Picture2->lines(), QStringList{' ' + guess + " ++++"});
+        QCOMPARE(h->form->Picture2->lines(), QStringList {' ' + guess + " ++++"});
         QCOMPARE(h->form->Picture1->lines().size(), 1);
         QVERIFY(h->form->Label8->text().isEmpty());
         QCOMPARE(h->beeps, 2);
@@ -85,7 +85,7 @@ private slots:
     {
         const QString mine = "5067";
         h->form->newgame_Click();
-        QStringList tried{wrong({})};
+        QStringList tried {wrong({})};
         h->confirmnumber(tried.last());
         int rounds = 0;
         while (!visible(h->form->frmUlost) && ++rounds < 12) {
@@ -97,7 +97,7 @@ private slots:
         }
         QVERIFY(visible(h->form->frmUlost));
         QCOMPARE(shown().isEmpty() ? h->form->Picture2->lines().last() : shown(),
-                 shown().isEmpty() ? ' ' + mine + " ++++" : mine);
+            shown().isEmpty() ? ' ' + mine + " ++++" : mine);
         QCOMPARE(h->form->Picture1->lines(), [&] {
             QStringList lines;
             for (const QString &t : tried) {
@@ -112,7 +112,7 @@ private slots:
     {
         h->form->newgame_Click();
         h->confirmnumber(secret());
-        QCOMPARE(h->form->Picture1->lines(), QStringList{' ' + secret() + " ++++"});
+        QCOMPARE(h->form->Picture1->lines(), QStringList {' ' + secret() + " ++++"});
         answertruly(shown() == "1234" ? "5678" : "1234");
         QVERIFY(visible(h->form->frmUwin));
         QVERIFY(!visible(h->form->frmUlost) && !visible(h->form->TSdraw));
@@ -134,7 +134,7 @@ private slots:
     void inconsistentAnswers()
     {
         h->form->newgame_Click();
-        QStringList tried{wrong({})};
+        QStringList tried {wrong({})};
         h->confirmnumber(tried.last());
         h->answer(0, 0);
         tried << wrong(tried);
@@ -159,9 +159,10 @@ private slots:
         QVERIFY(h->messages.isEmpty());
         tried << wrong(tried);
         h->confirmnumber(tried.last());
-        QCOMPARE(h->messages, QStringList{"No valid number matches the information you gave!\n"
-                                          "Please be more careful next time."});
-        QCOMPARE(h->form->step(), Form1::Step::number);     // a new match has begun
+        QCOMPARE(h->messages,
+            QStringList {"No valid number matches the information you gave!\n"
+                         "Please be more careful next time."});
+        QCOMPARE(h->form->step(), Form1::Step::number); // a new match has begun
         QVERIFY(h->form->Picture1->lines().isEmpty());
         QVERIFY(h->form->Picture2->lines().isEmpty());
     }
@@ -176,7 +177,7 @@ private slots:
             QTest::keyClick(h->form->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
             FormHarness::settle();
         };
-        QStringList tried{wrong({})};
+        QStringList tried {wrong({})};
         typekeys(tried.last());
         QCOMPARE(h->form->Picture1->lines().size(), 1);
         const QString mine = "2589";

@@ -8,8 +8,8 @@
 #include <QLabel>
 
 namespace colour = platform::colour;
-using numora::True;
 using numora::False;
+using numora::True;
 
 namespace {
 
@@ -125,16 +125,36 @@ private slots:
         QTest::addColumn<QString>("presses");
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("blue");
-        QTest::newRow("fifth digit refused") << "12345" << "1234" << "1234";
-        QTest::newRow("repeated digit refused") << "77" << "7" << "7";
-        QTest::newRow("leading 0 refused") << "0" << "" << "";
-        QTest::newRow("0 after a digit") << "10" << "10" << "10";
-        QTest::newRow("C takes back the 0") << "10C" << "1" << "1";
-        QTest::newRow("C empties") << "1C" << "" << "";
-        QTest::newRow("C on empty") << "C" << "" << "";
-        QTest::newRow("CA") << "1234A" << "" << "";
-        QTest::newRow("digit again after C") << "12C2" << "12" << "12";
-        QTest::newRow("C twice") << "123CC" << "1" << "1";
+        QTest::newRow("fifth digit refused") << "12345"
+                                             << "1234"
+                                             << "1234";
+        QTest::newRow("repeated digit refused") << "77"
+                                                << "7"
+                                                << "7";
+        QTest::newRow("leading 0 refused") << "0"
+                                           << ""
+                                           << "";
+        QTest::newRow("0 after a digit") << "10"
+                                         << "10"
+                                         << "10";
+        QTest::newRow("C takes back the 0") << "10C"
+                                            << "1"
+                                            << "1";
+        QTest::newRow("C empties") << "1C"
+                                   << ""
+                                   << "";
+        QTest::newRow("C on empty") << "C"
+                                    << ""
+                                    << "";
+        QTest::newRow("CA") << "1234A"
+                            << ""
+                            << "";
+        QTest::newRow("digit again after C") << "12C2"
+                                             << "12"
+                                             << "12";
+        QTest::newRow("C twice") << "123CC"
+                                 << "1"
+                                 << "1";
     }
     void numberPad()
     {
@@ -194,7 +214,7 @@ private slots:
         QCOMPARE(int(e.yourminus[0]), minus);
         QCOMPARE(int(e.yourround), 1);
         QCOMPARE(int(e.yousolved), plus == 4 ? int(True) : int(False));
-        QCOMPARE(h->form->Picture1->lines(), QStringList{line});
+        QCOMPARE(h->form->Picture1->lines(), QStringList {line});
         // Handed over: sign entry, display emptied, digits free, the computer's guess shown.
         QCOMPARE(int(e.numbermode), int(False));
         QCOMPARE(int(h->form->signkeys), int(True));
@@ -214,13 +234,13 @@ private slots:
         h->answer(0, 0);
         press(*h, "5678");
         h->click(12);
-        QCOMPARE(h->messages, QStringList{"You have tried that number before!"});
+        QCOMPARE(h->messages, QStringList {"You have tried that number before!"});
         QCOMPARE(h->form->Label10->text(), QStringLiteral("5678"));
         QCOMPARE(bluedigits(*h->form), QStringLiteral("5678"));
         QCOMPARE(int(h->engine->yourround), 1);
         QCOMPARE(h->form->step(), Form1::Step::numberafter);
         press(*h, "A8765");
-        h->click(12);       // the same digits in another order are a new guess
+        h->click(12); // the same digits in another order are a new guess
         QCOMPARE(int(h->engine->yourround), 2);
         QCOMPARE(h->messages.size(), 1);
     }
@@ -275,7 +295,7 @@ private slots:
         QCOMPARE(int(e.numbermode), int(True));
         QCOMPARE(int(h->form->numberkeys), int(True));
         QCOMPARE(int(h->form->signkeys), int(False));
-        QCOMPARE(int(e.stepdone), int(False));      // waiting for the next guess
+        QCOMPARE(int(e.stepdone), int(False)); // waiting for the next guess
     }
 
     // Each column shows only its last choice.
@@ -306,7 +326,7 @@ private slots:
     {
         startwithsecret();
         press(*h, "5678");
-        QTest::mouseClick(h->form->Command[12], Qt::LeftButton);     // the engine has not resumed yet
+        QTest::mouseClick(h->form->Command[12], Qt::LeftButton); // the engine has not resumed yet
         QVERIFY(h->form->Label8->text().isEmpty());
         QVERIFY(h->form->Command[23]->isEnabled());
         QTest::mouseClick(h->form->Command[23], Qt::LeftButton);
@@ -333,11 +353,21 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("blue");
-        QTest::newRow("1 0 2 3 point") << "1023." << "102" << "120";
-        QTest::newRow("0 on empty") << "0" << "" << "";
-        QTest::newRow("plus and minus type nothing") << "1+-2" << "12" << "12";
-        QTest::newRow("comma as decimal key") << "12," << "1" << "1";
-        QTest::newRow("five digits") << "98765" << "9876" << "6789";
+        QTest::newRow("1 0 2 3 point") << "1023."
+                                       << "102"
+                                       << "120";
+        QTest::newRow("0 on empty") << "0"
+                                    << ""
+                                    << "";
+        QTest::newRow("plus and minus type nothing") << "1+-2"
+                                                     << "12"
+                                                     << "12";
+        QTest::newRow("comma as decimal key") << "12,"
+                                              << "1"
+                                              << "1";
+        QTest::newRow("five digits") << "98765"
+                                     << "9876"
+                                     << "6789";
     }
     void keypadNumbers()
     {
@@ -347,9 +377,9 @@ private slots:
         startwithsecret();
         for (QChar k : keys) {
             const int key = k.isDigit() ? Qt::Key_0 + k.digitValue()
-                          : k == '+'    ? Qt::Key_Plus
-                          : k == '-'    ? Qt::Key_Minus
-                          : k == ','    ? Qt::Key_Comma
+                : k == '+'              ? Qt::Key_Plus
+                : k == '-'              ? Qt::Key_Minus
+                : k == ','              ? Qt::Key_Comma
                                         : Qt::Key_Period;
             h->keypad(key);
         }
@@ -371,11 +401,16 @@ private slots:
         QTest::addColumn<QString>("red");
         QTest::addColumn<int>("plus");
         QTest::addColumn<int>("minus");
-        QTest::newRow("plus twice minus once") << "++-" << "2 +,1 -" << 2 << 1;
-        QTest::newRow("fifth plus") << "+++++" << "0 -,4 +" << 4 << 0;
-        QTest::newRow("point restarts") << "++-.+" << "0 -,1 +" << 1 << 0;
-        QTest::newRow("digits only reselect") << "5" << "0 -,0 +" << 0 << 0;
-        QTest::newRow("minus five times") << "-----" << "4 -,0 +" << 0 << 4;
+        QTest::newRow("plus twice minus once") << "++-"
+                                               << "2 +,1 -" << 2 << 1;
+        QTest::newRow("fifth plus") << "+++++"
+                                    << "0 -,4 +" << 4 << 0;
+        QTest::newRow("point restarts") << "++-.+"
+                                        << "0 -,1 +" << 1 << 0;
+        QTest::newRow("digits only reselect") << "5"
+                                              << "0 -,0 +" << 0 << 0;
+        QTest::newRow("minus five times") << "-----"
+                                          << "4 -,0 +" << 0 << 4;
     }
     void keypadSigns()
     {

@@ -37,8 +37,8 @@ class Form1Robustness : public QObject
         const QString guess = f.Label8->text();
         if (!guess.isEmpty() && (guess.size() != 4 || guess.startsWith('0')))
             return "guess display " + guess;
-        if (e.myround < 0 || e.myround >= numora::historyrows - 1 || e.yourround < 0 ||
-            e.yourround >= numora::historyrows)
+        if (e.myround < 0 || e.myround >= numora::historyrows - 1 || e.yourround < 0
+            || e.yourround >= numora::historyrows)
             return "round counters outside the tables";
         if (f.Picture1->lines().size() != e.yourround)
             return "player's history out of step";
@@ -71,9 +71,8 @@ private slots:
         f.activateWindow();
         std::mt19937 rng(seed);
         auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
-        const int keypad[] = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6,
-                              Qt::Key_7, Qt::Key_8, Qt::Key_9, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Period,
-                              Qt::Key_Comma};
+        const int keypad[] = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6, Qt::Key_7,
+            Qt::Key_8, Qt::Key_9, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Period, Qt::Key_Comma};
         int outcomes = 0, guesses = 0;
         for (int event = 0; event < 10000; ++event) {
             const int kind = pick(100);
@@ -92,7 +91,7 @@ private slots:
             } else if (kind < 88) {
                 what = "enter";
                 QTest::keyClick(f.windowHandle(), pick(2) ? Qt::Key_Return : Qt::Key_Enter,
-                                pick(2) ? Qt::KeypadModifier : Qt::NoModifier);
+                    pick(2) ? Qt::KeypadModifier : Qt::NoModifier);
             } else if (kind < 91) {
                 what = "new";
                 f.newgame->trigger();
@@ -100,8 +99,10 @@ private slots:
                 what = pick(2) ? "about" : "help";
                 (what == "about" ? f.about : f.help)->trigger();
                 if (pick(2)) {
-                    if (f.aboutwindow) f.aboutwindow->close();
-                    if (f.helpwindow) f.helpwindow->close();
+                    if (f.aboutwindow)
+                        f.aboutwindow->close();
+                    if (f.helpwindow)
+                        f.helpwindow->close();
                 }
             } else if (kind < 93) {
                 what = "exit";
@@ -112,11 +113,26 @@ private slots:
                         continue;
                     ++outcomes;
                     switch (pick(5)) {
-                    case 0: what = "yes"; dialog->Command1->click(); break;
-                    case 1: what = "no"; dialog->Command2->click(); break;
-                    case 2: what = "close box"; dialog->close(); break;
-                    case 3: what = "escape"; QTest::keyClick(dialog, Qt::Key_Escape); break;
-                    default: what = "enter in dialog"; QTest::keyClick(dialog, Qt::Key_Return); break;
+                    case 0:
+                        what = "yes";
+                        dialog->Command1->click();
+                        break;
+                    case 1:
+                        what = "no";
+                        dialog->Command2->click();
+                        break;
+                    case 2:
+                        what = "close box";
+                        dialog->close();
+                        break;
+                    case 3:
+                        what = "escape";
+                        QTest::keyClick(dialog, Qt::Key_Escape);
+                        break;
+                    default:
+                        what = "enter in dialog";
+                        QTest::keyClick(dialog, Qt::Key_Return);
+                        break;
                     }
                 }
             }

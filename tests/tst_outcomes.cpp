@@ -22,9 +22,12 @@ enum Kind { won, lost, draw };
 OutcomeDialog *make(Kind kind, QWidget *owner)
 {
     switch (kind) {
-    case won: return new dialogs::frmUwin(owner);
-    case lost: return new dialogs::frmUlost(owner);
-    case draw: return new dialogs::TSdraw(owner);
+    case won:
+        return new dialogs::frmUwin(owner);
+    case lost:
+        return new dialogs::frmUlost(owner);
+    case draw:
+        return new dialogs::TSdraw(owner);
     }
     return nullptr;
 }
@@ -37,15 +40,14 @@ QWidget *control(OutcomeDialog *dialog, const QString &name)
     if (name == QLatin1String("Command2"))
         return dialog->Command2;
     if (auto *w = qobject_cast<dialogs::frmUwin *>(dialog))
-        return name == QLatin1String("Label1") ? w->Label1
-             : name == QLatin1String("Picture2") ? w->Picture2 : nullptr;
+        return name == QLatin1String("Label1") ? w->Label1 : name == QLatin1String("Picture2") ? w->Picture2 : nullptr;
     if (auto *l = qobject_cast<dialogs::frmUlost *>(dialog))
-        return name == QLatin1String("Label1") ? l->Label1
-             : name == QLatin1String("Picture1") ? l->Picture1 : nullptr;
+        return name == QLatin1String("Label1") ? l->Label1 : name == QLatin1String("Picture1") ? l->Picture1 : nullptr;
     if (auto *d = qobject_cast<dialogs::TSdraw *>(dialog))
-        return name == QLatin1String("Label1") ? d->Label1
-             : name == QLatin1String("Label2") ? d->Label2
-             : name == QLatin1String("Picture1") ? d->Picture1 : nullptr;
+        return name == QLatin1String("Label1")  ? d->Label1
+            : name == QLatin1String("Label2")   ? d->Label2
+            : name == QLatin1String("Picture1") ? d->Picture1
+                                                : nullptr;
     return nullptr;
 }
 
@@ -107,8 +109,7 @@ private slots:
         QTest::addColumn<int>("size");
         const auto row = [](const char *name, int size) {
             QTest::addRow("%s %d", name, size)
-                << QStringLiteral(":/outcomes/%1-%2.png").arg(QLatin1String(name)).arg(size)
-                << size;
+                << QStringLiteral(":/outcomes/%1-%2.png").arg(QLatin1String(name)).arg(size) << size;
         };
         for (int size : {16, 32, 48})
             row("oldman", size);
@@ -136,8 +137,7 @@ private slots:
         QTest::addColumn<bool>("ownwindow");
         QTest::addColumn<bool>("bold");
         QTest::newRow("frmUwin") << int(won) << "You Won!" << QSize(272, 125) << false << true;
-        QTest::newRow("frmUlost") << int(lost) << " You have lost!" << QSize(287, 78) << false
-                                  << false;
+        QTest::newRow("frmUlost") << int(lost) << " You have lost!" << QSize(287, 78) << false << false;
         QTest::newRow("TSdraw") << int(draw) << " It's a draw!" << QSize(186, 114) << true << false;
     }
     void windowSettings()
@@ -167,8 +167,7 @@ private slots:
         // The program's own icon, whatever the application's icon is.
         const QIcon programicon = dialogs::programicon();
         QVERIFY(!programicon.isNull());
-        QCOMPARE(dialog->windowIcon().pixmap(32, 32).toImage(),
-                 programicon.pixmap(32, 32).toImage());
+        QCOMPARE(dialog->windowIcon().pixmap(32, 32).toImage(), programicon.pixmap(32, 32).toImage());
 
         const QImage image = dialog->grab().toImage();
         QCOMPARE(image.pixelColor(image.width() - 1, image.height() - 1), QColor(0, 0, 0));
@@ -182,32 +181,31 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("place");
         QTest::addColumn<QString>("caption");
-        QTest::addColumn<QColor>("colour");     // label text or button face
+        QTest::addColumn<QColor>("colour"); // label text or button face
         QTest::addColumn<double>("points");
         QTest::addColumn<bool>("bold");
 
         const QColor brightred(255, 0, 0), darkred(192, 0, 0), green(0, 192, 0), olive(192, 192, 0);
-        QTest::newRow("frmUwin Label1")
-            << int(won) << "Label1" << QRect(16, 8, 169, 49) << "Congratulations!  Play again?"
-            << brightred << 15.0 << true;
-        QTest::newRow("frmUwin Command1") << int(won) << "Command1" << QRect(16, 88, 81, 25)
-                                          << "YES" << darkred << 8.25 << true;
-        QTest::newRow("frmUwin Command2") << int(won) << "Command2" << QRect(176, 88, 81, 25)
-                                          << "NO" << darkred << 8.25 << true;
-        QTest::newRow("frmUlost Label1") << int(lost) << "Label1" << QRect(8, 8, 233, 25)
-                                         << "Play again?" << brightred << 15.0 << true;
-        QTest::newRow("frmUlost Command1") << int(lost) << "Command1" << QRect(8, 48, 97, 25)
-                                           << "YES" << green << 8.25 << true;
-        QTest::newRow("frmUlost Command2") << int(lost) << "Command2" << QRect(184, 48, 97, 25)
-                                           << "NO" << green << 8.25 << true;
-        QTest::newRow("TSdraw Label1") << int(draw) << "Label1" << QRect(0, 8, 233, 25)
-                                       << " Not bad at all!" << brightred << 15.0 << true;
-        QTest::newRow("TSdraw Label2") << int(draw) << "Label2" << QRect(0, 40, 129, 25)
-                                       << " Play again?" << brightred << 15.0 << true;
-        QTest::newRow("TSdraw Command1") << int(draw) << "Command1" << QRect(8, 80, 81, 25)
-                                         << "YES" << olive << 8.25 << false;
-        QTest::newRow("TSdraw Command2") << int(draw) << "Command2" << QRect(96, 80, 81, 25)
-                                         << "NO" << olive << 8.25 << false;
+        QTest::newRow("frmUwin Label1") << int(won) << "Label1" << QRect(16, 8, 169, 49)
+                                        << "Congratulations!  Play again?" << brightred << 15.0 << true;
+        QTest::newRow("frmUwin Command1")
+            << int(won) << "Command1" << QRect(16, 88, 81, 25) << "YES" << darkred << 8.25 << true;
+        QTest::newRow("frmUwin Command2")
+            << int(won) << "Command2" << QRect(176, 88, 81, 25) << "NO" << darkred << 8.25 << true;
+        QTest::newRow("frmUlost Label1") << int(lost) << "Label1" << QRect(8, 8, 233, 25) << "Play again?" << brightred
+                                         << 15.0 << true;
+        QTest::newRow("frmUlost Command1")
+            << int(lost) << "Command1" << QRect(8, 48, 97, 25) << "YES" << green << 8.25 << true;
+        QTest::newRow("frmUlost Command2")
+            << int(lost) << "Command2" << QRect(184, 48, 97, 25) << "NO" << green << 8.25 << true;
+        QTest::newRow("TSdraw Label1") << int(draw) << "Label1" << QRect(0, 8, 233, 25) << " Not bad at all!"
+                                       << brightred << 15.0 << true;
+        QTest::newRow("TSdraw Label2") << int(draw) << "Label2" << QRect(0, 40, 129, 25) << " Play again?" << brightred
+                                       << 15.0 << true;
+        QTest::newRow("TSdraw Command1") << int(draw) << "Command1" << QRect(8, 80, 81, 25) << "YES" << olive << 8.25
+                                         << false;
+        QTest::newRow("TSdraw Command2") << int(draw) << "Command2" << QRect(96, 80, 81, 25) << "NO" << olive << 8.25
+                                         << false;
     }
     void controls()
     {
@@ -276,8 +274,7 @@ private slots:
             for (int x = 0; x < picture.width() && !transparent; ++x)
                 if (picture.pixelColor(x, y).alpha() == 0) {
                     transparent = true;
-                    QCOMPARE(image.pixelColor(x * 32 / picture.width(), y * 32 / picture.height()),
-                             QColor(0, 0, 0));
+                    QCOMPARE(image.pixelColor(x * 32 / picture.width(), y * 32 / picture.height()), QColor(0, 0, 0));
                 }
         QVERIFY2(transparent, "the picture has no transparent part");
     }
@@ -291,8 +288,7 @@ private slots:
         QVERIFY(label->wordWrap());
         const QFontMetrics metrics(label->font());
         QVERIFY(metrics.horizontalAdvance(label->text()) > label->width());
-        const QRect wrapped = metrics.boundingRect(QRect(0, 0, label->width(), 1000),
-                                                   Qt::TextWordWrap, label->text());
+        const QRect wrapped = metrics.boundingRect(QRect(0, 0, label->width(), 1000), Qt::TextWordWrap, label->text());
         QVERIFY(wrapped.height() >= 2 * metrics.height());
         QVERIFY(wrapped.height() <= label->height());
 
@@ -312,7 +308,7 @@ private slots:
     {
         QFETCH(int, kind);
         OutcomeDialog *dialog = make(Kind(kind), owner);
-        QVERIFY(dialog->Command1->isDefault());     // by design, not only by having the focus
+        QVERIFY(dialog->Command1->isDefault()); // by design, not only by having the focus
         QCOMPARE(dialog->focusWidget(), dialog->Command1);
         dialog->show();
         dialog->activateWindow();
@@ -335,8 +331,7 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("keypad");
-        const std::pair<Kind, const char *> dialogs[] = {
-            {won, "frmUwin"}, {lost, "frmUlost"}, {draw, "TSdraw"}};
+        const std::pair<Kind, const char *> dialogs[] = {{won, "frmUwin"}, {lost, "frmUlost"}, {draw, "TSdraw"}};
         for (auto [kind, name] : dialogs) {
             QTest::addRow("%s Return", name) << int(kind) << int(Qt::Key_Return) << false;
             QTest::addRow("%s keypad Enter", name) << int(kind) << int(Qt::Key_Enter) << true;
@@ -350,8 +345,7 @@ private slots:
         QPointer<OutcomeDialog> dialog = shown(Kind(kind));
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QSignalSpy yes(dialog.data(), &OutcomeDialog::yes);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
-                        keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), keypad ? Qt::KeypadModifier : Qt::NoModifier);
         QCOMPARE(yes.count(), 1);
         QVERIFY(!dialog || !dialog->isVisible());
         flushdeletes();
@@ -385,8 +379,7 @@ private slots:
         QFETCH(int, kind);
         QPointer<OutcomeDialog> dialog = shown(Kind(kind));
         bool visibleatanswer = false;
-        connect(dialog.data(), &OutcomeDialog::yes, this,
-                [&] { visibleatanswer = dialog && dialog->isVisible(); });
+        connect(dialog.data(), &OutcomeDialog::yes, this, [&] { visibleatanswer = dialog && dialog->isVisible(); });
         QSignalSpy yes(dialog.data(), &OutcomeDialog::yes);
         QTest::mouseClick(dialog->Command1, Qt::LeftButton);
         QCOMPARE(yes.count(), 1);
@@ -452,8 +445,7 @@ private slots:
         QFETCH(QSize, got);
         OutcomeDialog *dialog = shown(Kind(kind));
         QList<QRect> before;
-        const QList<QWidget *> children =
-            dialog->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        const QList<QWidget *> children = dialog->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
         for (QWidget *child : children)
             before << child->geometry();
         dialog->resize(asked);
@@ -476,7 +468,7 @@ private slots:
     // it, and never leaves the screen.
     void placement_data()
     {
-        QTest::addColumn<QPoint>("mainat");     // relative to the available area
+        QTest::addColumn<QPoint>("mainat"); // relative to the available area
         QTest::addColumn<int>("kind");
         QTest::newRow("middle, won") << QPoint(250, 60) << int(won);
         QTest::newRow("middle, draw") << QPoint(250, 60) << int(draw);
@@ -505,8 +497,7 @@ private slots:
         QVERIFY(placed.intersects(main));
         // Unless the screen's edge is in the way: centred across it, below its middle.
         const int half = placed.width() / 2;
-        if (main.center().x() - half > available.left()
-            && main.center().x() + half < available.right())
+        if (main.center().x() - half > available.left() && main.center().x() + half < available.right())
             QVERIFY(std::abs(placed.center().x() - main.center().x()) <= 1);
         else
             QVERIFY(placed.left() == available.left() || placed.right() == available.right());

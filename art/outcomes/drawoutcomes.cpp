@@ -31,9 +31,8 @@ void oldman(QPainter &p, bool small)
 
     // White tufts around the sides and back of a bald head.
     QPainterPath tufts;
-    for (auto [x, y, r] : {std::tuple{5.2, 9.5, 3.6}, {3.6, 13.5, 3.2}, {4.2, 17.5, 2.8},
-                           {8.0, 6.6, 3.0}, {26.8, 9.5, 3.6}, {28.4, 13.5, 3.2},
-                           {27.8, 17.5, 2.8}, {24.0, 6.6, 3.0}})
+    for (auto [x, y, r] : {std::tuple {5.2, 9.5, 3.6}, {3.6, 13.5, 3.2}, {4.2, 17.5, 2.8}, {8.0, 6.6, 3.0},
+             {26.8, 9.5, 3.6}, {28.4, 13.5, 3.2}, {27.8, 17.5, 2.8}, {24.0, 6.6, 3.0}})
         tufts.addEllipse(QPointF(x, y), r, r);
     p.setPen(outline(hairline, 0.9));
     p.setBrush(hair);
@@ -123,13 +122,13 @@ void wheelchair(QPainter &p, bool small)
     p.setBrush(Qt::NoBrush);
     p.setPen(outline(Qt::white, limb));
     QPainterPath body;
-    body.moveTo(12.4, 10.2);        // back, down to the seat
+    body.moveTo(12.4, 10.2); // back, down to the seat
     body.lineTo(12.4, 18.0);
-    body.lineTo(19.6, 18.0);        // thigh
-    body.lineTo(22.6, 25.4);        // shin, to the footrest
+    body.lineTo(19.6, 18.0); // thigh
+    body.lineTo(22.6, 25.4); // shin, to the footrest
     body.lineTo(25.6, 24.2);
     p.drawPath(body);
-    p.drawLine(QPointF(12.6, 13.0), QPointF(18.4, 13.0));      // arm
+    p.drawLine(QPointF(12.6, 13.0), QPointF(18.4, 13.0)); // arm
 
     // The wheel, open where the sitter's back meets the seat.
     p.setPen(outline(Qt::white, small ? 2.6 : 2.2));
@@ -251,8 +250,8 @@ int main(int argc, char *argv[])
     if (argc == 3) {
         // A large rendering of each picture, to judge its shapes.
         const int size = QString::fromLocal8Bit(argv[2]).toInt();
-        const std::pair<const char *, Draw> pictures[] = {
-            {"oldman", oldman}, {"wheelchair", wheelchair}, {"handshake", handshake}};
+        const std::pair<const char *, Draw> pictures[]
+            = {{"oldman", oldman}, {"wheelchair", wheelchair}, {"handshake", handshake}};
         for (const auto &[name, draw] : pictures)
             ok = save(folder, QString::fromLatin1(name), size, draw) && ok;
         return ok ? 0 : 1;
