@@ -111,8 +111,12 @@ Form1::Form1(Module1 &game, QWidget *parent) : QMainWindow(parent), engine(game)
     layout()->activate();
     resize(size() + clientsize - client->size()); // the menu bar's height is known only now
 
-    for (int frame = 0; frame < int(Image1.size()); ++frame)
-        Image1[frame] = QIcon(QStringLiteral(":/icons/top-%1.png").arg(frame, 2, 10, QLatin1Char('0')));
+    // Decoded once, in the form the window system takes, so that each tick
+    // only hands over a ready picture.
+    for (int frame = 0; frame < int(Image1.size()); ++frame) {
+        const QImage picture(QStringLiteral(":/icons/top-%1.png").arg(frame, 2, 10, QLatin1Char('0')));
+        Image1[frame] = QIcon(QPixmap::fromImage(picture.convertToFormat(QImage::Format_ARGB32)));
+    }
     Timer1 = new QTimer(this);
     Timer1->setInterval(50);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
@@ -676,7 +680,9 @@ void Form1::about_Click()
 
 void Form1::Timer1_Timer()
 {
-    setWindowIcon(Image1[iconframe]);
+    // Straight to the native window: QWidget::setWindowIcon would also tell
+    // every child widget, twenty times a second.
+    windowHandle()->setIcon(Image1[iconframe]);
     QGuiApplication::sync(); // without it the X server sees the icon late
     iconframe = static_cast<int16>((iconframe + 1) % 18);
 }

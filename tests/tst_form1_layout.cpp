@@ -302,7 +302,7 @@ private slots:
         f.iconframe = 0;
         for (int tick = 0; tick < 18; ++tick) {
             f.Timer1_Timer();
-            QCOMPARE(f.windowIcon().cacheKey(), f.Image1[tick].cacheKey());
+            QCOMPARE(f.windowHandle()->icon().cacheKey(), f.Image1[tick].cacheKey());
         }
         QCOMPARE(int(f.iconframe), 0);
         f.Timer1_Timer();
