@@ -329,22 +329,24 @@ void Form1::wait()
     current = Step::signs;
 }
 
-// A confirm button has set stepdone. The sign half of `wait` goes straight on
-// to its number half; a finished number step hands the turn to the engine once
-// the click has been handled.
-void Form1::stepfinished()
+// The answer is in: `wait` goes on to its number half.
+void Form1::waitnumberhalf()
 {
-    if (current == Step::signs) {
-        signkeys = False;
-        numberkeys = True;
-        keylock();
-        engine.stepdone = False;
-        current = Step::numberafter;
-    } else if (current == Step::number || current == Step::numberafter) {
-        current = Step::none;
-        QMetaObject::invokeMethod(
-            this, [this, match = engine.matchid()] { engine.resume(match); }, Qt::QueuedConnection);
-    }
+    signkeys = False;
+    numberkeys = True;
+    keylock();
+    engine.stepdone = False;
+    current = Step::numberafter;
+}
+
+// A guess is in: the engine takes its turn once the click has been handled.
+void Form1::numberstepfinished()
+{
+    if (current != Step::number && current != Step::numberafter)
+        return;
+    current = Step::none;
+    QMetaObject::invokeMethod(
+        this, [this, match = engine.matchid()] { engine.resume(match); }, Qt::QueuedConnection);
 }
 
 // ---------------------------------------------------------------- number pad
@@ -483,7 +485,7 @@ void Form1::Command12_Click()
     keylock();
     Command[23]->setFocus();
     engine.stepdone = True;
-    stepfinished();
+    numberstepfinished();
 }
 
 // ---------------------------------------------------------------- sign pad
@@ -581,8 +583,7 @@ void Form1::Command23_Click()
     numberkeys = True;
     keylock();
     engine.stepdone = True;
-    current = Step::signs;
-    stepfinished();
+    waitnumberhalf();
 }
 
 // ---------------------------------------------------------------- history boxes

@@ -147,7 +147,8 @@ private:
     void digitbutton(int number);
     void plusbutton(int count);
     void minusbutton(int count);
-    void stepfinished();
+    void waitnumberhalf();
+    void numberstepfinished();
     std::array<platform::ColourButton *, 13> numberpad() const;
     std::array<platform::ColourButton *, 11> signpad() const;
 
