@@ -19,6 +19,7 @@ public:
     void setstatus(const std::string &) override { }
     void showguess(const std::string &text) override { shown = text; }
     void processevents() override { }
+    void defer(std::function<void()>) override { }
     void beep() override { }
     void showoutcome(Outcome which, const std::string &) override { outcome = which; }
     void showmessage(const std::string &) override { wrongsigns = true; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace numora {
@@ -19,6 +20,8 @@ public:
     virtual void setstatus(const std::string &text) = 0; // Label6
     virtual void showguess(const std::string &text) = 0; // Label8
     virtual void processevents() = 0; // handle pending window events once
+    // Runs `work` from the event loop once the handler now running has returned.
+    virtual void defer(std::function<void()> work) = 0;
     virtual void beep() = 0;
     // Modeless: returns at once; the dialog's YES reaches Module1::dialogyes.
     virtual void showoutcome(Outcome outcome, const std::string &caption) = 0;

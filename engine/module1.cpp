@@ -80,8 +80,8 @@ int Module1::drawindex(int n)
 void Module1::startgame()
 {
     ++currentmatch;
-    matchover = false;
-    waiting = Waiting::none;
+    waiting = Step::none;
+    awaiteddialog.reset();
 
     form->form_load();
     form->setstatus("");
@@ -93,25 +93,38 @@ void Module1::startgame()
     rng.seed(seeder());
     mynumber = numbertext(candidates[drawindex(tablesize)]);
     bestcount = tablesize;
-    stepdone = False;
-    numbermode = True;
 
-    waiting = Waiting::numberstep;
+    waiting = Step::number;
     form->wait2();
+}
+
+bool Module1::recordguess(const std::string &guess, int16 plus, int16 minus)
+{
+    if (!numberstep(waiting) || yourround >= historyrows)
+        return false;
+    yourguesses[yourround] = guess;
+    yourplus[yourround] = plus;
+    yourminus[yourround] = minus;
+    ++yourround;
+    yousolved = plus == 4 ? True : False;
+    if (waiting == Step::numberafter) {
+        ++myround; // the guess on display has been answered
+        waiting = Step::thinking;
+    } else {
+        waiting = Step::guessing;
+    }
+    form->defer([this, match = currentmatch] { resume(match); });
+    return true;
 }
 
 void Module1::resume(std::uint64_t match)
 {
     if (!live(match))
         return;
-    if (waiting == Waiting::numberstep) {
-        waiting = Waiting::none;
+    if (waiting == Step::guessing)
         makeguess();
-    } else if (waiting == Waiting::signstep) {
-        waiting = Waiting::none;
-        ++myround; // the guess shown by makeguess has been answered
+    else if (waiting == Step::thinking)
         thinkingstep(match);
-    }
 }
 
 void Module1::thinkingstep(std::uint64_t match)
@@ -151,8 +164,7 @@ void Module1::makeguess()
     removeguess(row);
     form->beep();
     form->showguess(numbertext(guess));
-    stepdone = False;
-    waiting = Waiting::signstep;
+    waiting = Step::signs;
     form->wait();
 }
 
@@ -166,10 +178,9 @@ void Module1::findmatches()
 
 void Module1::think()
 {
-    const std::uint64_t match = currentmatch;
     findmatches();
-    if (!live(match))
-        return;
+    if (matchcount == 0)
+        return; // the inconsistent-answers message has ended the match
     if (matchcount == 1) {
         form->setstatus("");
         form->showguess(numbertext(matches[0]));
@@ -233,8 +244,11 @@ void Module1::findbest()
             bestguesses[bestcount++] = static_cast<int16>(i);
 }
 
-bool Module1::judgeanswer(int16 plus)
+bool Module1::answer(int16 plus, int16 minus)
 {
+    if (waiting != Step::signs)
+        return false;
+    mysigns[myround] = static_cast<int16>(plus * 10 + minus);
     if (plus == 4) {
         if (yousolved == True)
             gamedraw();
@@ -243,21 +257,19 @@ bool Module1::judgeanswer(int16 plus)
         return true;
     }
     if (yousolved == True) {
-        const std::uint64_t match = currentmatch;
         ++myround; // the check covers the guess just answered
         findmatches();
-        if (live(match))
+        if (matchcount > 0) // otherwise the message has ended the match
             youwin();
         return true;
     }
+    waiting = Step::numberafter;
     return false;
 }
 
 void Module1::outcome(Outcome which, const std::string &caption)
 {
-    dialogdone = False;
-    matchover = true;
-    waiting = Waiting::outcome;
+    waiting = Step::outcome;
     awaiteddialog = which;
     form->showoutcome(which, caption);
     form->beep();
@@ -279,8 +291,8 @@ void Module1::gamedraw()
 void Module1::wrongsigns()
 {
     const std::uint64_t match = currentmatch;
-    matchover = true;
-    waiting = Waiting::none;
+    waiting = Step::outcome;
+    awaiteddialog.reset();
     form->showmessage(wrongsignstext);
     if (match == currentmatch)
         startgame();
@@ -288,8 +300,7 @@ void Module1::wrongsigns()
 
 void Module1::dialogyes(Outcome dialog)
 {
-    dialogdone = True;
-    if (waiting == Waiting::outcome && awaiteddialog == dialog)
+    if (waiting == Step::outcome && awaiteddialog == dialog)
         startgame();
 }
 

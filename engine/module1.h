@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -38,13 +39,32 @@ int16 countsigns(const Row &a, const Row &b);
 // "1023" for the row 1 0 2 3.
 std::string numbertext(const Row &row);
 
+// Whose input a match waits for. The engine keeps this one record; the
+// window's pads and keyboard mode follow it.
+enum class Step {
+    none, // no match yet
+    number, // the player's first guess of the match
+    guessing, // that guess is in: the computer is about to choose its guess
+    signs, // the player's answer to the computer's guess on display
+    numberafter, // the player's next guess, after the answer
+    thinking, // answer and guess are in: the computer thinks, then guesses
+    outcome, // the match has ended; its dialog or message is open
+};
+
+// The player's keys work the number pad in these steps and the sign pad otherwise.
+constexpr bool numberstep(Step step)
+{
+    return step == Step::number || step == Step::numberafter;
+}
+
 // The game engine: the number table, the computer's guessing, the match flow and
 // its outcomes. One object holds all of the engine's state for the whole run.
 //
 // The match runs as a chain of steps driven by the window's events: wait2 and
-// wait begin an input step and return; the window reports the finished step
-// with resume(). Each step checks that its match is still the current one, so
-// an abandoned match never runs again.
+// wait begin an input step and return; the window reports the player's input
+// with recordguess and answer, and the engine takes its turn from the event
+// loop. Each step checks that its match is still the current one, so an
+// abandoned match never runs again.
 class Module1
 {
 public:
@@ -66,15 +86,21 @@ public:
 
     // --- the match flow
     void startgame();
-    // The window's input step begun by wait2 or wait has finished (stepdone is True).
-    // `match` is the value of matchid() when the step began; a stale report is dropped.
-    void resume(std::uint64_t match);
+    Step step() const { return waiting; }
     std::uint64_t matchid() const { return currentmatch; }
-    bool matchrunning() const { return currentmatch != 0 && !matchover; }
+    bool matchrunning() const { return waiting != Step::none && waiting != Step::outcome; }
 
-    // The player's answer to the guess of round myround has just been recorded.
-    // Decides the match; returns true when it has ended (the caller stops).
-    bool judgeanswer(int16 plus);
+    // The player has confirmed `guess`, scored `plus` and `minus` against mynumber.
+    // Records it and hands the turn to the computer, which takes it once the
+    // window's handler has returned. False, recording nothing, unless the match
+    // waits for a number and the player's table has room.
+    bool recordguess(const std::string &guess, int16 plus, int16 minus);
+
+    // The player's answer to the guess on display. Records it and decides the
+    // match: true when the match has ended (an outcome is shown or, after the
+    // inconsistent-answers message, the next match has begun); otherwise the
+    // match waits for the player's next guess. Only in the sign step.
+    bool answer(int16 plus, int16 minus);
 
     // The YES button of an outcome dialog. Starts the next match when the engine
     // is waiting for that very dialog; a stale dialog changes nothing.
@@ -113,29 +139,23 @@ public:
     int16 yourround = 0;
     int16 yousolved = False;
 
-    int16 numbermode = False;
-    int16 stepdone = False;
-    int16 dialogdone = False;
-
     // ratings columns
     enum : int { hitchance = 0, nextchance = 1, worstsplit = 2, leastsplit = 3, rating = 4 };
 
 private:
-    enum class Waiting { none, numberstep, signstep, outcome };
-
     int drawindex(int n); // uniform in 0 .. n-1
     void outcome(Outcome which, const std::string &caption);
+    void resume(std::uint64_t match);
     void thinkingstep(std::uint64_t match);
-    bool live(std::uint64_t match) const { return match == currentmatch && !matchover; }
+    bool live(std::uint64_t match) const { return match == currentmatch && matchrunning(); }
 
     std::unique_ptr<FastSplits> fast; // the thinking's working tables
     GameWindow *form = nullptr;
     std::function<std::uint32_t()> seeder;
     std::mt19937 rng;
     std::uint64_t currentmatch = 0;
-    bool matchover = false;
-    Waiting waiting = Waiting::none;
-    Outcome awaiteddialog = Outcome::lost;
+    Step waiting = Step::none;
+    std::optional<Outcome> awaiteddialog; // empty while the message is open
 };
 
 } // namespace numora

@@ -305,48 +305,36 @@ void Form1::form_load()
     Picture1->cls();
     Picture2->cls();
     show();
-    numberkeys = False;
-    signkeys = False;
-    keylock();
-    current = Step::none;
+    followstep(); // no step yet: locked
 }
 
 void Form1::wait2()
 {
-    numberkeys = True;
-    keylock();
-    current = Step::number;
+    followstep();
 }
 
 void Form1::wait()
 {
-    signkeys = True;
-    keylock();
-    Command[21]->setbackcolor(colour::red);
-    Command[22]->setbackcolor(colour::red);
+    followstep();
+    // The selection in force: "0 +" and "0 -" after a guess, or a choice made
+    // while the computer was still thinking.
+    paintmeonly();
+    paintmeonly2();
     keyplus = 0;
     keyminus = 0;
-    current = Step::signs;
+    // The guess goes on screen now; a key pressed before this moment cannot answer it.
+    Label8->repaint();
+    signstepbegan = keyclock.now();
 }
 
-// The answer is in: `wait` goes on to its number half.
-void Form1::waitnumberhalf()
+// The one place where the window's mode flags follow the step the engine waits for.
+void Form1::followstep()
 {
-    signkeys = False;
-    numberkeys = True;
+    const Step step = engine.step();
+    numbermode = numberstep(step) ? True : False;
+    numberkeys = numbermode;
+    signkeys = step == Step::none || numberstep(step) ? False : True;
     keylock();
-    engine.stepdone = False;
-    current = Step::numberafter;
-}
-
-// A guess is in: the engine takes its turn once the click has been handled.
-void Form1::numberstepfinished()
-{
-    if (current != Step::number && current != Step::numberafter)
-        return;
-    current = Step::none;
-    QMetaObject::invokeMethod(
-        this, [this, match = engine.matchid()] { engine.resume(match); }, Qt::QueuedConnection);
 }
 
 // ---------------------------------------------------------------- number pad
@@ -459,7 +447,6 @@ void Form1::Command12_Click()
             return;
         }
     }
-    engine.yourguesses[engine.yourround] = typed;
     plus = 0;
     minus = 0;
     const QString secret = QString::fromStdString(engine.mynumber);
@@ -470,22 +457,15 @@ void Form1::Command12_Click()
         else if (position != 0)
             ++minus;
     }
-    engine.yourplus[engine.yourround] = plus;
-    engine.yourminus[engine.yourround] = minus;
+    if (!engine.recordguess(typed, plus, minus))
+        return;
     printhistory(Picture1, entry, plus, minus);
-    ++engine.yourround;
-    engine.yousolved = plus == 4 ? True : False;
     Label10->setText(QString());
     initiatebuttons();
     plus = 0;
     minus = 0;
-    engine.numbermode = False;
-    numberkeys = False;
-    signkeys = True;
-    keylock();
+    followstep();
     Command[23]->setFocus();
-    engine.stepdone = True;
-    numberstepfinished();
 }
 
 // ---------------------------------------------------------------- sign pad
@@ -565,25 +545,18 @@ void Form1::Command23_Click()
 {
     // An answer belongs to the guess on display: until the engine shows its
     // guess and begins the sign step, a confirmation is ignored.
-    if (current != Step::signs)
+    if (engine.step() != Step::signs)
         return;
     if (plus + minus > 4 || (plus == 3 && minus == 1))
         return;
-    current = Step::none;
     for (ColourButton *button : signpad())
         if (button != Command[23])
             button->setbackcolor(colour::lightred);
-    engine.mysigns[engine.myround] = static_cast<int16>(plus * 10 + minus);
     printhistory(Picture2, QString::fromStdString(numbertext(engine.myguesses[engine.myround])), plus, minus);
     Label8->setText(QString());
-    if (engine.judgeanswer(plus))
+    if (engine.answer(plus, minus))
         return;
-    engine.numbermode = True;
-    signkeys = False;
-    numberkeys = True;
-    keylock();
-    engine.stepdone = True;
-    waitnumberhalf();
+    followstep();
 }
 
 // ---------------------------------------------------------------- history boxes
@@ -603,8 +576,14 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == windowHandle() && event->type() == QEvent::KeyPress) {
         auto *press = static_cast<QKeyEvent *>(event);
+        keyclock.sample(press->timestamp());
         const int code = platform::keycode(*press);
         Form_KeyDown(code, int(press->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)));
+        // A key pressed before the computer's guess was on screen (a quick
+        // second Enter after the number) does not answer it.
+        if (engine.step() == Step::signs && platform::pressesbutton(*press)
+            && keyclock.before(press->timestamp(), signstepbegan))
+            return true;
         // The default button: Enter confirms the number when no button has the focus.
         if (code == platform::key::enter && !qobject_cast<QAbstractButton *>(QApplication::focusWidget())
             && Command[12]->isEnabled() && isActiveWindow())
@@ -618,7 +597,7 @@ void Form1::Form_KeyDown(int keycode, int /*shift*/)
     using namespace platform::key;
     if (signkeys == False && numberkeys == False)
         return;
-    if (engine.numbermode == True) {
+    if (numbermode == True) {
         if (keycode == keypad0)
             Command10_Click();
         else if (keycode > keypad0 && keycode <= keypad0 + 9)
@@ -716,6 +695,11 @@ void Form1::showguess(const std::string &text)
 void Form1::processevents()
 {
     QCoreApplication::processEvents();
+}
+
+void Form1::defer(std::function<void()> work)
+{
+    QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
 }
 
 void Form1::beep()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/module1.h"
+#include "platform/keys.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -87,6 +88,7 @@ public:
     void setstatus(const std::string &text) override;
     void showguess(const std::string &text) override;
     void processevents() override;
+    void defer(std::function<void()> work) override;
     void beep() override;
     void showoutcome(numora::Outcome outcome, const std::string &caption) override;
     void showmessage(const std::string &text) override;
@@ -126,15 +128,11 @@ public:
     numora::int16 counter = 0;
     numora::int16 position = 0;
     numora::int16 iconframe = 0;
+    numora::int16 numbermode = numora::False; // the keypad works the number pad
     numora::int16 numberkeys = numora::False;
     numora::int16 signkeys = numora::False;
     numora::int16 keyplus = 0;
     numora::int16 keyminus = 0;
-
-    // Which half of an input step the window is in; the engine goes on only
-    // when the step it began is complete.
-    enum class Step { none, number, signs, numberafter };
-    Step step() const { return current; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -147,12 +145,12 @@ private:
     void digitbutton(int number);
     void plusbutton(int count);
     void minusbutton(int count);
-    void waitnumberhalf();
-    void numberstepfinished();
+    void followstep();
     std::array<platform::ColourButton *, 13> numberpad() const;
     std::array<platform::ColourButton *, 11> signpad() const;
 
     numora::Module1 &engine;
-    Step current = Step::none;
+    platform::InputClock keyclock;
+    qint64 signstepbegan = 0; // on keyclock: the computer's guess was painted
     bool placed = false;
 };

@@ -26,4 +26,20 @@ int keycode(const QKeyEvent &event)
     }
 }
 
+bool pressesbutton(const QKeyEvent &event)
+{
+    const int k = event.key();
+    return k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space;
+}
+
+void InputClock::sample(quint64 stamp)
+{
+    // The smallest difference is the one with the least delay in between. A
+    // much larger one means the stamps' clock has started again or wrapped.
+    const qint64 difference = now() - qint64(stamp);
+    if (!known || difference < offset || difference - offset > 10000)
+        offset = difference;
+    known = true;
+}
+
 } // namespace platform

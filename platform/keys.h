@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QElapsedTimer>
+
 class QKeyEvent;
 
 namespace platform {
@@ -18,5 +20,28 @@ constexpr int other = 0;
 // (whatever character the layout gives it) map to the codes above; Enter to 13;
 // anything else to a code outside the keypad's range.
 int keycode(const QKeyEvent &event);
+
+// Enter, Return and Space: the keys that press the focused button.
+bool pressesbutton(const QKeyEvent &event);
+
+// Places the time stamps of input events (the window system's own clock) on
+// this program's steady clock, so that a key can be known to have been pressed
+// before a moment the program noted, even when it is handled after it.
+class InputClock
+{
+public:
+    InputClock() { clock.start(); }
+    // An event with time stamp `stamp` is being handled now.
+    void sample(quint64 stamp);
+    qint64 now() const { return clock.elapsed(); }
+    // The event with `stamp` certainly happened before `moment` (a value of now()).
+    // Both clocks count whole milliseconds, so a millisecond is given away.
+    bool before(quint64 stamp, qint64 moment) const { return known && qint64(stamp) + offset < moment - 1; }
+
+private:
+    QElapsedTimer clock;
+    qint64 offset = 0; // steady clock minus stamps, as small as seen
+    bool known = false;
+};
 
 } // namespace platform

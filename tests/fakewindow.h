@@ -1,11 +1,12 @@
 #pragma once
 
 // A recording stand-in for the main window, and a player who answers through
-// it exactly as the window's confirm buttons do, so that whole matches run
-// headless and deterministically.
+// the engine's own operations, as the window's confirm buttons do, so that
+// whole matches run headless and deterministically.
 
 #include "engine/module1.h"
 
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -13,31 +14,40 @@
 
 namespace numora::testing {
 
+inline Row rowof(const std::string &text)
+{
+    return Row {int16(text[0] - '0'), int16(text[1] - '0'), int16(text[2] - '0'), int16(text[3] - '0')};
+}
+
 class FakeWindow : public GameWindow
 {
 public:
     explicit FakeWindow(Module1 &engine) : m(engine) { m.attach(this); }
     ~FakeWindow() override { m.attach(nullptr); }
 
-    enum class Step { none, number, signs, numberafter };
-
     void form_load() override
     {
+        note("form_load");
         ++loads;
         guess.clear();
         history.clear();
-        step = Step::none;
     }
-    void wait2() override { step = Step::number; }
-    void wait() override { step = Step::signs; }
+    void wait2() override { note("wait2"); }
+    void wait() override { note("wait"); }
     void setstatus(const std::string &text) override
     {
+        note("status " + text);
         status = text;
         statuses.push_back(text);
     }
-    void showguess(const std::string &text) override { guess = text; }
+    void showguess(const std::string &text) override
+    {
+        note("guess " + text);
+        guess = text;
+    }
     void processevents() override
     {
+        note("events");
         ++eventpasses;
         if (onprocessevents) {
             auto action = std::move(onprocessevents); // runs once
@@ -45,84 +55,79 @@ public:
             action();
         }
     }
-    void beep() override { ++beeps; }
+    void defer(std::function<void()> work) override { deferred.push_back(std::move(work)); }
+    void beep() override
+    {
+        note("beep");
+        ++beeps;
+    }
     void showoutcome(Outcome which, const std::string &title) override
     {
+        static const char *names[] = {"lost", "won", "draw"};
+        note(std::string("outcome ") + names[int(which)]);
         outcome = which;
         caption = title;
         ++outcomes;
     }
     void showmessage(const std::string &text) override
     {
+        note("message");
         messages.push_back(text);
         if (onmessage)
             onmessage();
     }
 
-    // The player confirms a guess: scored against the secret, recorded, and
-    // the turn handed back to the engine. Returns false when no number step is open.
+    // Runs the work the engine left for the event loop, as the window's loop would.
+    void runpending()
+    {
+        while (!deferred.empty()) {
+            auto work = std::move(deferred.front());
+            deferred.pop_front();
+            work();
+        }
+    }
+
+    // The player confirms a guess, scored against the secret; the engine takes
+    // its turn. False when the match does not wait for a number.
     bool confirmnumber(const std::string &number)
     {
-        if (step != Step::number && step != Step::numberafter)
+        const int code = countsigns(rowof(number), rowof(m.mynumber));
+        if (!m.recordguess(number, int16(code / 10), int16(code % 10)))
             return false;
-        int plus = 0, minus = 0;
-        for (int d = 0; d < 4; ++d) {
-            const auto at = m.mynumber.find(number[d]);
-            if (at == static_cast<std::string::size_type>(d))
-                ++plus;
-            else if (at != std::string::npos)
-                ++minus;
-        }
-        m.yourguesses[m.yourround] = number;
-        m.yourplus[m.yourround] = static_cast<int16>(plus);
-        m.yourminus[m.yourround] = static_cast<int16>(minus);
-        ++m.yourround;
-        m.yousolved = plus == 4 ? True : False;
-        m.numbermode = False;
-        m.stepdone = True;
-        step = Step::none;
-        m.resume(m.matchid());
+        runpending();
         return true;
     }
 
-    // The player answers the guess on display. Returns false when no sign step is open.
+    // The player answers the guess on display. False when no guess waits for an answer.
     bool confirmsigns(int plus, int minus)
     {
-        if (step != Step::signs)
+        if (m.step() != Step::signs)
             return false;
-        step = Step::none;
-        m.mysigns[m.myround] = static_cast<int16>(plus * 10 + minus);
         history.push_back(guess + ":" + std::to_string(plus) + std::to_string(minus));
         guess.clear();
-        if (m.judgeanswer(static_cast<int16>(plus)))
-            return true;
-        m.numbermode = True;
-        m.stepdone = True;
-        m.stepdone = False; // the number half of the step
-        step = Step::numberafter;
+        m.answer(int16(plus), int16(minus));
+        runpending();
         return true;
     }
 
     // A truthful answer to the guess on display, for a player whose secret is `secret`.
     bool answertruly(const std::string &secret)
     {
-        const Row mine {int16(secret[0] - '0'), int16(secret[1] - '0'), int16(secret[2] - '0'), int16(secret[3] - '0')};
-        const int code = countsigns(m.myguesses[m.myround], mine);
+        const int code = countsigns(m.myguesses[m.myround], rowof(secret));
         return confirmsigns(code / 10, code % 10);
     }
 
     Module1 &m;
-    Step step = Step::none;
     int loads = 0, beeps = 0, outcomes = 0, eventpasses = 0;
     std::string status, guess, caption;
     std::vector<std::string> statuses, messages, history;
+    std::vector<std::string> log; // every call from the engine, in order
     std::optional<Outcome> outcome;
     std::function<void()> onprocessevents, onmessage;
-};
+    std::deque<std::function<void()>> deferred;
 
-inline Row rowof(const std::string &text)
-{
-    return Row {int16(text[0] - '0'), int16(text[1] - '0'), int16(text[2] - '0'), int16(text[3] - '0')};
-}
+private:
+    void note(const std::string &what) { log.push_back(what); }
+};
 
 } // namespace numora::testing

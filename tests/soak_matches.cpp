@@ -89,7 +89,7 @@ int main(int argc, char *argv[])
                 form.frmUlost->close();
             break;
         case 3: // a few rounds of answers, abandoned while waiting for a guess
-            for (int round = 0; round < 3 && form.step() == Form1::Step::signs; ++round) {
+            for (int round = 0; round < 3 && engine.step() == numora::Step::signs; ++round) {
                 click(22), click(21), click(23);
                 guess(round % 2 ? "9012" : "3456");
             }

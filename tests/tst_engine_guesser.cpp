@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include <bit>
 #include <cmath>
 #include <memory>
 #include <set>
@@ -49,6 +50,12 @@ bool contains(const std::string &number, char digit)
     return number.find(digit) != std::string::npos;
 }
 
+// Doubles compared to the last bit, not within QCOMPARE's tolerance.
+std::uint64_t bits(double x)
+{
+    return std::bit_cast<std::uint64_t>(x);
+}
+
 } // namespace
 
 class EngineGuesser : public QObject
@@ -75,13 +82,13 @@ private slots:
         const std::array<int16, codecount> splits {0, 0, 70, 66, 6, 0, 44, 60, 6, 12, 22, 5, 8};
         QCOMPARE(m->splits[row], splits);
         const auto &rated = m->ratings[row];
-        QCOMPARE(rated[Module1::worstsplit], 70.0);
-        QCOMPARE(rated[Module1::leastsplit], 5.0);
-        QCOMPARE(rated[Module1::hitchance], 1.0 / 300);
+        QCOMPARE(bits(rated[Module1::worstsplit]), bits(70.0));
+        QCOMPARE(bits(rated[Module1::leastsplit]), bits(5.0));
+        QCOMPARE(bits(rated[Module1::hitchance]), bits(1.0 / 300));
         QCOMPARE(QString::number(rated[Module1::rating], 'f', 6), QStringLiteral("23.383373"));
 
         const auto &other = m->ratings[rowofnumber(*m, "5678")];
-        QCOMPARE(other[Module1::worstsplit], 77.0);
+        QCOMPARE(bits(other[Module1::worstsplit]), bits(77.0));
         QCOMPARE(QString::number(other[Module1::rating], 'f', 6), QStringLiteral("21.263209"));
     }
 
@@ -96,8 +103,8 @@ private slots:
             sum = sum + 1.0 / x;
         const double hit = 1.0 / 300;
         const double next = hit + (sum / 10) * (1.0 - hit);
-        QCOMPARE(rated[Module1::nextchance], next);
-        QCOMPARE(rated[Module1::rating], 1000.0 / 70 + 100.0 * next + 10.0 * hit + 1.0 / 5);
+        QCOMPARE(bits(rated[Module1::nextchance]), bits(next));
+        QCOMPARE(bits(rated[Module1::rating]), bits(1000.0 / 70 + 100.0 * next + 10.0 * hit + 1.0 / 5));
     }
 
     void firstAnswerOfNothingLeavesTheOtherSixDigits_data()
@@ -159,7 +166,7 @@ private slots:
         for (int n = 0; n < draws; ++n) {
             m->startgame();
             window->confirmnumber("1234");
-            QCOMPARE(int(window->step), int(FakeWindow::Step::signs));
+            QCOMPARE(m->step(), Step::signs);
             ++hits[valueofrow[std::stoi(window->guess)]];
         }
         double chisquare = 0.0;
@@ -167,7 +174,6 @@ private slots:
             chisquare += (h - 10.0) * (h - 10.0) / 10.0;
         // 4535 degrees of freedom: mean 4535, standard deviation about 95.
         QVERIFY2(std::abs(chisquare - 4535) < 6 * 95, qPrintable(QString::number(chisquare)));
-        QVERIFY(*std::min_element(hits.begin(), hits.end()) >= 0);
     }
 
     // Among equally rated numbers each is chosen equally often.
@@ -202,8 +208,7 @@ private slots:
         QCOMPARE(numbertext(m->myguesses[1]), guess);
         for (int row = 0; row < m->lastremaining(); ++row) // myround has not advanced yet
             QVERIFY(numbertext(m->candidates[row]) != guess);
-        QCOMPARE(int(window->step), int(FakeWindow::Step::signs));
-        QCOMPARE(int(m->stepdone), int(False));
+        QCOMPARE(m->step(), Step::signs);
     }
 
     // After the player has found the secret, the computer's last chance is one of the matches.

@@ -76,7 +76,7 @@ private slots:
         FormHarness::settle();
         QVERIFY(!h->form->frmUlost);
         QVERIFY(h->form->Picture1->lines().isEmpty() && h->form->Picture2->lines().isEmpty());
-        QCOMPARE(h->form->step(), Form1::Step::number);
+        QCOMPARE(h->engine->step(), numora::Step::number);
         QCOMPARE(int(h->engine->yourround), 0);
     }
 
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(h->messages,
             QStringList {"No valid number matches the information you gave!\n"
                          "Please be more careful next time."});
-        QCOMPARE(h->form->step(), Form1::Step::number); // a new match has begun
+        QCOMPARE(h->engine->step(), numora::Step::number); // a new match has begun
         QVERIFY(h->form->Picture1->lines().isEmpty());
         QVERIFY(h->form->Picture2->lines().isEmpty());
     }
@@ -201,7 +201,7 @@ private slots:
         QTest::keyClick(h->form->frmUlost, Qt::Key_Return);
         FormHarness::settle();
         QVERIFY(!h->form->frmUlost);
-        QCOMPARE(h->form->step(), Form1::Step::number);
+        QCOMPARE(h->engine->step(), numora::Step::number);
     }
 
     void newGameFromTheMenuAbandonsTheMatch()
@@ -211,7 +211,7 @@ private slots:
         QVERIFY(!shown().isEmpty());
         h->form->newgame->trigger();
         QVERIFY(shown().isEmpty());
-        QCOMPARE(h->form->step(), Form1::Step::number);
+        QCOMPARE(h->engine->step(), numora::Step::number);
         QVERIFY(!h->form->Command[23]->isEnabled());
         QVERIFY(h->form->Picture1->lines().isEmpty());
     }

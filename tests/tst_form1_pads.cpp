@@ -1,11 +1,14 @@
 // The number pad, the sign pad, the keypad shortcuts and the history lines.
 
+#include "dialogs/outcomes.h"
 #include "formtesting.h"
 #include "platform/picturebox.h"
 #include "platform/rowscale.h"
 #include "platform/twips.h"
 
 #include <QLabel>
+#include <QThread>
+#include <QWindow>
 
 namespace colour = platform::colour;
 using numora::False;
@@ -26,14 +29,15 @@ void press(FormHarness &h, const QString &keys)
     }
 }
 
+// The digits whose buttons are blue; a button in neither pad colour shows as "?".
 QString bluedigits(const Form1 &f)
 {
     QString digits;
     for (int n = 1; n <= 10; ++n)
         if (f.Command[n]->backcolor() == colour::blue)
             digits += QString::number(n % 10);
-        else
-            Q_ASSERT(f.Command[n]->backcolor() == colour::lightblue);
+        else if (f.Command[n]->backcolor() != colour::lightblue)
+            digits += QLatin1Char('?');
     return digits;
 }
 
@@ -45,6 +49,18 @@ QString redsigns(const Form1 &f)
             red += (red.isEmpty() ? "" : ",") + f.Command[n]->text();
     return red;
 }
+
+// The time stamp of the latest key press that reached a window.
+struct LastKeyStamp : QObject
+{
+    quint64 stamp = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            stamp = static_cast<QKeyEvent *>(event)->timestamp();
+        return false;
+    }
+};
 
 } // namespace
 
@@ -64,7 +80,7 @@ class Form1Pads : public QObject
     {
         startwithsecret();
         h->confirmnumber("5678");
-        QCOMPARE(h->form->step(), Form1::Step::signs);
+        QCOMPARE(h->engine->step(), numora::Step::signs);
     }
 
 private slots:
@@ -185,7 +201,7 @@ private slots:
         QCOMPARE(h->form->Label10->text(), QStringLiteral("123"));
         QCOMPARE(int(h->engine->yourround), 0);
         QVERIFY(h->form->Picture1->lines().isEmpty());
-        QCOMPARE(h->form->step(), Form1::Step::number);
+        QCOMPARE(h->engine->step(), numora::Step::number);
     }
 
     void scoringAgainstTheSecret_data()
@@ -216,7 +232,7 @@ private slots:
         QCOMPARE(int(e.yousolved), plus == 4 ? int(True) : int(False));
         QCOMPARE(h->form->Picture1->lines(), QStringList {line});
         // Handed over: sign entry, display emptied, digits free, the computer's guess shown.
-        QCOMPARE(int(e.numbermode), int(False));
+        QCOMPARE(int(h->form->numbermode), int(False));
         QCOMPARE(int(h->form->signkeys), int(True));
         QCOMPARE(int(h->form->numberkeys), int(False));
         QVERIFY(h->form->Label10->text().isEmpty());
@@ -238,7 +254,7 @@ private slots:
         QCOMPARE(h->form->Label10->text(), QStringLiteral("5678"));
         QCOMPARE(bluedigits(*h->form), QStringLiteral("5678"));
         QCOMPARE(int(h->engine->yourround), 1);
-        QCOMPARE(h->form->step(), Form1::Step::numberafter);
+        QCOMPARE(h->engine->step(), numora::Step::numberafter);
         press(*h, "A8765");
         h->click(12); // the same digits in another order are a new guess
         QCOMPARE(int(h->engine->yourround), 2);
@@ -279,7 +295,7 @@ private slots:
         h->answer(plus, minus);
         const auto &e = *h->engine;
         if (!accepted) {
-            QCOMPARE(h->form->step(), Form1::Step::signs);
+            QCOMPARE(h->engine->step(), numora::Step::signs);
             QVERIFY(h->form->Picture2->lines().isEmpty());
             QCOMPARE(h->form->Label8->text(), guess);
             QVERIFY(redsigns(*h->form).contains(QStringLiteral("%1 +").arg(plus)));
@@ -292,10 +308,10 @@ private slots:
         QVERIFY(h->form->Picture2->lines()[0].startsWith(' ' + guess + ' '));
         QVERIFY(h->form->Label8->text().isEmpty());
         QCOMPARE(redsigns(*h->form), QString());
-        QCOMPARE(int(e.numbermode), int(True));
+        QCOMPARE(int(h->form->numbermode), int(True));
         QCOMPARE(int(h->form->numberkeys), int(True));
         QCOMPARE(int(h->form->signkeys), int(False));
-        QCOMPARE(int(e.stepdone), int(False)); // waiting for the next guess
+        QCOMPARE(e.step(), numora::Step::numberafter); // waiting for the next guess
     }
 
     // Each column shows only its last choice.
@@ -334,7 +350,56 @@ private slots:
         QCOMPARE(int(h->form->numberkeys), int(False));
         FormHarness::settle();
         QCOMPARE(h->form->Label8->text().size(), 4);
-        QCOMPARE(h->form->step(), Form1::Step::signs);
+        QCOMPARE(h->engine->step(), numora::Step::signs);
+    }
+
+    // "5678 Enter Enter": the second Enter, pressed before the computer's guess
+    // was on screen but handled after its sign step began, does not answer it.
+    void quickSecondEnterDoesNotAnswerTheGuess()
+    {
+        startwithsecret();
+        for (int key : {Qt::Key_5, Qt::Key_6, Qt::Key_7})
+            h->keypad(key);
+        QWindow *window = h->form->windowHandle();
+        LastKeyStamp last;
+        window->installEventFilter(&last);
+        h->keypad(Qt::Key_8);
+        // Both presses are stamped as the window system stamps them; only the
+        // first is handled before the computer's turn, which it queues.
+        QKeyEvent first(QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier);
+        first.setTimestamp(last.stamp);
+        QCoreApplication::sendEvent(window, &first);
+        QCOMPARE(h->engine->step(), numora::Step::guessing);
+        auto *second = new QKeyEvent(QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier);
+        second->setTimestamp(last.stamp + 1);
+        QThread::msleep(5); // the guess goes on screen clearly after that press
+        QCoreApplication::postEvent(window, second);
+        FormHarness::settle();
+        QCOMPARE(h->form->Label8->text().size(), 4);
+        QVERIFY(h->form->Picture2->lines().isEmpty());
+        QCOMPARE(h->engine->step(), numora::Step::signs);
+        // An Enter pressed once the guess is shown answers it.
+        QTest::keyClick(window, Qt::Key_Enter, Qt::KeypadModifier);
+        FormHarness::settle();
+        QCOMPARE(h->form->Picture2->lines().size(), 1);
+    }
+
+    // Lost with four keypad plus; a key pressed behind the loss dialog (the Alt
+    // of Alt+G) reselects from the old counters; the next match's first sign
+    // step still shows only its own selection.
+    void signStepAfterAKeyboardNewShowsItsOwnSelection()
+    {
+        tosignstep();
+        for (int n = 0; n < 4; ++n)
+            h->keypad(Qt::Key_Plus);
+        QTest::keyClick(h->form->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
+        FormHarness::settle();
+        QVERIFY(h->form->frmUlost && h->form->frmUlost->isVisible());
+        QTest::keyClick(h->form->windowHandle(), Qt::Key_Alt);
+        h->form->newgame->trigger();
+        h->confirmnumber("5678");
+        QCOMPARE(h->engine->step(), numora::Step::signs);
+        QCOMPARE(redsigns(*h->form), QStringLiteral("0 -,0 +"));
     }
 
     // ---- the keypad
@@ -450,12 +515,12 @@ private slots:
         QTest::keyClick(h->form->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
         FormHarness::settle();
         QCOMPARE(int(h->engine->yourround), 1);
-        QCOMPARE(h->form->step(), Form1::Step::signs);
+        QCOMPARE(h->engine->step(), numora::Step::signs);
         h->keypad(Qt::Key_Plus);
         QTest::keyClick(h->form->windowHandle(), Qt::Key_Return);
         FormHarness::settle();
         QCOMPARE(int(h->engine->mysigns[0]), 10);
-        QCOMPARE(h->form->step(), Form1::Step::numberafter);
+        QCOMPARE(h->engine->step(), numora::Step::numberafter);
     }
 
     void enterPressesConfirmNumberWhenNoButtonHasTheFocus()
