@@ -2,7 +2,7 @@
 // answers of a match so far, then the thinking step that follows them.
 
 #include "bench/bench.h"
-#include "bench/position.h"
+#include "support/position.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -11,6 +11,8 @@
 #include <vector>
 
 namespace numora::bench {
+
+using namespace numora::support;
 
 namespace {
 

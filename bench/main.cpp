@@ -10,7 +10,7 @@ namespace {
 int usage()
 {
     std::fputs("usage: numora-bench think\n"
-               "       numora-bench selfplay [SEED]\n"
+               "       numora-bench selfplay [SEED [STRIDE]]\n"
                "       numora-bench analyse GUESS:PM ...   (e.g. 1234:00 5067:11)\n",
         stderr);
     return 2;

@@ -1,10 +1,10 @@
-// numora-bench selfplay [SEED]: the computer guesses each of the 4536 secrets
-// once, answered truly, through the engine's own procedures. A match ends when
+// numora-bench selfplay [SEED [STRIDE]]: the computer guesses each of the 4536
+// secrets once (or every STRIDE-th), answered truly, through the engine's own procedures. A match ends when
 // a guess is answered with four plus, or when one match is left and the
 // computer names it without a guess.
 
 #include "bench/bench.h"
-#include "bench/position.h"
+#include "support/position.h"
 
 #include <chrono>
 #include <cstdio>
@@ -15,22 +15,47 @@
 
 namespace numora::bench {
 
+using namespace numora::support;
+
+namespace {
+
+// A whole number from 0 to `most`, or -1.
+long long number(const char *text, unsigned long long most)
+{
+    char *end = nullptr;
+    const unsigned long long value = std::strtoull(text, &end, 10);
+    if (*text == '\0' || *text == '-' || *end != '\0' || value > most)
+        return -1;
+    return static_cast<long long>(value);
+}
+
+} // namespace
+
 int selfplay(int argc, char **argv)
 {
     std::uint32_t seed = 1;
-    if (argc > 1) {
-        std::fputs("numora-bench selfplay: at most one SEED\n", stderr);
+    int stride = 1;
+    if (argc > 2) {
+        std::fputs("numora-bench selfplay: at most SEED and STRIDE\n", stderr);
         return 2;
     }
-    if (argc == 1) {
-        char *end = nullptr;
-        const unsigned long long value = std::strtoull(argv[0], &end, 10);
-        if (*argv[0] == '\0' || *argv[0] == '-' || *end != '\0' || value > 0xffffffffULL) {
+    if (argc >= 1) {
+        const long long value = number(argv[0], 0xffffffffULL);
+        if (value < 0) {
             std::fprintf(
                 stderr, "numora-bench selfplay: SEED must be a number from 0 to 4294967295, not %s\n", argv[0]);
             return 2;
         }
         seed = static_cast<std::uint32_t>(value);
+    }
+    if (argc == 2) {
+        const long long value = number(argv[1], tablesize);
+        if (value < 1) {
+            std::fprintf(
+                stderr, "numora-bench selfplay: STRIDE must be a number from 1 to %d, not %s\n", tablesize, argv[1]);
+            return 2;
+        }
+        stride = static_cast<int>(value);
     }
 
     auto m = std::make_unique<Module1>();
@@ -43,7 +68,9 @@ int selfplay(int argc, char **argv)
     long long allguesses = 0;
     int deduced = 0, longest = 0;
     const auto start = std::chrono::steady_clock::now();
-    for (int s = 0; s < tablesize; ++s) {
+    int secrets = 0;
+    for (int s = 0; s < tablesize; s += stride) {
+        ++secrets;
         const Row secret = table->candidates[s];
         // The first guess and every tie are the engine's own uniform draws.
         freshmatch(*m, window, seed * 2654435761u + static_cast<std::uint32_t>(s));
@@ -76,12 +103,12 @@ int selfplay(int argc, char **argv)
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
     std::printf("seed %u\n", seed);
-    std::printf("secrets %d\n", tablesize);
+    std::printf("secrets %d\n", secrets);
     for (const auto &[guesses, matches] : guessesmade)
         std::printf("guesses %d: %d\n", guesses, matches);
-    std::printf("mean %.4f\n", static_cast<double>(allguesses) / tablesize);
+    std::printf("mean %.4f\n", static_cast<double>(allguesses) / secrets);
     std::printf("max %d\n", longest);
-    std::printf("deduced %.4f\n", static_cast<double>(deduced) / tablesize);
+    std::printf("deduced %.4f\n", static_cast<double>(deduced) / secrets);
     std::printf("wall_s %.2f\n", wall);
     return 0;
 }

@@ -3,8 +3,8 @@
 // among 4535 remaining numbers), timed in the engine and in the literal reading.
 
 #include "bench/bench.h"
-#include "bench/literal.h"
-#include "bench/position.h"
+#include "support/literal.h"
+#include "support/position.h"
 
 #include <algorithm>
 #include <chrono>
@@ -13,6 +13,8 @@
 #include <vector>
 
 namespace numora::bench {
+
+using namespace numora::support;
 
 namespace {
 
@@ -50,7 +52,8 @@ int think()
     auto literal = std::make_unique<Thought>();
     const double reading = medianms(literalruns, [&] { thinkliterally(*m, *literal); });
 
-    const bool identical = !window.outcome && !window.wrongsigns && m->matchcount == 1320 && sameresults(*m, *literal);
+    const bool identical
+        = !window.outcome && !window.wrongsigns && m->matchcount == 1320 && difference(*m, *literal).empty();
     std::printf("engine_ms %.3f\n", engine);
     std::printf("literal_ms %.1f\n", reading);
     std::printf("ratio %.0f\n", reading / engine);

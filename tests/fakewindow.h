@@ -5,6 +5,7 @@
 // whole matches run headless and deterministically.
 
 #include "engine/module1.h"
+#include "support/position.h"
 
 #include <deque>
 #include <functional>
@@ -14,10 +15,7 @@
 
 namespace numora::testing {
 
-inline Row rowof(const std::string &text)
-{
-    return Row {int16(text[0] - '0'), int16(text[1] - '0'), int16(text[2] - '0'), int16(text[3] - '0')};
-}
+using support::rowof;
 
 class FakeWindow : public GameWindow
 {

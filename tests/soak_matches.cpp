@@ -11,6 +11,7 @@
 #include "mainwindow/form1.h"
 #include "platform/colourbutton.h"
 #include "platform/runtime.h"
+#include "support/position.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -63,12 +64,6 @@ public:
     static constexpr std::size_t maxdepths = 32;
     std::set<std::uintptr_t> depths;
 };
-
-numora::Row rowof(const std::string &text)
-{
-    return {numora::int16(text[0] - '0'), numora::int16(text[1] - '0'), numora::int16(text[2] - '0'),
-        numora::int16(text[3] - '0')};
-}
 
 // How a match is to end; `lost` answers truly until the computer names the number.
 enum class Ending { abandoned, lost, closedthennew, won, draw, inconsistent, count };
@@ -190,7 +185,7 @@ private:
     bool answer()
     {
         const numora::Row shown = engine.myguesses[engine.myround];
-        int code = numora::countsigns(shown, rowof(mine));
+        int code = numora::countsigns(shown, numora::support::rowof(mine));
         if (engine.myround > 0)
             ++thinkingsteps;
         switch (ending) {

@@ -4,6 +4,8 @@
 // the order of the additions, and in states no real match reaches.
 
 #include "fakewindow.h"
+#include "support/literal.h"
+#include "support/position.h"
 
 #include <QtTest>
 
@@ -14,131 +16,13 @@
 #include <vector>
 
 using namespace numora;
+using numora::support::Order;
+using numora::support::rowof;
+using numora::support::thinkliterally;
 using numora::testing::FakeWindow;
-using numora::testing::rowof;
+using Reference = numora::support::Thought;
 
 namespace {
-
-// How the reference adds up a rating. Only `stated` is the game's rule; the
-// others show which positions are sensitive to the order of the additions.
-enum class Order {
-    stated,
-    classesbackwards, // the reciprocals of the class sizes added from the last code to the first
-    termsbackwards, // 1 / leastsplit + 10 * hitchance + 100 * nextchance + 1000 / worstsplit
-    longdouble, // every step in long double
-};
-
-// The thinking step straight from the rules, sharing nothing with the engine but countsigns.
-struct Reference
-{
-    int matchcount = 0;
-    std::vector<Row> matches;
-    std::vector<std::array<int16, codecount>> splits;
-    std::vector<std::array<double, 5>> ratings;
-    std::vector<int> best;
-};
-
-template<typename Real>
-Real rate(const std::array<int16, codecount> &split, int matchcount, Order order, std::array<double, 5> &columns)
-{
-    Real hitchance = 0, nextchance = 0, worstsplit = 0, leastsplit = 4535, sum = 0;
-    int classes = 0, total = 0;
-    for (int k = 0; k < codecount; ++k) {
-        const int x = split[order == Order::classesbackwards ? codecount - 1 - k : k];
-        if (x > worstsplit)
-            worstsplit = x;
-        if (x != 0 && x < leastsplit)
-            leastsplit = x;
-        if (x > 0) {
-            sum = sum + Real(1) / x;
-            total = total + x;
-            classes = classes + 1;
-        }
-    }
-    if (total == matchcount) {
-        nextchance = sum / classes;
-    } else {
-        hitchance = Real(1) / matchcount;
-        nextchance = hitchance + (sum / classes) * (1 - hitchance);
-    }
-    columns = {double(hitchance), double(nextchance), double(worstsplit), double(leastsplit), 0.0};
-    if (order == Order::termsbackwards)
-        return 1 / leastsplit + 10 * hitchance + 100 * nextchance + 1000 / worstsplit;
-    return 1000 / worstsplit + 100 * nextchance + 10 * hitchance + 1 / leastsplit;
-}
-
-// Reads the position from `m` before its thinking step, without changing it.
-Reference thinkliterally(const Module1 &m, Order order = Order::stated)
-{
-    Reference out;
-    const int last = tablesize - 1 - m.myround;
-    for (int c = 0; c <= last; ++c) {
-        int agree = 0;
-        for (int r = 0; r < m.myround; ++r)
-            if (countsigns(m.myguesses[r], m.candidates[c]) == m.mysigns[r])
-                ++agree;
-        if (agree == m.myround)
-            out.matches.push_back(m.candidates[c]);
-    }
-    out.matchcount = int(out.matches.size());
-    if (out.matchcount < 2)
-        return out;
-
-    out.splits.assign(last + 1, {});
-    for (int i = 0; i <= last; ++i)
-        for (const Row &match : out.matches) {
-            const int code = countsigns(m.candidates[i], match);
-            for (int n = 0; n < codecount; ++n)
-                if (code == m.signcodes[n])
-                    ++out.splits[i][n];
-        }
-
-    out.ratings.assign(last + 1, {});
-    std::vector<long double> rating(last + 1);
-    long double best = 0;
-    for (int i = 0; i <= last; ++i) {
-        if (order == Order::longdouble)
-            rating[i] = rate<long double>(out.splits[i], out.matchcount, order, out.ratings[i]);
-        else
-            rating[i] = rate<double>(out.splits[i], out.matchcount, order, out.ratings[i]);
-        out.ratings[i][Module1::rating] = double(rating[i]);
-        if (rating[i] > best)
-            best = rating[i];
-    }
-    for (int i = 0; i <= last; ++i)
-        if (rating[i] == best)
-            out.best.push_back(i);
-    return out;
-}
-
-// Empty when the engine's results equal the reference's; otherwise the first difference.
-QString difference(const Module1 &m, const Reference &ref)
-{
-    if (m.matchcount != ref.matchcount)
-        return QStringLiteral("matchcount %1, reference %2").arg(m.matchcount).arg(ref.matchcount);
-    for (int k = 0; k < ref.matchcount; ++k)
-        if (m.matches[k] != ref.matches[k])
-            return QStringLiteral("match %1 differs").arg(k);
-    if (ref.matchcount < 2)
-        return {};
-    for (int i = 0; i < int(ref.splits.size()); ++i) {
-        const QString number = QString::fromStdString(numbertext(m.candidates[i]));
-        if (m.splits[i] != ref.splits[i])
-            return QStringLiteral("splits of %1 (row %2) differ").arg(number).arg(i);
-        for (int column = 0; column < 5; ++column)
-            if (std::memcmp(&m.ratings[i][column], &ref.ratings[i][column], sizeof(double)) != 0)
-                return QStringLiteral("ratings column %1 of %2 (row %3): %4, reference %5")
-                    .arg(column)
-                    .arg(number)
-                    .arg(i)
-                    .arg(m.ratings[i][column], 0, 'g', 17)
-                    .arg(ref.ratings[i][column], 0, 'g', 17);
-    }
-    const std::vector<int> best(m.bestguesses.begin(), m.bestguesses.begin() + m.bestcount);
-    if (best != ref.best)
-        return QStringLiteral("best set of %1, reference %2").arg(best.size()).arg(ref.best.size());
-    return {};
-}
 
 // A fresh match in which the computer's guesses so far are `rounds`, e.g.
 // "1234:00 5067:11", each answered as written; the thinking step has not run.
@@ -146,18 +30,12 @@ void playrounds(Module1 &m, const QString &rounds)
 {
     m.setseeder([] { return 1u; });
     m.startgame();
-    for (const QString &item : rounds.split(' ', Qt::SkipEmptyParts)) {
-        const Row guess = rowof(item.left(4).toStdString());
-        int row = 0;
-        while (row <= m.lastremaining() && m.candidates[row] != guess)
-            ++row;
-        QVERIFY2(row <= m.lastremaining(), qPrintable(item));
-        m.myguesses[m.myround] = guess;
-        m.removeguess(row);
-        m.mysigns[m.myround] = int16(item.mid(5, 2).toInt());
-        ++m.myround;
-        m.yourround = int16(m.myround + 1);
-    }
+    QVERIFY2(numora::support::playrounds(m, rounds.toStdString()), qPrintable(rounds));
+}
+
+QString mismatch(const Module1 &m, const Reference &ref)
+{
+    return QString::fromStdString(numora::support::difference(m, ref));
 }
 
 // The thinking step as the game runs it, compared with `ref`: empty when they
@@ -180,7 +58,7 @@ QString thinkandcompare(Module1 &m, FakeWindow &window, const Reference &ref)
     }
     m.rateguesses();
     m.findbest();
-    return difference(m, ref);
+    return mismatch(m, ref);
 }
 
 void thinkstep(Module1 &m)
@@ -210,7 +88,7 @@ private slots:
         playrounds(*m, "1234:00");
         const Reference ref = thinkliterally(*m);
         thinkstep(*m);
-        const QString diff = difference(*m, ref);
+        const QString diff = mismatch(*m, ref);
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
         QCOMPARE(int(m->matchcount), 300);
         QCOMPARE(int(m->bestcount), 180);
@@ -337,7 +215,7 @@ private slots:
         const Reference ref = thinkliterally(*m);
         const Reference other = thinkliterally(*m, Order(order));
         thinkstep(*m);
-        const QString diff = difference(*m, ref);
+        const QString diff = mismatch(*m, ref);
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
         QCOMPARE(int(m->bestcount), bestcount);
         QCOMPARE(int(other.best.size()), otherbestcount);
@@ -355,7 +233,7 @@ private slots:
         m->candidates[row] = rowof("1023");
         const Reference ref = thinkliterally(*m);
         thinkstep(*m);
-        const QString diff = difference(*m, ref);
+        const QString diff = mismatch(*m, ref);
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
         QCOMPARE(int(m->matchcount), 1319);
     }
@@ -379,7 +257,7 @@ private slots:
             m->signcodes[0] = 31;
         const Reference ref = thinkliterally(*m);
         thinkstep(*m);
-        const QString diff = difference(*m, ref);
+        const QString diff = mismatch(*m, ref);
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
         if (!usualcodes)
             for (int i = 0; i <= m->lastremaining(); ++i)

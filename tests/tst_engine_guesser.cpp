@@ -23,15 +23,8 @@ void answerfirstguess(Module1 &m, const std::string &guess, int code)
     m.makecandidates();
     m.makesigncodes();
     m.yousolved = False;
-    m.yourround = 1;
     m.myround = 0;
-    int row = 0;
-    while (numbertext(m.candidates[row]) != guess)
-        ++row;
-    m.myguesses[0] = m.candidates[row];
-    m.removeguess(row);
-    m.mysigns[0] = static_cast<int16>(code);
-    m.myround = 1;
+    numora::support::playround(m, numora::support::remainingrow(m, std::stoi(guess)), code);
     m.think();
     m.rateguesses();
     m.findbest();
@@ -39,10 +32,7 @@ void answerfirstguess(Module1 &m, const std::string &guess, int code)
 
 int rowofnumber(const Module1 &m, const std::string &number)
 {
-    for (int row = 0; row <= m.lastremaining(); ++row)
-        if (numbertext(m.candidates[row]) == number)
-            return row;
-    return -1;
+    return numora::support::remainingrow(m, std::stoi(number));
 }
 
 bool contains(const std::string &number, char digit)

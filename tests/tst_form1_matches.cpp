@@ -4,6 +4,7 @@
 #include "dialogs/outcomes.h"
 #include "formtesting.h"
 #include "platform/picturebox.h"
+#include "support/position.h"
 
 #include <QLabel>
 
@@ -16,8 +17,7 @@ namespace {
 
 Row rowof(const QString &text)
 {
-    return Row {numora::int16(text[0].digitValue()), numora::int16(text[1].digitValue()),
-        numora::int16(text[2].digitValue()), numora::int16(text[3].digitValue())};
+    return numora::support::rowof(text.toStdString());
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "dialogs/outcomes.h"
 #include "formtesting.h"
 #include "platform/picturebox.h"
+#include "support/position.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -29,12 +30,6 @@ namespace {
 QString historyline(const QString &guess, int plus, int minus)
 {
     return ' ' + guess + ' ' + QString(plus, '+') + QStringLiteral(" -").repeated(minus);
-}
-
-numora::Row rowof(const QString &text)
-{
-    return {numora::int16(text[0].digitValue()), numora::int16(text[1].digitValue()),
-        numora::int16(text[2].digitValue()), numora::int16(text[3].digitValue())};
 }
 
 QString number(const numora::Row &row)
@@ -215,7 +210,7 @@ class Form1Robustness : public QObject
             return "confirms " + f.Label10->text();
         }
         if (step == Step::signs) {
-            int code = numora::countsigns(e.myguesses[e.myround], rowof(secret));
+            int code = numora::countsigns(e.myguesses[e.myround], numora::support::rowof(secret.toStdString()));
             if (chance(3))
                 code = QList<int> {0, 1, 2, 3, 4, 10, 11, 12, 13, 20, 21, 22, 30, 40}[pick(14)];
             if (chance(50)) {

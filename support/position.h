@@ -1,15 +1,28 @@
 #pragma once
 
-// Positions of a match set up without the window: the engine plays its rounds
-// against a window that shows nothing and only notes how the match ended.
+// Positions of a match set up without the window, for the bench and the tests.
 
 #include "engine/module1.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
 
-namespace numora::bench {
+namespace numora::support {
 
+// The row of "1023": 1 0 2 3.
+Row rowof(std::string_view text);
+
+// The value of a row: 1023 for the row 1 0 2 3.
+inline int valueof(const Row &row)
+{
+    return ((row[0] * 10 + row[1]) * 10 + row[2]) * 10 + row[3];
+}
+
+// The row of the remaining table that holds `number`, or -1.
+int remainingrow(const Module1 &m, int number);
+
+// A window that shows nothing and only notes how the match ended.
 class QuietWindow : public GameWindow
 {
 public:
@@ -37,15 +50,6 @@ public:
     bool wrongsigns = false;
 };
 
-// The row of the remaining table that holds `number`, or -1.
-int remainingrow(const Module1 &m, int number);
-
-// The value of a row: 1023 for the row 1 0 2 3.
-inline int valueof(const Row &row)
-{
-    return ((row[0] * 10 + row[1]) * 10 + row[2]) * 10 + row[3];
-}
-
 // A fresh match whose seed is `seed`; the window must be attached.
 void freshmatch(Module1 &m, QuietWindow &window, std::uint32_t seed);
 
@@ -54,4 +58,8 @@ void freshmatch(Module1 &m, QuietWindow &window, std::uint32_t seed);
 // as the game does before it thinks.
 void playround(Module1 &m, int row, int code);
 
-} // namespace numora::bench
+// Plays `rounds` such as "1234:00 5067:11" with playround, each guess taken from
+// the remaining table. False, at the first guess the table no longer holds.
+bool playrounds(Module1 &m, std::string_view rounds);
+
+} // namespace numora::support

@@ -1,0 +1,51 @@
+#include "support/position.h"
+
+namespace numora::support {
+
+Row rowof(std::string_view text)
+{
+    return Row {int16(text[0] - '0'), int16(text[1] - '0'), int16(text[2] - '0'), int16(text[3] - '0')};
+}
+
+int remainingrow(const Module1 &m, int number)
+{
+    for (int row = 0; row <= m.lastremaining(); ++row)
+        if (valueof(m.candidates[row]) == number)
+            return row;
+    return -1;
+}
+
+void freshmatch(Module1 &m, QuietWindow &window, std::uint32_t seed)
+{
+    window.clear();
+    m.setseeder([seed] { return seed; });
+    m.startgame();
+}
+
+void playround(Module1 &m, int row, int code)
+{
+    m.myguesses[m.myround] = m.candidates[row];
+    m.removeguess(row);
+    m.mysigns[m.myround] = static_cast<int16>(code);
+    ++m.myround;
+    m.yourround = static_cast<int16>(m.myround + 1); // the player guesses first
+}
+
+bool playrounds(Module1 &m, std::string_view rounds)
+{
+    while (!rounds.empty()) {
+        if (rounds.front() == ' ') {
+            rounds.remove_prefix(1);
+            continue;
+        }
+        const std::string_view item = rounds.substr(0, 7); // "1234:00"
+        rounds.remove_prefix(item.size());
+        const int row = remainingrow(m, valueof(rowof(item)));
+        if (row < 0)
+            return false;
+        playround(m, row, (item[5] - '0') * 10 + (item[6] - '0'));
+    }
+    return true;
+}
+
+} // namespace numora::support
