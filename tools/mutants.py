@@ -1,0 +1,162 @@
+#!/usr/bin/env python3
+"""Plants deliberate faults in a copy of the tree, one at a time, and runs the
+whole test suite against each: every fault must make some test fail.
+
+    tools/mutants.py [--work DIR] [--only NAME ...] [--list]
+
+A developer's tool, not run by CI: a run rebuilds the tree once per fault and
+takes a quarter of an hour or so on two cores. It prints, for every fault, the
+tests that caught it, or SURVIVED; the exit status is 1 when one survived.
+"""
+
+import argparse
+import os
+import re
+import shutil
+import subprocess
+import sys
+import time
+
+# name, file, the text to change (must occur exactly once), what it becomes
+MUTANTS = [
+    ("confirm signs before the guess is shown",
+     "mainwindow/form1.cpp",
+     "    if (engine.step() != Step::signs)\n        return;\n    if (plus + minus > 4",
+     "    if (plus + minus > 4"),
+    ("beep after the guess is shown",
+     "engine/module1.cpp",
+     "    form->beep();\n    form->showguess(numbertext(guess));",
+     "    form->showguess(numbertext(guess));\n    form->beep();"),
+    ("outcome dialog shown after the beep",
+     "engine/module1.cpp",
+     "    form->showoutcome(which, caption);\n    form->beep();",
+     "    form->beep();\n    form->showoutcome(which, caption);"),
+    ("clock seed made constant",
+     "engine/module1.cpp",
+     "    return static_cast<std::uint32_t>(ticks) ^ static_cast<std::uint32_t>(ticks >> 32);",
+     "    return static_cast<std::uint32_t>(ticks - ticks) + 4536;"),
+    ("rating's terms summed in another order",
+     "engine/module1.cpp",
+     "1000.0 / worst + 100.0 * next + 10.0 * hit + fast->reciprocal(least)",
+     "fast->reciprocal(least) + 10.0 * hit + 100.0 * next + 1000.0 / worst"),
+    ("history tables' bound check removed",
+     "engine/module1.cpp",
+     "if (!numberstep(waiting) || yourround >= historyrows)",
+     "if (!numberstep(waiting))"),
+    ("new match leaves the history boxes",
+     "mainwindow/form1.cpp",
+     "    Picture1->cls();\n    Picture2->cls();\n",
+     ""),
+    ("every match starts deeper (the driver waits for its match to end)",
+     "engine/module1.cpp",
+     "    waiting = Step::number;\n    form->wait2();\n}",
+     "    waiting = Step::number;\n    form->wait2();\n    const auto match = currentmatch;\n"
+     "    while (match == currentmatch)\n        form->processevents();\n}"),
+    ("duplicate guess accepted",
+     "mainwindow/form1.cpp",
+     "        if (engine.yourguesses[counter] == typed) {",
+     "        if (engine.yourguesses[counter] == typed && false) {"),
+    ("stale step resumed after New",
+     "engine/module1.cpp",
+     "void Module1::resume(std::uint64_t match)\n{\n    if (!live(match))\n        return;\n",
+     "void Module1::resume(std::uint64_t match)\n{\n"),
+    ("no new match after the inconsistent-answers message",
+     "engine/module1.cpp",
+     "    form->showmessage(wrongsignstext);\n    if (match == currentmatch)\n        startgame();",
+     "    form->showmessage(wrongsignstext);\n    (void)match;"),
+    ("about 2 kB of Qt data leaked per history line",
+     "mainwindow/form1.cpp",
+     "    box->print(QString(), true);\n}",
+     "    box->print(QString(), true);\n    new QString(1024, QLatin1Char('x'));\n}"),
+    ("a key pressed before the guess was shown answers it",
+     "mainwindow/form1.cpp",
+     "&& keyclock.before(press->timestamp(), signstepbegan))",
+     "&& keyclock.before(press->timestamp(), signstepbegan) && false)"),
+    ("sign step shows stale selections",
+     "mainwindow/form1.cpp",
+     "    paintmeonly();\n    paintmeonly2();\n    keyplus = 0;",
+     "    Command[21]->setbackcolor(colour::red);\n    Command[22]->setbackcolor(colour::red);\n    keyplus = 0;"),
+    ("a right guess does not count as solved",
+     "engine/module1.cpp",
+     "    yousolved = plus == 4 ? True : False;",
+     "    yousolved = plus == 5 ? True : False;"),
+]
+
+
+def run(command, cwd, timeout=None):
+    return subprocess.run(command, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
+                          timeout=timeout)
+
+
+def build(build_dir):
+    return run(["cmake", "--build", build_dir, "-j2"], cwd=build_dir).returncode == 0
+
+
+def failing_tests(build_dir):
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    result = subprocess.run(["ctest", "-j2", "--timeout", "300"], cwd=build_dir, env=env,
+                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+    return re.findall(r"^\s*\d+ - (\S+) \(", result.stdout, re.M)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--work", default="/tmp/numora-mutants", help="where the copy and its build go")
+    parser.add_argument("--only", nargs="*", help="run only the mutants whose names contain these words")
+    parser.add_argument("--list", action="store_true", help="list the mutants and stop")
+    args = parser.parse_args()
+
+    mutants = [m for m in MUTANTS if not args.only or any(w in m[0] for w in args.only)]
+    if args.list:
+        for name, path, _, _ in mutants:
+            print(f"{name}  ({path})")
+        return 0
+
+    top = run(["git", "rev-parse", "--show-toplevel"], cwd=os.path.dirname(os.path.abspath(__file__))).stdout.strip()
+    source = os.path.join(args.work, "src")
+    build_dir = os.path.join(args.work, "build")
+    shutil.rmtree(source, ignore_errors=True)
+    for path in run(["git", "ls-files"], cwd=top).stdout.split("\n"):
+        if path and os.path.isfile(os.path.join(top, path)):
+            os.makedirs(os.path.dirname(os.path.join(source, path)), exist_ok=True)
+            shutil.copy2(os.path.join(top, path), os.path.join(source, path))
+    os.makedirs(build_dir, exist_ok=True)
+    if run(["cmake", "-S", source, "-B", build_dir, "-DCMAKE_BUILD_TYPE=RelWithDebInfo"], cwd=args.work).returncode:
+        sys.exit("configuring the copy failed")
+    print("building the copy and running the suite once unchanged ...", flush=True)
+    if not build(build_dir):
+        sys.exit("the unchanged copy does not build")
+    failing = failing_tests(build_dir)
+    if failing:
+        sys.exit("the unchanged copy fails: " + ", ".join(failing))
+
+    survived = 0
+    for name, path, before, after in mutants:
+        file = os.path.join(source, path)
+        with open(file) as f:
+            original = f.read()
+        if original.count(before) != 1:
+            print(f"{name}: DOES NOT APPLY to {path}", flush=True)
+            survived += 1
+            continue
+        started = time.time()
+        with open(file, "w") as f:
+            f.write(original.replace(before, after))
+        try:
+            if not build(build_dir):
+                verdict = "caught by the compiler"
+            else:
+                caught = failing_tests(build_dir)
+                verdict = "caught by " + ", ".join(caught) if caught else "SURVIVED"
+                survived += not caught
+        finally:
+            with open(file, "w") as f:
+                f.write(original)
+        print(f"{name}: {verdict}  ({time.time() - started:.0f} s)", flush=True)
+    build(build_dir)
+    print(f"{len(mutants) - survived} of {len(mutants)} mutants caught")
+    return 1 if survived else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
