@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QStyleHints>
 #include <QTimer>
 #include <QWindow>
 
@@ -579,10 +580,13 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         keyclock.sample(press->timestamp());
         const int code = platform::keycode(*press);
         Form_KeyDown(code, int(press->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)));
-        // A key pressed before the computer's guess was on screen (a quick
-        // second Enter after the number) does not answer it.
+        // A key that presses a button answers the computer's guess only when it
+        // comes well after the guess went on screen: one pressed before, or so
+        // soon after that it cannot be a reply (the quick second Enter of a
+        // double tap after the number), is dropped.
         if (engine.step() == Step::signs && platform::pressesbutton(*press)
-            && keyclock.before(press->timestamp(), signstepbegan))
+            && keyclock.before(
+                press->timestamp(), signstepbegan + QGuiApplication::styleHints()->keyboardInputInterval()))
             return true;
         // The default button: Enter confirms the number when no button has the focus.
         if (code == platform::key::enter && !qobject_cast<QAbstractButton *>(QApplication::focusWidget())

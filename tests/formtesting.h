@@ -10,6 +10,7 @@
 #include "platform/runtime.h"
 
 #include <QApplication>
+#include <QStyleHints>
 #include <QtTest>
 
 #include <memory>
@@ -81,4 +82,6 @@ struct FormHarness
 inline void setupformtests()
 {
     platform::setupapplication(*qApp);
+    // Keys answer the computer's guess at once; the reply delay has a test of its own.
+    QGuiApplication::styleHints()->setKeyboardInputInterval(0);
 }

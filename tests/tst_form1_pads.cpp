@@ -7,6 +7,8 @@
 #include "platform/twips.h"
 
 #include <QLabel>
+#include <QScopeGuard>
+#include <QStyleHints>
 #include <QThread>
 #include <QWindow>
 
@@ -354,9 +356,12 @@ private slots:
     }
 
     // "5678 Enter Enter": the second Enter, pressed before the computer's guess
-    // was on screen but handled after its sign step began, does not answer it.
+    // was on screen but handled after its sign step began, does not answer it;
+    // nor does an Enter pressed too soon after the guess appeared to be a reply.
     void quickSecondEnterDoesNotAnswerTheGuess()
     {
+        QGuiApplication::styleHints()->setKeyboardInputInterval(50);
+        const auto restore = qScopeGuard([] { QGuiApplication::styleHints()->setKeyboardInputInterval(0); });
         startwithsecret();
         for (int key : {Qt::Key_5, Qt::Key_6, Qt::Key_7})
             h->keypad(key);
@@ -376,9 +381,11 @@ private slots:
         QCoreApplication::postEvent(window, second);
         FormHarness::settle();
         QCOMPARE(h->form->Label8->text().size(), 4);
+        QTest::keyClick(window, Qt::Key_Enter, Qt::KeypadModifier); // at once: no reply yet
+        FormHarness::settle();
         QVERIFY(h->form->Picture2->lines().isEmpty());
         QCOMPARE(h->engine->step(), numora::Step::signs);
-        // An Enter pressed once the guess is shown answers it.
+        QThread::msleep(60);
         QTest::keyClick(window, Qt::Key_Enter, Qt::KeypadModifier);
         FormHarness::settle();
         QCOMPARE(h->form->Picture2->lines().size(), 1);
