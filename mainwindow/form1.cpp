@@ -3,6 +3,7 @@
 #include "dialogs/about.h"
 #include "dialogs/outcomes.h"
 #include "platform/colourbutton.h"
+#include "platform/display.h"
 #include "platform/keys.h"
 #include "platform/picturebox.h"
 #include "platform/rowscale.h"
@@ -73,11 +74,13 @@ QLabel *makelabel(QWidget *parent, const QString &text, const QRect &place, cons
 // tells the player which side has to act.
 QLabel *makedisplay(QWidget *frame, const QColor &fore, const QColor &back)
 {
-    QLabel *display = makelabel(frame, QString(), twips(120, 240, 1335, 495), fore, Qt::AlignHCenter | Qt::AlignTop);
+    auto *display = new platform::Display(frame);
+    display->setGeometry(twips(120, 240, 1335, 495));
     display->setFont(platform::sansserif(18, true));
     display->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     display->setAutoFillBackground(true);
     QPalette pal = display->palette();
+    pal.setColor(QPalette::WindowText, fore);
     pal.setColor(QPalette::Window, back);
     display->setPalette(pal);
     return display;
