@@ -18,16 +18,7 @@ QString portraitsvg();
 // The About window's picture, 191 x 80: a draughtsman at his drawing board.
 QImage draughtsman();
 
-// The help page, 897 x 541, at most 256 colours, and the same words as text.
-struct HelpPage
-{
-    QImage image; // Format_Indexed8
-    QString text;
-};
-HelpPage helppage();
-
-// Qt reads both formats but writes neither the way we need them.
-bool writegif87a(const QImage &indexed, const QString &path);
+// Qt reads icon files but does not write them the way we need them.
 bool writeico(const QList<QImage> &images, const QString &path);
 
 // Nearest colour of a small palette, for the old-style limited-colour pictures.

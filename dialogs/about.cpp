@@ -4,7 +4,7 @@
 #include "platform/runtime.h"
 #include "platform/twips.h"
 
-#include <QFile>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -147,14 +147,13 @@ Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window | fixedframe)
     setWindowIcon(programicon());
     setFixedSize(platform::pixels(13515), platform::pixels(8190));
 
-    Picture1 = picturebox(QStringLiteral(":/help/helppage.gif"), platform::twips(0, 0, 13515, 8175), this);
+    Picture1 = new QFrame(this);
+    Picture1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    Picture1->setGeometry(platform::twips(0, 0, 13515, 8175));
     setcolour(Picture1, QPalette::Window, platform::colour::white);
     Picture1->setAutoFillBackground(true);
-    // The page is a picture; its words are there for screen readers too.
-    QFile words(QStringLiteral(":/help/helppage.txt"));
-    if (words.open(QIODevice::ReadOnly))
-        Picture1->setAccessibleDescription(QString::fromUtf8(words.readAll()));
     Picture1->setAccessibleName(windowTitle());
+    makepage();
 
     centreonscreen(this);
 }
