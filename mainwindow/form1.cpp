@@ -115,11 +115,14 @@ Form1::Form1(Module1 &game, QWidget *parent) : QMainWindow(parent), engine(game)
     resize(size() + clientsize - client->size()); // the menu bar's height is known only now
 
     // Decoded once, in the form the window system takes, so that each tick
-    // only hands over a ready picture.
-    for (int frame = 0; frame < int(Image1.size()); ++frame) {
-        const QImage picture(QStringLiteral(":/icons/top-%1.png").arg(frame, 2, 10, QLatin1Char('0')));
-        Image1[frame] = QIcon(QPixmap::fromImage(picture.convertToFormat(QImage::Format_ARGB32)));
-    }
+    // only hands over ready pictures: 32 pixels, and 64 for dense screens.
+    for (int frame = 0; frame < int(Image1.size()); ++frame)
+        for (const char *size : {"", "@2x"}) {
+            QImage picture(
+                QStringLiteral(":/icons/top-%1%2.png").arg(frame, 2, 10, QLatin1Char('0')).arg(QLatin1String(size)));
+            picture.setDevicePixelRatio(1); // the icon tells the sizes apart by their pixels
+            Image1[frame].addPixmap(QPixmap::fromImage(picture.convertToFormat(QImage::Format_ARGB32)));
+        }
     Timer1 = new QTimer(this);
     Timer1->setInterval(50);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);

@@ -3,15 +3,20 @@
 // history lines and the help page are drawn with the screen's own detail, the
 // displays centre their digits, and every place stays what it is at 1.
 
+#include "dialogs/about.h"
+#include "dialogs/outcomes.h"
 #include "formtesting.h"
 #include "platform/picturebox.h"
 #include "platform/rowscale.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
+#include <QTextBrowser>
 #include <QWindow>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -49,17 +54,32 @@ QRect inkof(const QImage &image, const QRect &region, QRgb ground)
     return ink;
 }
 
-// The blocks of n x n device pixels (one pixel of the design each) that hold
-// ink, and how many of those are flat: n x n equal pixels, as a picture drawn
-// at one device pixel to the pixel and stretched would give every one of them.
-struct Blocks
+// How much detail the ink of a region has on a screen of n device pixels to
+// the pixel. A picture drawn at one device pixel to the pixel and stretched
+// has none: stretched as it is, every n x n block of device pixels (one pixel
+// of the design) is flat, n x n equal pixels; stretched smoothly, hardly any
+// two neighbouring pixels differ by much. Text drawn at the screen's own
+// detail has few flat blocks and many steep steps along its strokes.
+struct Detail
 {
-    int inked = 0;
-    int flat = 0;
+    int inked = 0; // blocks with ink
+    int flat = 0; // of those, flat ones
+    int pairs = 0; // side by side pixels with ink
+    int steep = 0; // of those, pairs that differ by more than 96 grey levels
+
+    bool sharp() const { return inked > 0 && flat * 2 < inked && steep * 20 > pairs; }
+    QString text() const
+    {
+        return QStringLiteral("%1 of %2 inked blocks flat, %3 of %4 steps steep")
+            .arg(flat)
+            .arg(inked)
+            .arg(steep)
+            .arg(pairs);
+    }
 };
-Blocks blocks(const QImage &image, const QRect &region, QRgb ground, int n)
+Detail detail(const QImage &image, const QRect &region, QRgb ground, int n)
 {
-    Blocks found;
+    Detail found;
     const int left = (region.left() + n - 1) / n * n, top = (region.top() + n - 1) / n * n;
     for (int y = top; y + n - 1 <= region.bottom(); y += n)
         for (int x = left; x + n - 1 <= region.right(); x += n) {
@@ -71,6 +91,14 @@ Blocks blocks(const QImage &image, const QRect &region, QRgb ground, int n)
                 }
             found.inked += inked;
             found.flat += inked && flat;
+        }
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x < region.right(); ++x) {
+            const QRgb a = image.pixel(x, y), b = image.pixel(x + 1, y);
+            if (a == ground && b == ground)
+                continue;
+            ++found.pairs;
+            found.steep += std::abs(qGray(a) - qGray(b)) > 96;
         }
     return found;
 }
@@ -88,6 +116,12 @@ private slots:
     void historyLinesAreDrawnLikeTheirRowScale();
     void displaysCentreTheirDigits_data();
     void displaysCentreTheirDigits();
+    void windowsKeepTheirLayout_data();
+    void windowsKeepTheirLayout();
+    void helpTextHasTwiceTheDetail_data();
+    void helpTextHasTwiceTheDetail();
+    void picturesShowTheirDoubleSizeImages_data();
+    void picturesShowTheirDoubleSizeImages();
 };
 
 namespace {
@@ -119,9 +153,8 @@ void TestHighDpi::historyLinesAreDrawnLikeTheirRowScale_data()
 // Line k of a box starts with the digit k, which row k of the scale beside it
 // shows too: the two stand in the same device pixel rows, give or take one.
 // Lines printed on the least dense screen and carried over to this one are
-// drawn afresh with its detail, like the last line printed here: on a screen
-// of two device pixels to the pixel, few of the 2 x 2 blocks they ink are
-// four equal pixels, as few as on the scale beside them.
+// drawn afresh with its detail, like the last line printed here, as sharp on
+// a screen of two device pixels to the pixel as the scale beside them.
 void TestHighDpi::historyLinesAreDrawnLikeTheirRowScale()
 {
     QFETCH(int, screen);
@@ -168,16 +201,12 @@ void TestHighDpi::historyLinesAreDrawnLikeTheirRowScale()
         }
         if (ratio >= 2 && ratio == std::floor(ratio)) {
             const QRect lines(inbox.left(), inbox.top(), inbox.width(), rows * line);
-            const Blocks printed = blocks(shot, devicerect(lines, ratio), ground, int(ratio));
-            const Blocks numbered = blocks(shot, devicerect(inscale, ratio), ground, int(ratio));
-            QVERIFY(printed.inked > 0 && numbered.inked > 0);
-            QVERIFY2(printed.flat * 4 < printed.inked,
-                qPrintable(QStringLiteral("%1: %2 of %3 inked blocks are flat, on the scale %4 of %5")
-                               .arg(box->accessibleName())
-                               .arg(printed.flat)
-                               .arg(printed.inked)
-                               .arg(numbered.flat)
-                               .arg(numbered.inked)));
+            const Detail printed = detail(shot, devicerect(lines, ratio), ground, int(ratio));
+            const Detail numbered = detail(shot, devicerect(inscale, ratio), ground, int(ratio));
+            QVERIFY2(numbered.sharp(), qPrintable(numbered.text()));
+            QVERIFY2(printed.sharp(),
+                qPrintable(QStringLiteral("%1: %2; on the scale %3")
+                               .arg(box->accessibleName(), printed.text(), numbered.text())));
         }
     }
 }
@@ -221,6 +250,187 @@ void TestHighDpi::displaysCentreTheirDigits()
         QVERIFY2(std::abs(above - below) <= 1,
             qPrintable(QStringLiteral("%1: %2 rows above the digits, %3 below").arg(number).arg(above).arg(below)));
     }
+}
+
+namespace {
+
+// The windows, each made afresh; a main window comes with its harness.
+using Maker = std::function<std::shared_ptr<QWidget>()>;
+const QList<std::pair<const char *, Maker>> &windows()
+{
+    static const QList<std::pair<const char *, Maker>> all {
+        {"Form1",
+            [] {
+                auto h = std::make_shared<FormHarness>();
+                return std::shared_ptr<QWidget>(h, h->form.get());
+            }},
+        {"frmAbout", [] { return std::make_shared<dialogs::frmAbout>(); }},
+        {"Form2", [] { return std::make_shared<dialogs::Form2>(); }},
+        {"frmUwin", [] { return std::make_shared<dialogs::frmUwin>(); }},
+        {"frmUlost", [] { return std::make_shared<dialogs::frmUlost>(); }},
+        {"TSdraw", [] { return std::make_shared<dialogs::TSdraw>(); }},
+    };
+    return all;
+}
+
+// Every widget of a window with its place, in the order they were made.
+QStringList layoutof(QWidget *window)
+{
+    QStringList places;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        const QRect r = w->geometry();
+        places.append(QStringLiteral("%1 %2 %3,%4 %5x%6")
+                          .arg(QLatin1String(w->metaObject()->className()), w->accessibleName())
+                          .arg(r.x())
+                          .arg(r.y())
+                          .arg(r.width())
+                          .arg(r.height()));
+    }
+    return places;
+}
+
+// The screens of a whole number of device pixels to the pixel, from two up.
+void densescreens()
+{
+    QTest::addColumn<int>("screen");
+    const QList<QScreen *> all = screens();
+    int rows = 0;
+    for (int k = 0; k < all.size(); ++k)
+        if (const qreal ratio = all[k]->devicePixelRatio(); ratio >= 2 && ratio == std::floor(ratio)) {
+            QTest::addRow("%g device pixels to the pixel", ratio) << k;
+            ++rows;
+        }
+    if (rows == 0)
+        QSKIP("no screen of two or more whole device pixels to the pixel");
+}
+
+} // namespace
+
+void TestHighDpi::windowsKeepTheirLayout_data()
+{
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<int>("window");
+    const QList<QScreen *> all = screens();
+    for (int k = 0; k < all.size(); ++k)
+        for (int w = 0; w < windows().size(); ++w)
+            QTest::addRow("%s at %g", windows()[w].first, all[k]->devicePixelRatio()) << k << w;
+}
+
+// Every control keeps its place in pixels of the design on every screen, and
+// a window of two device pixels to the pixel is drawn with exactly twice as
+// many pixels each way.
+void TestHighDpi::windowsKeepTheirLayout()
+{
+    QFETCH(int, screen);
+    QFETCH(int, window);
+    QStringList plain;
+    {
+        const std::shared_ptr<QWidget> w = windows()[window].second();
+        showon(w.get(), screens().first());
+        plain = layoutof(w.get());
+    }
+    const std::shared_ptr<QWidget> w = windows()[window].second();
+    showon(w.get(), screens()[screen]);
+    QCOMPARE(layoutof(w.get()), plain);
+    const qreal ratio = w->devicePixelRatioF();
+    if (ratio == std::floor(ratio))
+        QCOMPARE(w->grab().size(), w->size() * int(ratio));
+}
+
+void TestHighDpi::helpTextHasTwiceTheDetail_data()
+{
+    densescreens();
+}
+
+// The help page's columns of text have the detail of the screen, as the
+// history lines do.
+void TestHighDpi::helpTextHasTwiceTheDetail()
+{
+    QFETCH(int, screen);
+    dialogs::Form2 help;
+    showon(&help, screens()[screen]);
+    const qreal ratio = help.devicePixelRatioF();
+    const QImage shot = help.grab().toImage();
+    const QList<QTextBrowser *> columns = help.findChildren<QTextBrowser *>();
+    QCOMPARE(columns.size(), 2);
+    for (QTextBrowser *column : columns) {
+        const QRect place(column->mapTo(&help, QPoint(0, 0)), column->size());
+        const QRgb ground = shot.pixel(devicerect(place, ratio).topLeft());
+        const Detail text = detail(shot, devicerect(place, ratio), ground, int(ratio));
+        QVERIFY(text.inked > 2000);
+        QVERIFY2(text.sharp(), qPrintable(text.text()));
+    }
+}
+
+void TestHighDpi::picturesShowTheirDoubleSizeImages_data()
+{
+    densescreens();
+}
+
+// On a screen of two device pixels to the pixel every picture shows its
+// double-size image pixel for pixel: the About picture, the outcome pictures,
+// the frames of the spinning top and the program icon.
+void TestHighDpi::picturesShowTheirDoubleSizeImages()
+{
+    QFETCH(int, screen);
+    QScreen *dense = screens()[screen];
+    const int ratio = int(dense->devicePixelRatio());
+    // The pixels of an image, whatever density it is meant for.
+    auto pixels = [](QImage image) {
+        image.setDevicePixelRatio(1);
+        return image.convertToFormat(QImage::Format_RGB32);
+    };
+    // What a box shows: the image on the box's ground.
+    auto onground = [&](const QString &file, QColor ground) {
+        QImage image = QImage(file).convertToFormat(QImage::Format_ARGB32);
+        image.setDevicePixelRatio(1);
+        QImage shown(image.size(), QImage::Format_RGB32);
+        shown.fill(ground);
+        QPainter(&shown).drawImage(0, 0, image);
+        return shown;
+    };
+
+    dialogs::frmAbout about;
+    showon(&about, dense);
+    const QImage picture = about.picIcon->grab(about.picIcon->contentsRect()).toImage();
+    QCOMPARE(picture.size(), QSize(191, 80) * ratio);
+    QCOMPARE(pixels(picture), onground(QStringLiteral(":/pictures/about@2x.jpg"), Qt::black));
+    // Carried to a plain screen, it shows the plain image again.
+    if (QScreen *plain = screens().first(); plain->devicePixelRatio() == 1) {
+        showon(&about, plain);
+        QCOMPARE(pixels(about.picIcon->grab(about.picIcon->contentsRect()).toImage()),
+            onground(QStringLiteral(":/pictures/about.jpg"), Qt::black));
+    }
+
+    const std::pair<std::shared_ptr<dialogs::OutcomeDialog>, const char *> outcomes[] {
+        {std::make_shared<dialogs::frmUwin>(), "oldman"},
+        {std::make_shared<dialogs::frmUlost>(), "wheelchair"},
+        {std::make_shared<dialogs::TSdraw>(), "handshake"},
+    };
+    for (const auto &[dialog, name] : outcomes) {
+        showon(dialog.get(), dense);
+        const QList<QLabel *> pictures = dialog->findChildren<QLabel *>();
+        QLabel *box = *std::find_if(
+            pictures.begin(), pictures.end(), [](const QLabel *label) { return !label->pixmap().isNull(); });
+        QCOMPARE(pixels(box->grab().toImage()),
+            onground(QStringLiteral(":/outcomes/%1-64.png").arg(QLatin1String(name)), Qt::black));
+    }
+
+    FormHarness h;
+    showon(h.form.get(), dense);
+    for (int frame = 0; frame < 18; ++frame) {
+        QImage shown = h.form->Image1[frame].pixmap(QSize(32, 32), ratio).toImage();
+        QImage drawn(QStringLiteral(":/icons/top-%1@2x.png").arg(frame, 2, 10, QLatin1Char('0')));
+        for (QImage *image : {&shown, &drawn}) {
+            image->setDevicePixelRatio(1);
+            *image = image->convertToFormat(QImage::Format_ARGB32);
+        }
+        QCOMPARE(shown, drawn);
+    }
+    QImage icon = dialogs::programicon().pixmap(QSize(32, 32), ratio).toImage();
+    icon.setDevicePixelRatio(1);
+    QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32),
+        QImage(QStringLiteral(":/icons/numora-64.png")).convertToFormat(QImage::Format_ARGB32));
 }
 
 QTEST_MAIN(TestHighDpi)
