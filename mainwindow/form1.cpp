@@ -115,9 +115,13 @@ Form1::Form1(Module1 &game, QWidget *parent) : QMainWindow(parent), engine(game)
     resize(size() + clientsize - client->size()); // the menu bar's height is known only now
 
     // Decoded once, in the form the window system takes, so that each tick
-    // only hands over ready pictures: 32 pixels, and 64 for dense screens.
+    // only hands over ready pictures: 32 pixels, and 64 where a screen is dense
+    // (each tick sends every size the icon has).
+    const bool dense = qApp->devicePixelRatio() > 1;
     for (int frame = 0; frame < int(Image1.size()); ++frame)
         for (const char *size : {"", "@2x"}) {
+            if (*size && !dense)
+                continue;
             QImage picture(
                 QStringLiteral(":/icons/top-%1%2.png").arg(frame, 2, 10, QLatin1Char('0')).arg(QLatin1String(size)));
             picture.setDevicePixelRatio(1); // the icon tells the sizes apart by their pixels
