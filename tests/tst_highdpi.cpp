@@ -103,6 +103,73 @@ Detail detail(const QImage &image, const QRect &region, QRgb ground, int n)
     return found;
 }
 
+// The screens from the least dense to the densest.
+QList<QScreen *> screens()
+{
+    QList<QScreen *> all = QGuiApplication::screens();
+    std::stable_sort(all.begin(), all.end(),
+        [](const QScreen *a, const QScreen *b) { return a->devicePixelRatio() < b->devicePixelRatio(); });
+    return all;
+}
+
+void screenrows()
+{
+    QTest::addColumn<int>("screen");
+    const QList<QScreen *> all = screens();
+    for (int k = 0; k < all.size(); ++k)
+        QTest::addRow("%g device pixels to the pixel", all[k]->devicePixelRatio()) << k;
+}
+
+// The windows, each made afresh; a main window comes with its harness.
+using Maker = std::function<std::shared_ptr<QWidget>()>;
+const QList<std::pair<const char *, Maker>> &windows()
+{
+    static const QList<std::pair<const char *, Maker>> all {
+        {"Form1",
+            [] {
+                auto h = std::make_shared<FormHarness>();
+                return std::shared_ptr<QWidget>(h, h->form.get());
+            }},
+        {"frmAbout", [] { return std::make_shared<dialogs::frmAbout>(); }},
+        {"Form2", [] { return std::make_shared<dialogs::Form2>(); }},
+        {"frmUwin", [] { return std::make_shared<dialogs::frmUwin>(); }},
+        {"frmUlost", [] { return std::make_shared<dialogs::frmUlost>(); }},
+        {"TSdraw", [] { return std::make_shared<dialogs::TSdraw>(); }},
+    };
+    return all;
+}
+
+// Every widget of a window with its place, in the order they were made.
+QStringList layoutof(QWidget *window)
+{
+    QStringList places;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        const QRect r = w->geometry();
+        places.append(QStringLiteral("%1 %2 %3,%4 %5x%6")
+                          .arg(QLatin1String(w->metaObject()->className()), w->accessibleName())
+                          .arg(r.x())
+                          .arg(r.y())
+                          .arg(r.width())
+                          .arg(r.height()));
+    }
+    return places;
+}
+
+// The screens of a whole number of device pixels to the pixel, from two up.
+void densescreens()
+{
+    QTest::addColumn<int>("screen");
+    const QList<QScreen *> all = screens();
+    int rows = 0;
+    for (int k = 0; k < all.size(); ++k)
+        if (const qreal ratio = all[k]->devicePixelRatio(); ratio >= 2 && ratio == std::floor(ratio)) {
+            QTest::addRow("%g device pixels to the pixel", ratio) << k;
+            ++rows;
+        }
+    if (rows == 0)
+        QSKIP("no screen of two or more whole device pixels to the pixel");
+}
+
 } // namespace
 
 class TestHighDpi : public QObject
@@ -123,27 +190,6 @@ private slots:
     void picturesShowTheirDoubleSizeImages_data();
     void picturesShowTheirDoubleSizeImages();
 };
-
-namespace {
-
-// The screens from the least dense to the densest.
-QList<QScreen *> screens()
-{
-    QList<QScreen *> all = QGuiApplication::screens();
-    std::stable_sort(all.begin(), all.end(),
-        [](const QScreen *a, const QScreen *b) { return a->devicePixelRatio() < b->devicePixelRatio(); });
-    return all;
-}
-
-void screenrows()
-{
-    QTest::addColumn<int>("screen");
-    const QList<QScreen *> all = screens();
-    for (int k = 0; k < all.size(); ++k)
-        QTest::addRow("%g device pixels to the pixel", all[k]->devicePixelRatio()) << k;
-}
-
-} // namespace
 
 void TestHighDpi::historyLinesAreDrawnLikeTheirRowScale_data()
 {
@@ -252,60 +298,6 @@ void TestHighDpi::displaysCentreTheirDigits()
     }
 }
 
-namespace {
-
-// The windows, each made afresh; a main window comes with its harness.
-using Maker = std::function<std::shared_ptr<QWidget>()>;
-const QList<std::pair<const char *, Maker>> &windows()
-{
-    static const QList<std::pair<const char *, Maker>> all {
-        {"Form1",
-            [] {
-                auto h = std::make_shared<FormHarness>();
-                return std::shared_ptr<QWidget>(h, h->form.get());
-            }},
-        {"frmAbout", [] { return std::make_shared<dialogs::frmAbout>(); }},
-        {"Form2", [] { return std::make_shared<dialogs::Form2>(); }},
-        {"frmUwin", [] { return std::make_shared<dialogs::frmUwin>(); }},
-        {"frmUlost", [] { return std::make_shared<dialogs::frmUlost>(); }},
-        {"TSdraw", [] { return std::make_shared<dialogs::TSdraw>(); }},
-    };
-    return all;
-}
-
-// Every widget of a window with its place, in the order they were made.
-QStringList layoutof(QWidget *window)
-{
-    QStringList places;
-    for (QWidget *w : window->findChildren<QWidget *>()) {
-        const QRect r = w->geometry();
-        places.append(QStringLiteral("%1 %2 %3,%4 %5x%6")
-                          .arg(QLatin1String(w->metaObject()->className()), w->accessibleName())
-                          .arg(r.x())
-                          .arg(r.y())
-                          .arg(r.width())
-                          .arg(r.height()));
-    }
-    return places;
-}
-
-// The screens of a whole number of device pixels to the pixel, from two up.
-void densescreens()
-{
-    QTest::addColumn<int>("screen");
-    const QList<QScreen *> all = screens();
-    int rows = 0;
-    for (int k = 0; k < all.size(); ++k)
-        if (const qreal ratio = all[k]->devicePixelRatio(); ratio >= 2 && ratio == std::floor(ratio)) {
-            QTest::addRow("%g device pixels to the pixel", ratio) << k;
-            ++rows;
-        }
-    if (rows == 0)
-        QSKIP("no screen of two or more whole device pixels to the pixel");
-}
-
-} // namespace
-
 void TestHighDpi::windowsKeepTheirLayout_data()
 {
     QTest::addColumn<int>("screen");
@@ -376,17 +368,15 @@ void TestHighDpi::picturesShowTheirDoubleSizeImages()
     QScreen *dense = screens()[screen];
     const int ratio = int(dense->devicePixelRatio());
     // The pixels of an image, whatever density it is meant for.
-    auto pixels = [](QImage image) {
+    auto pixels = [](QImage image, QImage::Format format = QImage::Format_RGB32) {
         image.setDevicePixelRatio(1);
-        return image.convertToFormat(QImage::Format_RGB32);
+        return image.convertToFormat(format);
     };
-    // What a box shows: the image on the box's ground.
-    auto onground = [&](const QString &file, QColor ground) {
-        QImage image = QImage(file).convertToFormat(QImage::Format_ARGB32);
-        image.setDevicePixelRatio(1);
-        QImage shown(image.size(), QImage::Format_RGB32);
-        shown.fill(ground);
-        QPainter(&shown).drawImage(0, 0, image);
+    // What a box shows: the image on the box's black ground.
+    auto onground = [&](const QString &file) {
+        QImage shown(pixels(QImage(file)).size(), QImage::Format_RGB32);
+        shown.fill(Qt::black);
+        QPainter(&shown).drawImage(0, 0, pixels(QImage(file), QImage::Format_ARGB32));
         return shown;
     };
 
@@ -394,12 +384,12 @@ void TestHighDpi::picturesShowTheirDoubleSizeImages()
     showon(&about, dense);
     const QImage picture = about.picIcon->grab(about.picIcon->contentsRect()).toImage();
     QCOMPARE(picture.size(), QSize(191, 80) * ratio);
-    QCOMPARE(pixels(picture), onground(QStringLiteral(":/pictures/about@2x.jpg"), Qt::black));
+    QCOMPARE(pixels(picture), onground(QStringLiteral(":/pictures/about@2x.jpg")));
     // Carried to a plain screen, it shows the plain image again.
     if (QScreen *plain = screens().first(); plain->devicePixelRatio() == 1) {
         showon(&about, plain);
         QCOMPARE(pixels(about.picIcon->grab(about.picIcon->contentsRect()).toImage()),
-            onground(QStringLiteral(":/pictures/about.jpg"), Qt::black));
+            onground(QStringLiteral(":/pictures/about.jpg")));
     }
 
     const std::pair<std::shared_ptr<dialogs::OutcomeDialog>, const char *> outcomes[] {
@@ -412,25 +402,18 @@ void TestHighDpi::picturesShowTheirDoubleSizeImages()
         const QList<QLabel *> pictures = dialog->findChildren<QLabel *>();
         QLabel *box = *std::find_if(
             pictures.begin(), pictures.end(), [](const QLabel *label) { return !label->pixmap().isNull(); });
-        QCOMPARE(pixels(box->grab().toImage()),
-            onground(QStringLiteral(":/outcomes/%1-64.png").arg(QLatin1String(name)), Qt::black));
+        QCOMPARE(
+            pixels(box->grab().toImage()), onground(QStringLiteral(":/outcomes/%1-64.png").arg(QLatin1String(name))));
     }
 
     FormHarness h;
     showon(h.form.get(), dense);
-    for (int frame = 0; frame < 18; ++frame) {
-        QImage shown = h.form->Image1[frame].pixmap(QSize(32, 32), ratio).toImage();
-        QImage drawn(QStringLiteral(":/icons/top-%1@2x.png").arg(frame, 2, 10, QLatin1Char('0')));
-        for (QImage *image : {&shown, &drawn}) {
-            image->setDevicePixelRatio(1);
-            *image = image->convertToFormat(QImage::Format_ARGB32);
-        }
-        QCOMPARE(shown, drawn);
-    }
-    QImage icon = dialogs::programicon().pixmap(QSize(32, 32), ratio).toImage();
-    icon.setDevicePixelRatio(1);
-    QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32),
-        QImage(QStringLiteral(":/icons/numora-64.png")).convertToFormat(QImage::Format_ARGB32));
+    const auto argb = QImage::Format_ARGB32;
+    for (int frame = 0; frame < 18; ++frame)
+        QCOMPARE(pixels(h.form->Image1[frame].pixmap(QSize(32, 32), ratio).toImage(), argb),
+            pixels(QImage(QStringLiteral(":/icons/top-%1@2x.png").arg(frame, 2, 10, QLatin1Char('0'))), argb));
+    QCOMPARE(pixels(dialogs::programicon().pixmap(QSize(32, 32), ratio).toImage(), argb),
+        pixels(QImage(QStringLiteral(":/icons/numora-64.png")), argb));
 }
 
 QTEST_MAIN(TestHighDpi)
