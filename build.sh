@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Numora's one entry point for people and CI.
 #   ./build.sh play            install what is missing, build, start the game
-#   ./build.sh test            install what is missing, build, run every test headless
+#   ./build.sh test            install what is missing, build (the picture programs of art/ too),
+#                              run every test headless
 #   ./build.sh test --sanitize the same under AddressSanitizer + UndefinedBehaviorSanitizer
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -33,16 +34,16 @@ cmd=${1:-play}; shift || true
 install_missing
 case "$cmd" in
 play)
-    build build
+    build build -DNUMORA_ART=OFF
     exec ./build/app/numora "$@"
     ;;
 test)
     if [ "${1:-}" = "--sanitize" ]; then
-        build build-sanitize -DNUMORA_SANITIZE=ON
+        build build-sanitize -DNUMORA_SANITIZE=ON -DNUMORA_ART=ON
         export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
         dir=build-sanitize
     else
-        build build
+        build build -DNUMORA_ART=ON
         dir=build
     fi
     export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}

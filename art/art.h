@@ -6,28 +6,21 @@
 
 namespace art {
 
-// 18 views of a red spinning top, 32 x 32, at most 16 colours counting the
-// transparent one; shown in order, the last followed by the first, they loop.
-QList<QImage> topframes();
+// 18 views of a red spinning top, size x size (32, and 64 for screens of two
+// device pixels to the pixel), at most 16 colours counting the transparent one;
+// shown in order, the last followed by the first, they loop.
+QList<QImage> topframes(int size);
 
 // The program icon: a thinker's portrait, drawn from one description both as
 // pixels of any size and as SVG text.
 QImage portrait(int size);
 QString portraitsvg();
 
-// The About window's picture, 191 x 80: a draughtsman at his drawing board.
-QImage draughtsman();
+// The About window's picture, 191 x 80 times scale: a draughtsman at his
+// drawing board.
+QImage draughtsman(int scale);
 
-// The help page, 897 x 541, at most 256 colours, and the same words as text.
-struct HelpPage
-{
-    QImage image; // Format_Indexed8
-    QString text;
-};
-HelpPage helppage();
-
-// Qt reads both formats but writes neither the way we need them.
-bool writegif87a(const QImage &indexed, const QString &path);
+// Qt reads icon files but does not write them the way we need them.
 bool writeico(const QList<QImage> &images, const QString &path);
 
 // Nearest colour of a small palette, for the old-style limited-colour pictures.

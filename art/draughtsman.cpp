@@ -221,17 +221,17 @@ void figure(QPainter &p)
 
 } // namespace
 
-QImage draughtsman()
+QImage draughtsman(int scale)
 {
-    QImage big(width * oversample, height * oversample, QImage::Format_RGB32);
+    QImage big(width * scale * oversample, height * scale * oversample, QImage::Format_RGB32);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(oversample, oversample);
+    p.scale(scale * oversample, scale * oversample);
     room(p);
     board(p);
     figure(p);
     p.end();
-    return big.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    return big.scaled(width * scale, height * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_RGB32);
 }
 

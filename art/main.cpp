@@ -1,13 +1,11 @@
 // Draws every picture of the game except the outcome dialogs' into the folder
-// named on the command line (the repository's resources/), and checks each
-// file by reading it back the way the game will.
+// named on the command line (the repository's resources/).
 
 #include "art.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QSet>
 
 #include <cstdio>
@@ -47,17 +45,24 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    for (const char *folder : {"icons", "pictures", "help"})
+    for (const char *folder : {"icons", "pictures"})
         out.mkpath(QString::fromLatin1(folder));
 
-    const QList<QImage> frames = art::topframes();
-    for (qsizetype k = 0; k < frames.size(); ++k) {
-        QSet<QRgb> colours;
-        for (int y = 0; y < frames[k].height(); ++y)
-            for (int x = 0; x < frames[k].width(); ++x)
-                colours.insert(frames[k].pixel(x, y));
-        check(colours.size() <= 16, QStringLiteral("frame %1 has %2 colours").arg(k).arg(colours.size()));
-        save(frames[k], out.filePath(QStringLiteral("icons/top-%1.png").arg(k, 2, 10, QLatin1Char('0'))));
+    // The frames, and each again at twice the size for screens of two device
+    // pixels to the pixel.
+    for (int scale : {1, 2}) {
+        const QList<QImage> frames = art::topframes(32 * scale);
+        for (qsizetype k = 0; k < frames.size(); ++k) {
+            QSet<QRgb> colours;
+            for (int y = 0; y < frames[k].height(); ++y)
+                for (int x = 0; x < frames[k].width(); ++x)
+                    colours.insert(frames[k].pixel(x, y));
+            check(colours.size() <= 16, QStringLiteral("frame %1 has %2 colours").arg(k).arg(colours.size()));
+            const QString name = QStringLiteral("icons/top-%1%2.png")
+                                     .arg(k, 2, 10, QLatin1Char('0'))
+                                     .arg(scale == 1 ? QString() : QStringLiteral("@2x"));
+            save(frames[k], out.filePath(name));
+        }
     }
 
     QList<QImage> icons;
@@ -70,15 +75,8 @@ int main(int argc, char *argv[])
     savetext(art::portraitsvg(), out.filePath(QStringLiteral("icons/numora.svg")));
     check(art::writeico(icons, out.filePath(QStringLiteral("icons/numora.ico"))), QStringLiteral("icon file"));
 
-    save(art::draughtsman(), out.filePath(QStringLiteral("pictures/about.jpg")), "JPEG", 92);
-
-    const art::HelpPage page = art::helppage();
-    const QString gif = out.filePath(QStringLiteral("help/helppage.gif"));
-    check(art::writegif87a(page.image, gif), QStringLiteral("cannot write ") + gif);
-    savetext(page.text, out.filePath(QStringLiteral("help/helppage.txt")));
-    const QImage back = QImageReader(gif).read();
-    check(back.convertToFormat(QImage::Format_RGB32) == page.image.convertToFormat(QImage::Format_RGB32),
-        QStringLiteral("the help page does not read back as written"));
+    save(art::draughtsman(1), out.filePath(QStringLiteral("pictures/about.jpg")), "JPEG", 92);
+    save(art::draughtsman(2), out.filePath(QStringLiteral("pictures/about@2x.jpg")), "JPEG", 92);
 
     return failed ? 1 : 0;
 }

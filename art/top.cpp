@@ -16,9 +16,7 @@ namespace art {
 
 namespace {
 
-constexpr int finalsize = 32;
 constexpr int oversample = 4;
-constexpr int big = finalsize * oversample;
 constexpr int framecount = 18;
 constexpr double pi = std::numbers::pi;
 
@@ -111,14 +109,28 @@ constexpr double elevation = 22 * pi / 180;
 const QVector3D right(1, 0, 0);
 const QVector3D up(0, float(std::sin(elevation)), float(std::cos(elevation)));
 const QVector3D forward(0, float(std::cos(elevation)), float(-std::sin(elevation)));
-constexpr double scale = 24.0 * oversample;
-constexpr double centrex = big / 2.0;
-constexpr double tipy = 26.5 * oversample;
 
-QPointF onscreen(const QVector3D &p)
+// The picture being drawn: its final size, and the larger one drawn first.
+struct Canvas
 {
-    return {centrex + scale * QVector3D::dotProduct(p, right), tipy - scale * QVector3D::dotProduct(p, up)};
-}
+    explicit Canvas(int size)
+        : finalsize(size),
+          big(size * oversample),
+          scale(24.0 * oversample * (size / 32.0)),
+          centrex(big / 2.0),
+          tipy(26.5 * oversample * (size / 32.0))
+    { }
+    int finalsize;
+    int big;
+    double scale;
+    double centrex;
+    double tipy;
+
+    QPointF onscreen(const QVector3D &p) const
+    {
+        return {centrex + scale * QVector3D::dotProduct(p, right), tipy - scale * QVector3D::dotProduct(p, up)};
+    }
+};
 
 QRgb shade(const Vertex &v)
 {
@@ -136,9 +148,10 @@ QRgb shade(const Vertex &v)
     return qRgb(channel(base.x()), channel(base.y()), channel(base.z()));
 }
 
-void triangle(std::vector<Sample> &buffer, const Vertex &a, const Vertex &b, const Vertex &c)
+void triangle(const Canvas &canvas, std::vector<Sample> &buffer, const Vertex &a, const Vertex &b, const Vertex &c)
 {
-    const QPointF pa = onscreen(a.world), pb = onscreen(b.world), pc = onscreen(c.world);
+    const int big = canvas.big;
+    const QPointF pa = canvas.onscreen(a.world), pb = canvas.onscreen(b.world), pc = canvas.onscreen(c.world);
     const double area = (pb.x() - pa.x()) * (pc.y() - pa.y()) - (pb.y() - pa.y()) * (pc.x() - pa.x());
     if (std::abs(area) < 1e-9)
         return;
@@ -170,13 +183,15 @@ void triangle(std::vector<Sample> &buffer, const Vertex &a, const Vertex &b, con
     }
 }
 
-QImage render(const Pose &pose)
+QImage render(const Canvas &canvas, const Pose &pose)
 {
+    const int big = canvas.big, finalsize = canvas.finalsize;
+    const double scale = canvas.scale;
     std::vector<Sample> buffer(size_t(big * big));
 
     // The shadow on the table, far behind everything else.
     const QVector3D lean = turned(QVector3D(0, 0, 0.5f), pose);
-    const QPointF shadowcentre = onscreen(QVector3D(lean.x() * 0.5f + 0.08f, lean.y() * 0.5f, 0));
+    const QPointF shadowcentre = canvas.onscreen(QVector3D(lean.x() * 0.5f + 0.08f, lean.y() * 0.5f, 0));
     const double rx = 0.44 * scale, ry = rx * std::sin(elevation) * 1.2;
     for (int y = 0; y < big; ++y)
         for (int x = 0; x < big; ++x) {
@@ -212,8 +227,8 @@ QImage render(const Pose &pose)
             for (int step = 0; step < around; ++step) {
                 const Vertex a = vertex(i, step), b = vertex(i, step + 1);
                 const Vertex c = vertex(i + 1, step), d = vertex(i + 1, step + 1);
-                triangle(buffer, a, b, d);
-                triangle(buffer, a, d, c);
+                triangle(canvas, buffer, a, b, d);
+                triangle(canvas, buffer, a, d, c);
             }
     }
 
@@ -257,15 +272,16 @@ QImage render(const Pose &pose)
 
 } // namespace
 
-QList<QImage> topframes()
+QList<QImage> topframes(int size)
 {
+    const Canvas canvas(size);
     // One full wobble over the loop; the stripes (a pattern repeating every
     // quarter turn) advance 7/18 of a quarter turn a frame, so frame 18 is frame 0.
     QList<QImage> frames;
     for (int k = 0; k < framecount; ++k) {
         const double wobble = 2 * pi * k / framecount;
         const Pose pose {(pi / 2) * 7 * k / framecount, 10 * pi / 180, wobble};
-        frames.append(render(pose));
+        frames.append(render(canvas, pose));
     }
     return frames;
 }

@@ -3,10 +3,6 @@
 #include <QBuffer>
 #include <QFile>
 
-#include <array>
-#include <cstdint>
-#include <vector>
-
 namespace art {
 
 namespace {
@@ -23,116 +19,7 @@ void put32(QByteArray &out, quint32 value)
     put16(out, int(value >> 16));
 }
 
-// Variable-length codes packed from the lowest bit up, cut into blocks of at
-// most 255 bytes as a GIF image's data wants them.
-class CodeWriter
-{
-public:
-    void write(int code, int width)
-    {
-        bits |= quint32(code) << count;
-        count += width;
-        while (count >= 8) {
-            bytes.append(char(bits & 0xff));
-            bits >>= 8;
-            count -= 8;
-        }
-    }
-
-    QByteArray finish()
-    {
-        if (count > 0)
-            bytes.append(char(bits & 0xff));
-        QByteArray blocks;
-        for (qsizetype at = 0; at < bytes.size(); at += 255) {
-            const QByteArray block = bytes.mid(at, 255);
-            blocks.append(char(block.size()));
-            blocks.append(block);
-        }
-        blocks.append('\0');
-        return blocks;
-    }
-
-private:
-    QByteArray bytes;
-    quint32 bits = 0;
-    int count = 0;
-};
-
 } // namespace
-
-bool writegif87a(const QImage &indexed, const QString &path)
-{
-    if (indexed.format() != QImage::Format_Indexed8 || indexed.colorCount() > 256)
-        return false;
-
-    QByteArray out("GIF87a");
-    put16(out, indexed.width());
-    put16(out, indexed.height());
-    out.append(char(0xf7)); // a global table of 256 colours, 8 bits each
-    out.append('\0'); // background: colour 0
-    out.append('\0'); // square pixels
-    for (int i = 0; i < 256; ++i) {
-        const QRgb c = i < indexed.colorCount() ? indexed.color(i) : qRgb(0, 0, 0);
-        out.append(char(qRed(c)));
-        out.append(char(qGreen(c)));
-        out.append(char(qBlue(c)));
-    }
-    out.append(',');
-    put16(out, 0);
-    put16(out, 0);
-    put16(out, indexed.width());
-    put16(out, indexed.height());
-    out.append('\0'); // no local table, not interlaced
-
-    // LZW with 8-bit symbols: codes 0..255 are the bytes, 256 clears the
-    // table, 257 ends the data; codes grow from 9 to 12 bits.
-    constexpr int minimum = 8;
-    constexpr int clear = 1 << minimum;
-    out.append(char(minimum));
-    std::vector<std::array<quint16, 256>> next(4096);
-    auto reset = [&] {
-        for (auto &row : next)
-            row.fill(0);
-    };
-    reset();
-    CodeWriter codes;
-    int width = minimum + 1;
-    int last = clear + 1;
-    codes.write(clear, width);
-    int current = -1;
-    for (int y = 0; y < indexed.height(); ++y) {
-        const uchar *line = indexed.constScanLine(y);
-        for (int x = 0; x < indexed.width(); ++x) {
-            const int symbol = line[x];
-            if (current < 0) {
-                current = symbol;
-            } else if (next[current][symbol]) {
-                current = next[current][symbol];
-            } else {
-                codes.write(current, width);
-                next[current][symbol] = quint16(++last);
-                if (last >= (1 << width))
-                    ++width;
-                if (last == 4095) {
-                    codes.write(clear, width);
-                    reset();
-                    width = minimum + 1;
-                    last = clear + 1;
-                }
-                current = symbol;
-            }
-        }
-    }
-    codes.write(current, width);
-    codes.write(clear, width);
-    codes.write(clear + 1, minimum + 1);
-    out.append(codes.finish());
-    out.append(';');
-
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
-}
 
 bool writeico(const QList<QImage> &images, const QString &path)
 {

@@ -1,10 +1,11 @@
 #include "dialogs/about.h"
 
 #include "platform/colourbutton.h"
+#include "platform/picture.h"
 #include "platform/runtime.h"
 #include "platform/twips.h"
 
-#include <QFile>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -63,14 +64,27 @@ QLabel *label(const QString &text, const QRect &place, const QFont &font, const 
 }
 
 // A picture in a sunken border two pixels wide, the box as big as picture and border.
-QLabel *picturebox(const QString &resource, const QRect &place, QWidget *window)
+QLabel *picturebox(const QIcon &images, const QRect &place, QWidget *window)
 {
-    auto *box = new QLabel(window);
+    auto *box = new platform::Picture(images, place.size() - QSize(4, 4), window);
     box->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    box->setPixmap(QPixmap(resource));
     box->setGeometry(place);
     return box;
+}
+
+// The About picture, and the same at twice the size for dense screens.
+QIcon aboutpicture()
+{
+    static const QIcon icon = [] {
+        QIcon made;
+        for (const char *name : {":/pictures/about.jpg", ":/pictures/about@2x.jpg"}) {
+            QImage picture(QString::fromLatin1(name));
+            picture.setDevicePixelRatio(1); // told apart by their pixels
+            made.addPixmap(QPixmap::fromImage(picture));
+        }
+        return made;
+    }();
+    return icon;
 }
 
 } // namespace
@@ -98,7 +112,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent, Qt::Dialog | fixedframe)
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    picIcon = picturebox(QStringLiteral(":/pictures/about.jpg"), twips(120, 960, 2925, 1260), this);
+    picIcon = picturebox(aboutpicture(), twips(120, 960, 2925, 1260), this);
     picIcon->setToolTip(QStringLiteral("That was what I used to do before I began writing unnecessary programs!"));
 
     const QFont windowfont = platform::sansserif(8.25);
@@ -147,14 +161,13 @@ Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window | fixedframe)
     setWindowIcon(programicon());
     setFixedSize(platform::pixels(13515), platform::pixels(8190));
 
-    Picture1 = picturebox(QStringLiteral(":/help/helppage.gif"), platform::twips(0, 0, 13515, 8175), this);
+    Picture1 = new QFrame(this);
+    Picture1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    Picture1->setGeometry(platform::twips(0, 0, 13515, 8175));
     setcolour(Picture1, QPalette::Window, platform::colour::white);
     Picture1->setAutoFillBackground(true);
-    // The page is a picture; its words are there for screen readers too.
-    QFile words(QStringLiteral(":/help/helppage.txt"));
-    if (words.open(QIODevice::ReadOnly))
-        Picture1->setAccessibleDescription(QString::fromUtf8(words.readAll()));
     Picture1->setAccessibleName(windowTitle());
+    makepage();
 
     centreonscreen(this);
 }

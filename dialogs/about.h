@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QWidget>
 
+class QFrame;
 class QLabel;
 namespace platform {
 class ColourButton;
@@ -37,19 +38,20 @@ private:
     bool placed = false;
 };
 
-// "Game Help": the rules as one picture, in a window of fixed size that has its
-// own place in the task bar. Deletes itself when closed.
+// "Game Help": the rules on one page of text in a window of fixed size that has
+// its own place in the task bar. Deletes itself when closed.
 class Form2 : public QWidget
 {
     Q_OBJECT
 public:
     explicit Form2(QWidget *parent = nullptr);
-    QLabel *Picture1 = nullptr;
+    QFrame *Picture1 = nullptr; // the page, in a sunken box on white
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void makepage();
     bool placed = false;
 };
 

@@ -3,6 +3,7 @@
 #include "dialogs/programicon.h"
 
 #include "platform/colourbutton.h"
+#include "platform/picture.h"
 #include "platform/runtime.h"
 #include "platform/twips.h"
 
@@ -50,13 +51,11 @@ QLabel *picture(const QString &name, std::initializer_list<int> sizes, const QRe
     if (icon.isNull())
         for (int size : sizes)
             icon.addFile(QStringLiteral(":/outcomes/%1-%2.png").arg(name).arg(size), QSize(size, size));
-    auto *box = new QLabel(dialog);
+    auto *box = new platform::Picture(icon, QSize(32, 32), dialog);
     box->setFrameShape(QFrame::NoFrame);
     box->setAutoFillBackground(true);
     box->setBackgroundRole(QPalette::Window);
-    const QSize size(32, 32);
-    box->setPixmap(icon.pixmap(size, dialog->devicePixelRatioF()));
-    box->setGeometry(QRect(place.topLeft(), size));
+    box->setGeometry(QRect(place.topLeft(), QSize(32, 32)));
     return box;
 }
 
@@ -134,7 +133,7 @@ frmUwin::frmUwin(QWidget *parent) : OutcomeDialog(parent)
         platform::twips(240, 1320, 1215, 375), platform::twips(2640, 1320, 1215, 375), platform::colour::darkred);
     Label1 = message(QStringLiteral("Congratulations!  Play again?"), platform::twips(240, 120, 2535, 735), this);
     Label1->setWordWrap(true);
-    Picture2 = picture(QStringLiteral("oldman"), {32, 48, 16}, platform::twips(1800, 960, 480, 480), this);
+    Picture2 = picture(QStringLiteral("oldman"), {32, 48, 16, 64}, platform::twips(1800, 960, 480, 480), this);
 }
 
 frmUlost::frmUlost(QWidget *parent) : OutcomeDialog(parent)
@@ -147,7 +146,7 @@ frmUlost::frmUlost(QWidget *parent) : OutcomeDialog(parent)
     for (auto *button : {Command1, Command2})
         button->setFont(platform::sansserif(8.25, true));
     Label1 = message(QStringLiteral("Play again?"), platform::twips(120, 120, 3495, 375), this);
-    Picture1 = picture(QStringLiteral("wheelchair"), {32, 16}, platform::twips(1920, 480, 480, 480), this);
+    Picture1 = picture(QStringLiteral("wheelchair"), {32, 16, 64}, platform::twips(1920, 480, 480, 480), this);
 }
 
 TSdraw::TSdraw(QWidget *parent) : OutcomeDialog(parent)
@@ -163,7 +162,7 @@ TSdraw::TSdraw(QWidget *parent) : OutcomeDialog(parent)
     // Label1 is wider than the window: its text simply runs to the edge.
     Label1 = message(QStringLiteral(" Not bad at all!"), platform::twips(0, 120, 3495, 375), this);
     Label2 = message(QStringLiteral(" Play again?"), platform::twips(0, 600, 1935, 375), this);
-    Picture1 = picture(QStringLiteral("handshake"), {32, 16}, platform::twips(2040, 480, 480, 480), this);
+    Picture1 = picture(QStringLiteral("handshake"), {32, 16, 64}, platform::twips(2040, 480, 480, 480), this);
 }
 
 void placedialog(QWidget *dialog, const QWidget *mainwindow)

@@ -3,6 +3,7 @@
 #include "dialogs/about.h"
 #include "dialogs/outcomes.h"
 #include "platform/colourbutton.h"
+#include "platform/display.h"
 #include "platform/keys.h"
 #include "platform/picturebox.h"
 #include "platform/rowscale.h"
@@ -74,11 +75,13 @@ QLabel *makelabel(QWidget *parent, const QString &text, const QRect &place, cons
 // tells the player which side has to act.
 QLabel *makedisplay(QWidget *frame, const QColor &fore, const QColor &back)
 {
-    QLabel *display = makelabel(frame, QString(), twips(120, 240, 1335, 495), fore, Qt::AlignHCenter | Qt::AlignTop);
+    auto *display = new platform::Display(frame);
+    display->setGeometry(twips(120, 240, 1335, 495));
     display->setFont(platform::sansserif(18, true));
     display->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     display->setAutoFillBackground(true);
     QPalette pal = display->palette();
+    pal.setColor(QPalette::WindowText, fore);
     pal.setColor(QPalette::Window, back);
     display->setPalette(pal);
     return display;
@@ -113,11 +116,18 @@ Form1::Form1(Module1 &game, QWidget *parent) : QMainWindow(parent), engine(game)
     resize(size() + clientsize - client->size()); // the menu bar's height is known only now
 
     // Decoded once, in the form the window system takes, so that each tick
-    // only hands over a ready picture.
-    for (int frame = 0; frame < int(Image1.size()); ++frame) {
-        const QImage picture(QStringLiteral(":/icons/top-%1.png").arg(frame, 2, 10, QLatin1Char('0')));
-        Image1[frame] = QIcon(QPixmap::fromImage(picture.convertToFormat(QImage::Format_ARGB32)));
-    }
+    // only hands over ready pictures: 32 pixels, and 64 where a screen is dense
+    // (each tick sends every size the icon has).
+    const bool dense = qApp->devicePixelRatio() > 1;
+    for (int frame = 0; frame < int(Image1.size()); ++frame)
+        for (const char *size : {"", "@2x"}) {
+            if (*size && !dense)
+                continue;
+            QImage picture(
+                QStringLiteral(":/icons/top-%1%2.png").arg(frame, 2, 10, QLatin1Char('0')).arg(QLatin1String(size)));
+            picture.setDevicePixelRatio(1); // the icon tells the sizes apart by their pixels
+            Image1[frame].addPixmap(QPixmap::fromImage(picture.convertToFormat(QImage::Format_ARGB32)));
+        }
     Timer1 = new QTimer(this);
     Timer1->setInterval(50);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);

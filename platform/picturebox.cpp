@@ -3,6 +3,8 @@
 #include <QAccessible>
 #include <QPainter>
 
+#include <cmath>
+
 namespace platform {
 
 PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
@@ -12,18 +14,29 @@ PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
+// The surface has as many pixels as the screen shows of the box: at a scale of
+// 2 each printed line is drawn with twice the detail, not stretched. When the
+// size or the scale changes, everything printed is drawn afresh.
 void PictureBox::ensuresurface()
 {
-    const QSize size = contentsRect().size();
-    if (surface.size() == size)
+    const qreal ratio = devicePixelRatioF();
+    const QSize logical = contentsRect().size();
+    const QSize pixels(int(std::ceil(logical.width() * ratio)), int(std::ceil(logical.height() * ratio)));
+    if (surface.size() == pixels && surface.devicePixelRatio() == ratio)
         return;
-    QImage grown(size, QImage::Format_RGB32);
-    grown.fill(palette().color(backgroundRole()));
-    if (!surface.isNull()) {
-        QPainter painter(&grown);
-        painter.drawImage(0, 0, surface);
-    }
-    surface = grown;
+    surface = QImage(pixels, QImage::Format_RGB32);
+    surface.setDevicePixelRatio(ratio);
+    surface.fill(palette().color(backgroundRole()));
+    for (const Run &run : runs)
+        draw(run);
+}
+
+void PictureBox::draw(const Run &run)
+{
+    QPainter painter(&surface);
+    painter.setFont(run.font);
+    painter.setPen(run.ink);
+    painter.drawText(run.at.x(), run.at.y() + QFontMetrics(run.font).ascent(), run.text);
 }
 
 void PictureBox::print(const QString &text, bool endline)
@@ -36,10 +49,8 @@ void PictureBox::print(const QString &text, bool endline)
 
     const QFontMetrics metrics(font());
     if (!text.isEmpty()) {
-        QPainter painter(&surface);
-        painter.setFont(font());
-        painter.setPen(fore);
-        painter.drawText(cursor.x(), cursor.y() + metrics.ascent(), text);
+        runs.append({cursor, text, font(), fore});
+        draw(runs.last());
         cursor.rx() += metrics.horizontalAdvance(text);
     }
     if (endline)
@@ -54,6 +65,7 @@ void PictureBox::print(const QString &text, bool endline)
 
 void PictureBox::cls()
 {
+    runs.clear();
     ensuresurface();
     surface.fill(palette().color(backgroundRole()));
     cursor = QPoint(0, 0);
@@ -71,7 +83,7 @@ void PictureBox::resizeEvent(QResizeEvent *event)
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
-    ensuresurface();
+    ensuresurface(); // the box may have moved to a screen of another density
     {
         QPainter painter(this);
         painter.drawImage(contentsRect().topLeft(), surface);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QFont>
 #include <QFrame>
 #include <QImage>
+#include <QList>
 #include <QStringList>
 
 namespace platform {
@@ -31,9 +33,21 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // One piece of printed text as it was drawn, so that the drawing can be
+    // made again for a screen of another pixel density.
+    struct Run
+    {
+        QPoint at;
+        QString text;
+        QFont font;
+        QColor ink;
+    };
     void ensuresurface();
+    void draw(const Run &run);
 
+    // The drawing, in device pixels of the screen the box is on.
     QImage surface;
+    QList<Run> runs;
     QPoint cursor;
     QColor fore;
     QStringList printed;

@@ -8,6 +8,7 @@
 #include "platform/colourbutton.h"
 #include "platform/twips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QFontInfo>
@@ -17,9 +18,11 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
+#include <QTranslator>
 #include <QtTest>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 using dialogs::Form2;
@@ -71,6 +74,28 @@ QImage topframe(int frame)
         .convertToFormat(QImage::Format_ARGB32);
 }
 
+// What a screen reader reads of a window, a line for each paragraph or cell:
+// the names of its parts and the text they hold, in the order they come.
+QStringList readaloud(QWidget *window)
+{
+    QStringList lines;
+    std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *node) {
+        QString text = node->text(QAccessible::Name);
+        if (QAccessibleTextInterface *body = node->textInterface())
+            text += QLatin1Char('\n') + body->text(0, body->characterCount());
+        // Paragraphs, lines, and the bounds of a table's cells.
+        for (QChar end : {QChar(QChar::ParagraphSeparator), QChar(QChar::LineSeparator), QChar(0xfdd0), QChar(0xfdd1)})
+            text.replace(end, QLatin1Char('\n'));
+        for (const QString &line : text.split(QLatin1Char('\n')))
+            if (!line.simplified().isEmpty())
+                lines.append(line.simplified());
+        for (int k = 0; k < node->childCount(); ++k)
+            walk(node->child(k));
+    };
+    walk(QAccessible::queryAccessibleInterface(window));
+    return lines;
+}
+
 QPoint screencentre(const QWidget *window)
 {
     return window->screen()->availableGeometry().center();
@@ -119,9 +144,10 @@ private slots:
     void helpWindowCannotBeResized();
     void helpWindowOpensCentredOnTheScreen();
     void helpPageFillsItsSunkenBox();
-    void helpPageIsA256ColourGif87a();
+    void helpPageIsLightLetteringOnDarkBlue();
     void helpPageWordsAreThereForScreenReaders();
     void helpPageExamplesFollowTheRules();
+    void helpPageTextsAreTranslatedAParagraphAtATime();
     void helpWindowUnloadsWhenClosed();
 
     // --- pictures
@@ -533,40 +559,45 @@ void TestAbout::helpWindowOpensCentredOnTheScreen()
 void TestAbout::helpPageFillsItsSunkenBox()
 {
     Form2 help;
-    QLabel *box = help.Picture1;
+    QFrame *box = help.Picture1;
     QCOMPARE(box->geometry(), platform::twips(0, 0, 13515, 8175));
     QCOMPARE(box->geometry(), QRect(0, 0, 901, 545));
-    QCOMPARE(box->pixmap().size(), QSize(897, 541));
     QCOMPARE(box->frameShadow(), QFrame::Sunken);
     QCOMPARE(box->frameWidth(), 2);
     QCOMPARE(box->contentsRect(), QRect(2, 2, 897, 541));
     QVERIFY(box->autoFillBackground());
     QCOMPARE(box->palette().color(QPalette::Window), QColor(255, 255, 255));
+    // The page's dark ground reaches every corner inside the border, and no further.
     const QImage shot = box->grab().toImage();
-    const QImage page = box->pixmap().toImage();
-    for (QPoint p : {QPoint(0, 0), QPoint(896, 540), QPoint(450, 270)})
-        QCOMPARE(shot.pixelColor(p + QPoint(2, 2)), page.pixelColor(p));
+    const QColor ground = shot.pixelColor(2, 2);
+    for (QPoint p : {QPoint(898, 2), QPoint(2, 542), QPoint(898, 542)})
+        QCOMPARE(shot.pixelColor(p), ground);
+    for (QPoint p : {QPoint(0, 0), QPoint(1, 270), QPoint(899, 270), QPoint(450, 543)})
+        QVERIFY(shot.pixelColor(p) != ground);
 }
 
-void TestAbout::helpPageIsA256ColourGif87a()
+// Light and coloured lettering on a dark blue ground: red headings, light-blue
+// subheadings, and the good-luck wish in the bottom right corner.
+void TestAbout::helpPageIsLightLetteringOnDarkBlue()
 {
-    QFile file(QStringLiteral(":/help/helppage.gif"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray header = file.read(13);
-    QCOMPARE(header.left(6), QByteArray("GIF87a"));
-    QCOMPARE(uchar(header[6]) | uchar(header[7]) << 8, 897);
-    QCOMPARE(uchar(header[8]) | uchar(header[9]) << 8, 541);
-    QCOMPARE(uchar(header[10]) & 0x87, 0x87); // a global table of 256 colours
-    const QImage page(QStringLiteral(":/help/helppage.gif"));
+    Form2 help;
+    const QImage page = help.Picture1->grab(help.Picture1->contentsRect()).toImage();
     QCOMPARE(page.size(), QSize(897, 541));
-    QVERIFY(colours(page.convertToFormat(QImage::Format_RGB32)).size() <= 256);
-    // Dark blue ground: the corners, and most of the page.
     const QColor ground = page.pixelColor(0, 0);
     QVERIFY(ground.blue() > 2 * std::max(ground.red(), ground.green()));
     QVERIFY(ground.lightness() < 80);
     QCOMPARE(page.pixelColor(896, 0), ground);
     QCOMPARE(page.pixelColor(0, 540), ground);
-    // The good-luck wish sits in the bottom right corner: light lettering there.
+    int red = 0, lightblue = 0, light = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            red += c.red() > 200 && c.green() < 120 && c.blue() < 120;
+            lightblue += c.blue() > 200 && c.green() > 150 && c.red() < 190;
+            light += c.lightness() > 180;
+        }
+    QVERIFY2(red > 400 && lightblue > 200 && light > 5000,
+        qPrintable(QStringLiteral("red %1, light blue %2, light %3").arg(red).arg(lightblue).arg(light)));
     bool lettered = false;
     for (int y = 470; y < 541 && !lettered; ++y)
         for (int x = 700; x < 897 && !lettered; ++x)
@@ -577,10 +608,10 @@ void TestAbout::helpPageIsA256ColourGif87a()
 void TestAbout::helpPageWordsAreThereForScreenReaders()
 {
     Form2 help;
-    const QString words = help.Picture1->accessibleDescription();
+    const QString words = readaloud(&help).join(QLatin1Char('\n'));
     // The headings, the examples of the rules and the closing wish.
-    for (const char *needle :
-        {"THE GAME", "THE RULES", "PLAYING", "STRATEGY", "The secret number", "Marking a guess", "Good luck!"})
+    for (const char *needle : {"THE GAME", "THE RULES", "PLAYING", "STRATEGY", "The secret number", "Marking a guess",
+             "The numeric keypad", "confirm the number or the signs", "Good luck!"})
         QVERIFY2(words.contains(QLatin1String(needle)), needle);
     QVERIFY(words.indexOf(QLatin1String("Good luck!")) > words.indexOf(QLatin1String("STRATEGY")));
 }
@@ -588,7 +619,7 @@ void TestAbout::helpPageWordsAreThereForScreenReaders()
 void TestAbout::helpPageExamplesFollowTheRules()
 {
     Form2 help;
-    const QStringList lines = help.Picture1->accessibleDescription().split(QLatin1Char('\n'));
+    const QStringList lines = readaloud(&help);
     auto line = [&](const QString &start) {
         for (const QString &l : lines)
             if (l.startsWith(start))
@@ -621,10 +652,15 @@ void TestAbout::helpPageExamplesFollowTheRules()
     QCOMPARE(leadingzero, 1);
     QCOMPARE(repeated, 2);
 
-    // The worked example: one digit absent, one in place, two elsewhere.
-    const QString secret = line(QStringLiteral("Secret ")).remove(QLatin1Char(' '));
-    const QString guess = line(QStringLiteral("Guess ")).remove(QLatin1Char(' '));
-    QVERIFY(allowed(secret) && allowed(guess));
+    // The worked example, a table read cell by cell: one digit absent, one in
+    // place, two elsewhere.
+    auto row = [&](const QString &name) {
+        const qsizetype at = lines.indexOf(name);
+        return at < 0 ? QString() : lines.mid(at + 1, 4).join(QString());
+    };
+    const QString secret = row(QStringLiteral("Secret"));
+    const QString guess = row(QStringLiteral("Guess"));
+    QVERIFY2(allowed(secret) && allowed(guess), qPrintable(secret + QLatin1Char(' ') + guess));
     int plus = 0, minus = 0, absent = 0;
     for (int i = 0; i < 4; ++i) {
         if (guess[i] == secret[i])
@@ -637,8 +673,49 @@ void TestAbout::helpPageExamplesFollowTheRules()
     QCOMPARE(plus, 1);
     QCOMPARE(minus, 2);
     QCOMPARE(absent, 1);
+    QCOMPARE(lines.mid(lines.indexOf(QStringLiteral("Signs")) + 1, 3), QStringList({"-", "+", "-"}));
     const QString example = line(QStringLiteral("For example:"));
     QVERIFY(example.endsWith(QStringLiteral("is + - -")));
+}
+
+// Every text of the page is asked of the translator in Form2's context, a
+// paragraph, heading or legend line at a time: with a translator that marks
+// each text it is asked for, every line a screen reader reads is one mark.
+void TestAbout::helpPageTextsAreTranslatedAParagraphAtATime()
+{
+    struct Marker : QTranslator
+    {
+        QStringList asked; // context: source
+        bool isEmpty() const override { return false; }
+        QString translate(const char *context, const char *source, const char *, int) const override
+        {
+            const QString text = QString::fromUtf8(source);
+            if (text == QLatin1String("QT_LAYOUT_DIRECTION")) // Qt's own question
+                return QString();
+            const_cast<Marker *>(this)->asked.append(QString::fromLatin1(context) + QStringLiteral(": ") + text);
+            return QString(QChar(0xab)) + text + QChar(0xbb); // « and »
+        }
+    } marker;
+    QVERIFY(QCoreApplication::installTranslator(&marker));
+    std::unique_ptr<Form2> help(new Form2);
+    help->grab(); // the keypad names its keys as it draws them
+    const QStringList lines = readaloud(help.get());
+    QCoreApplication::removeTranslator(&marker);
+
+    const QString context = QString::fromLatin1(Form2::staticMetaObject.className()) + QStringLiteral(": ");
+    for (const QString &asked : marker.asked)
+        QVERIFY2(asked.startsWith(context), qPrintable(asked));
+    QVERIFY(marker.asked.contains(context + QStringLiteral("Num")));
+    QVERIFY(marker.asked.contains(context + QStringLiteral("Enter")));
+    int translated = 0;
+    for (const QString &line : lines) {
+        if (!line.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))) || line == help->windowTitle())
+            continue;
+        QVERIFY2(line.startsWith(QChar(0xab)) && line.endsWith(QChar(0xbb)) && line.count(QChar(0xab)) == 1,
+            qPrintable(line));
+        ++translated;
+    }
+    QVERIFY(translated >= 20);
 }
 
 void TestAbout::helpWindowUnloadsWhenClosed()

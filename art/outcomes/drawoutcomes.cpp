@@ -256,9 +256,10 @@ int main(int argc, char *argv[])
             ok = save(folder, QString::fromLatin1(name), size, draw) && ok;
         return ok ? 0 : 1;
     }
-    for (int size : {32, 48, 16})
+    // 64 serves the 32-pixel box on screens of two device pixels to the pixel.
+    for (int size : {32, 48, 16, 64})
         ok = save(folder, QStringLiteral("oldman"), size, oldman) && ok;
-    for (int size : {32, 16}) {
+    for (int size : {32, 16, 64}) {
         ok = save(folder, QStringLiteral("wheelchair"), size, wheelchair) && ok;
         ok = save(folder, QStringLiteral("handshake"), size, handshake) && ok;
     }

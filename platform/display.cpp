@@ -1,0 +1,35 @@
+#include "platform/display.h"
+
+#include <QPainter>
+
+namespace platform {
+
+Display::Display(QWidget *parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignCenter);
+    setTextFormat(Qt::PlainText);
+}
+
+void Display::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event); // the border; the ground is filled by the widget
+    if (text().isEmpty())
+        return;
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(foregroundRole()));
+    const QRectF box = contentsRect();
+    const QFontMetricsF metrics(font(), this);
+    // Every digit, so that the baseline stays put whatever number is shown;
+    // measured at the size the screen draws them, where their height is
+    // rounded to its own pixels.
+    const qreal ratio = devicePixelRatioF();
+    QFont drawn = font();
+    drawn.setPointSizeF(font().pointSizeF() * ratio);
+    const QRectF digits = QFontMetricsF(drawn, this).tightBoundingRect(QStringLiteral("0123456789"));
+    const qreal baseline = box.center().y() - digits.center().y() / ratio;
+    const qreal left = box.left() + (box.width() - metrics.horizontalAdvance(text())) / 2;
+    painter.drawText(QPointF(left, baseline), text());
+}
+
+} // namespace platform
