@@ -116,10 +116,11 @@ def main():
     source = os.path.join(args.work, "src")
     build_dir = os.path.join(args.work, "build")
     shutil.rmtree(source, ignore_errors=True)
+    shutil.rmtree(build_dir, ignore_errors=True)  # no object of an earlier run's faults survives
     for path in run(["git", "ls-files"], cwd=top).stdout.split("\n"):
         if path and os.path.isfile(os.path.join(top, path)):
             os.makedirs(os.path.dirname(os.path.join(source, path)), exist_ok=True)
-            shutil.copy2(os.path.join(top, path), os.path.join(source, path))
+            shutil.copy(os.path.join(top, path), os.path.join(source, path))
     os.makedirs(build_dir, exist_ok=True)
     configure = ["cmake", "-S", source, "-B", build_dir, "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
                  "-DNUMORA_TEST_TIMEOUT=60"]  # a fault that hangs a test fails it in a minute
