@@ -56,6 +56,15 @@ int lanesum(Lanes bytes)
     return static_cast<int>(sums[0] + sums[1]);
 }
 
+// Adds the counters into the counts, each named on its own (not by a loop over
+// the array), so that no optimisation level gives the counters a home in memory.
+template<std::size_t... n>
+inline void emptylanes(
+    const std::array<Lanes, codecount> &counters, std::array<int, codecount> &counts, std::index_sequence<n...>)
+{
+    ((counts[n] += lanesum(counters[n])), ...);
+}
+
 int valueof(const Row &row)
 {
     return ((row[0] * 10 + row[1]) * 10 + row[2]) * 10 + row[3];
@@ -240,8 +249,7 @@ void FastSplits::tally(const Row &guess, int blocks, std::array<int, codecount> 
                 = loadlanes(term0 + b) + loadlanes(term1 + b) + loadlanes(term2 + b) + loadlanes(term3 + b);
             tallylanes(counters, code, std::make_index_sequence<codecount>());
         }
-        for (int n = 0; n < codecount; ++n)
-            counts[n] += lanesum(counters[n]);
+        emptylanes(counters, counts, std::make_index_sequence<codecount>());
     }
 }
 
