@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Numora team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Numora's one entry point for people and CI.
 #   ./build.sh play            install what is missing, build, start the game
 #   ./build.sh test            install what is missing, build, run every test headless

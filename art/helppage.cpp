@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help page: light and coloured lettering on dark blue in two columns
 // under four red headings, "Good luck!" in the bottom right corner. Laid out
 // with Qt's rich text and reduced to 256 colours, each a blend of the ground

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Numora team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the game's program with command lines a user might type: --help and
 # --version answer and end with status 0, the version without any display;
 # what the program does not know is refused on stderr with status 2.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Numora team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the program into PREFIX and checks that the program, its manual page,
 # the desktop entry, the metainfo and the icons all meet under APP_ID where a
 # desktop looks for them, and that they agree with each other and with VERSION.

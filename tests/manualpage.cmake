@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Numora team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Formats the manual page with every groff warning on and fails on any of them,
 # and checks that it describes every option the program's --help lists.
 #   cmake -DGROFF=.../groff -DPAGE=.../numora.6 -DPROGRAM=.../numora -P manualpage.cmake

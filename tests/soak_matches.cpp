@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A thousand matches in a row through the real window, finished and abandoned
 // mixed: every match must start at the same stack depth, and the heap must not
 // grow once it has settled. A plain program rather than a QtTest one, because

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Numora team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Every tracked source file (C++, CMake, shell, Python, the .in templates, the
 # desktop entry, the metainfo) names its copyright holder and licence in SPDX
 # lines near its top: GPL-3.0-or-later, the metainfo CC0-1.0. Without git (an

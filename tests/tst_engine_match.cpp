@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole matches through the engine with a recording window: every outcome,
 // abandoned matches, stale dialogs, and many matches in a row.
 

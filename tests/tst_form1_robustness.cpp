@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Thousands of random clicks, keys, menu commands and dialog answers with
 // fixed seeds. After every event the window must be in one of its three input
 // states, never with both pads enabled, showing a valid partial guess, with

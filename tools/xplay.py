@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Numora team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Play Numora through its real window under Xvfb, as a user would.
 
 A developer tool, not part of the build.  It starts the game on an X display, reads the
