@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Numora team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Numora's one entry point for people and CI.
 #   ./build.sh play            install what is missing, build, start the game
 #   ./build.sh test            install what is missing, build (the picture programs of art/ too),
@@ -7,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev groff-base
           fonts-liberation2 desktop-file-utils appstream)
 
 install_missing() {

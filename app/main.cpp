@@ -1,5 +1,8 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/commandline.h"
 #include "mainwindow/form1.h"
-#include "numora/version.h"
 #include "platform/runtime.h"
 
 #include <QApplication>
@@ -8,10 +11,12 @@
 
 int main(int argc, char *argv[])
 {
+    numora::setidentity();
+    if (const auto status = numora::answerbeforewindows(argc, argv))
+        return *status;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("numora"));
-    QApplication::setApplicationVersion(QString::fromLatin1(numora::version::numeric));
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(numora::version::appid));
+    if (const auto status = numora::answercommandline(QCoreApplication::arguments()))
+        return *status;
     platform::setupapplication(app);
     auto engine = std::make_unique<numora::Module1>();
     Form1 form(*engine);

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Numora team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Draws every picture again into OUT and compares each, byte for byte, with the
 # committed file under RESOURCES. Every file of the picture folders must come
 # out of a program: one that nothing draws any more fails too.

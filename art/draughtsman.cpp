@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About picture: a draughtsman in an eyeshade at his drawing board,
 // drawing a gear wheel. Drawn on a 191 x 80 grid at four times the size and
 // shrunk smoothly, then kept in true colour (saved as JPEG).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws every picture of the game except the outcome dialogs' into the folder
 // named on the command line (the repository's resources/).
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program icon: a friendly thinker with round glasses looking up at a
 // question in a thought bubble. One list of shapes on a 256-unit square is
 // both painted (any size) and written out as SVG, so the two always agree.

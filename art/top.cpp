@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The spinning top: a surface of revolution rendered by a tiny z-buffer
 // rasteriser at four times the size, shrunk to 32 x 32 and reduced to a fixed
 // palette of old-icon colours with a one-bit mask.

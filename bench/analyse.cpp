@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // numora-bench analyse GUESS:PM ...: the computer's guesses and the player's
 // answers of a match so far, then the thinking step that follows them.
 

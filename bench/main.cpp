@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // numora-bench: how fast and how well the computer guesses.
 
 #include "bench/bench.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // numora-bench selfplay [SEED [STRIDE]]: the computer guesses each of the 4536
 // secrets once (or every STRIDE-th), answered truly, through the engine's own procedures. A match ends when
 // a guess is answered with four plus, or when one match is left and the

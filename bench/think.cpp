@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // numora-bench think: the costliest thinking step of a match, the one right
 // after the first guess 1023 has been answered with one minus (1320 matches
 // among 4535 remaining numbers), timed in the engine and in the literal reading.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help page: light and coloured lettering on dark blue in two columns under
 // four red headings, a numeric keypad with its legend, and "Good luck!" in the
 // bottom right corner. All of it is text drawn at the screen's own detail and

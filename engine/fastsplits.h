@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The counting behind the computer's thinking, fast and with exactly the
@@ -11,7 +14,12 @@
 // - Relabelling the digits that no guess of the match has used (0 excepted: it
 //   may not lead) changes no answer, so when the matches are closed under such
 //   relabellings, numbers that differ only by one have equal split counts. Each
-//   such family is counted once and its counts copied to the others.
+//   such family is counted once and its counts copied to the others. (Rows
+//   holding an unused digit twice, which the number table has none of, are
+//   all counted.)
+// - The terms, the codes and the counters are handled sixteen bytes at a time
+//   as GCC/Clang vector values, so the work takes vector instructions at every
+//   optimisation level, whatever the compiler's vectoriser does.
 // - The consistency filter checks each row against one answer after another
 //   and drops it at the first disagreement.
 //

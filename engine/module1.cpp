@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "engine/module1.h"
 
 #include "engine/fastsplits.h"
@@ -201,7 +204,9 @@ void Module1::rateguesses()
         // Equal split counts rate equally, to the last bit.
         const int same = fast->sharedwith(i);
         if (same >= 0 && same < i && splits[same] == splits[i]) {
-            rated = ratings[same];
+            // Element by element: at -Os a copy of the whole array is a slow string move.
+            for (std::size_t k = 0; k < rated.size(); ++k)
+                rated[k] = ratings[same][k];
             continue;
         }
         double hit = 0.0, next = 0.0;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Positions of a match set up without the window, for the bench and the tests.

@@ -1,14 +1,20 @@
-# Installs the desktop component into PREFIX and checks that the desktop entry,
-# the metainfo and the icons all meet under APP_ID where a desktop looks for them.
-#   cmake -DBINARY_DIR=... -DPREFIX=... -DAPP_ID=... -DSIZES="16;32" -P desktoplayout.cmake
+# SPDX-FileCopyrightText: 2026 The Numora team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Installs the program into PREFIX and checks that the program, its manual page,
+# the desktop entry, the metainfo and the icons all meet under APP_ID where a
+# desktop looks for them, and that they agree with each other and with VERSION.
+#   cmake -DBINARY_DIR=... -DPREFIX=... -DAPP_ID=... -DSIZES="16;32" -DVERSION=2.0.0.14 -P desktoplayout.cmake
 file(REMOVE_RECURSE ${PREFIX})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BINARY_DIR} --prefix ${PREFIX} --component desktop
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BINARY_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)
 if(NOT result EQUAL 0)
-  message(FATAL_ERROR "install of the desktop files failed: ${result}")
+  message(FATAL_ERROR "install failed: ${result}")
 endif()
 
 set(expected
+    bin/numora
+    share/man/man6/numora.6
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${APP_ID}.svg)
@@ -25,13 +31,49 @@ file(STRINGS ${PREFIX}/share/applications/${APP_ID}.desktop icon REGEX "^Icon=")
 if(NOT icon STREQUAL "Icon=${APP_ID}")
   message(FATAL_ERROR "the desktop entry names another icon: ${icon}")
 endif()
+file(STRINGS ${PREFIX}/share/applications/${APP_ID}.desktop exec REGEX "^Exec=")
+if(NOT exec STREQUAL "Exec=numora")
+  message(FATAL_ERROR "the desktop entry starts another program: ${exec}")
+endif()
+
+# The program prints its name and version. On X11 Qt gives its windows the class
+# (WM_CLASS) "program file name", "application name", and the version text
+# starts with the application name; a desktop that groups windows by class
+# finds the launcher through StartupWMClass.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${PREFIX}/bin/numora --version
+                RESULT_VARIABLE result OUTPUT_VARIABLE printed TIMEOUT 20)
+if(NOT result EQUAL 0 OR NOT printed MATCHES "^([^ ]+) ([^\n]+)\n$")
+  message(FATAL_ERROR "numora --version: status ${result}, printed '${printed}'")
+endif()
+set(appname ${CMAKE_MATCH_1})
+if(NOT CMAKE_MATCH_2 STREQUAL VERSION)
+  message(FATAL_ERROR "numora --version prints ${CMAKE_MATCH_2}, the project is ${VERSION}")
+endif()
+file(STRINGS ${PREFIX}/share/applications/${APP_ID}.desktop wmclass REGEX "^StartupWMClass=")
+foreach(part IN ITEMS "${appname}" numora)
+  if(NOT wmclass STREQUAL "StartupWMClass=${part}")
+    message(FATAL_ERROR "the window class ${part} is not the desktop entry's ${wmclass}")
+  endif()
+endforeach()
+
 file(READ ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml metainfo)
-foreach(needle "<id>${APP_ID}</id>" "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>")
+foreach(needle "<id>${APP_ID}</id>" "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>"
+        "<binary>numora</binary>" "<content_rating type=\"oars-1.1\"" "<developer_name>The Numora team</developer_name>")
   string(FIND "${metainfo}" "${needle}" at)
   if(at LESS 0)
     message(FATAL_ERROR "the metainfo lacks ${needle}")
   endif()
 endforeach()
+# This version is the newest release listed, and the manual page bears its date.
+string(REPLACE "." "\\." version "${VERSION}")
+if(NOT metainfo MATCHES "<releases>[ \n]*<release version=\"${version}\" date=\"([0-9-]+)\"")
+  message(FATAL_ERROR "the metainfo's first release is not ${VERSION} with a date")
+endif()
+set(date ${CMAKE_MATCH_1})
+file(STRINGS ${PREFIX}/share/man/man6/numora.6 title REGEX "^\\.TH ")
+if(NOT title MATCHES "^\\.TH NUMORA 6 ${date} \"Numora ${version}\"")
+  message(FATAL_ERROR "the manual page's title line does not give ${date} and ${VERSION}: ${title}")
+endif()
 
 # Every PNG is as big as the folder it sits in says.
 foreach(size IN LISTS SIZES)
@@ -44,4 +86,4 @@ foreach(size IN LISTS SIZES)
     message(FATAL_ERROR "${size}x${size} icon is ${width}x${height}")
   endif()
 endforeach()
-message(STATUS "desktop files installed under ${PREFIX}")
+message(STATUS "program, manual page and desktop files installed under ${PREFIX}")

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Numora team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs COMMAND (a list) and compares what it prints, less its wall-clock line,
 # with the file EXPECTED.
 execute_process(COMMAND ${COMMAND} OUTPUT_VARIABLE printed RESULT_VARIABLE status)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A thousand matches in a row through the real window, played from the event
 // loop as a person plays them: matches that think for several rounds, are lost,
 // won, drawn, end in the inconsistent-answers message or are abandoned, with

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About and Help windows: their layout, the keys that close About, the
 // pictures they and the main window show, and how they live beside the main
 // window. Also the program's version facts.

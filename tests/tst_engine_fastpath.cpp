@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The engine's quick thinking against the rules read word for word: the same
 // matches, split counts, ratings to the last bit and best numbers in the worked
 // example, after every first answer, along seeded matches, where ties hang on

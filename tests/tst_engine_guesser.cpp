@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The computer's guessing: the consistency filter, the split counts, the
 // ratings, the best set and the random choices.
 

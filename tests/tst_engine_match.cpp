@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole matches through the engine with a recording window: every outcome,
 // what the window is told and in which order, abandoned matches and stale dialogs.
 

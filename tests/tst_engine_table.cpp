@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The number table, the scoring rule, the answer codes and the removal rule.
 
 #include "fakewindow.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window against its layout tables, its three input states and its reset.
 
 #include "formtesting.h"

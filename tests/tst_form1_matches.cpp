@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole matches played through the real window: clicks and keypad keys on
 // Form1 with a seeded engine, one match per outcome.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The number pad, the sign pad, the keypad shortcuts and the history lines.
 
 #include "dialogs/outcomes.h"

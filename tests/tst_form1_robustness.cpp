@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random play through the real window: a player who mostly plays whole matches
 // (truthful answers, new guesses, now and then the computer's own number, so
 // that matches end in wins, losses, draws and inconsistent answers), mixed with

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windows on screens of 1, 1.25, 1.5 and 2 device pixels to the pixel (four
 // offscreen screens side by side, or one scaled by QT_SCALE_FACTOR): printed
 // history lines and the help page are drawn with the screen's own detail, the

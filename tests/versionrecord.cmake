@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Numora team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks the Windows version record that CMake fills in from project(VERSION):
 # numeric versions, the strings shown in the file's properties, US English.
 #   cmake -DRECORD=.../numora.rc -DMAJOR=2 -DMINOR=0 -DPATCH=0 -DTWEAK=14 -P versionrecord.cmake

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Numora team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Plants deliberate faults in a copy of the tree, one at a time, and runs the
 whole test suite against each: every fault must make some test fail.
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Numora team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Play Numora through its real window under Xvfb, as a user would.
 
 A developer tool, not part of the build.  It starts the game on an X display, reads the
@@ -28,15 +31,16 @@ Modes (--mode):
                it in the round in which the computer is bound to find the player's number.
   wrongsigns   answers 0 plus 0 minus, then answers that no number fits.
 
-Examples (the display must be running: eval "$(/work/shared/tools/xsession.sh | grep ^export)"):
+Examples (an X server must be running on --display, for example
+`Xvfb :99 -screen 0 1024x768x24 -dpi 96 &`; the game is ./build/app/numora unless --binary):
   tools/xplay.py --mode loss --secret 5067 --out /tmp/xplay
   tools/xplay.py --mode adversarial --lookahead --shots-each-round --pause-before-answer 7
   tools/xplay.py --mode win --answer yes          # then press YES and look at the new match
 Each run writes MODE-report.json (every round, what was read, the checks of the history lines
 against what was played and against the row scale) and the screenshots, each also 3x scaled.
 
-Uses only the Python standard library, xdotool, ImageMagick's import/convert and the shared
-driving scripts (XPLAY_TOOLS, default /work/shared/tools).
+Uses only the Python standard library, xdotool, ImageMagick's import/convert, xmodmap and xset
+(x11-xserver-utils); numlockx if it is there.
 """
 
 import argparse
@@ -51,7 +55,6 @@ import subprocess
 import sys
 import time
 
-TOOLS = os.environ.get("XPLAY_TOOLS", "/work/shared/tools")
 CONVERT = "/usr/bin/convert" if os.path.exists("/usr/bin/convert") else "convert"
 IMPORT = "/usr/bin/import" if os.path.exists("/usr/bin/import") else "import"
 
@@ -207,21 +210,78 @@ class App:
             time.sleep(0.2)
         raise RuntimeError("maroon outline not found; is this the game window?")
 
-    def tool(self, name, *args, env=None):
-        e = dict(self.env, **(env or {}))
-        return run([os.path.join(TOOLS, name)] + [str(a) for a in args], env=e).decode().strip()
+    def find(self, target):
+        """Window id of a target: an id ("0x200006" or decimal), or a title, exact if a visible
+        window has it, else a regular expression; the topmost of several. None: the screen."""
+        if target == "":
+            return None
+        if re.fullmatch(r"0x[0-9a-fA-F]+|[0-9]+", str(target)):
+            return int(str(target), 0)
+        end = time.time() + 5
+        while True:
+            found = run(["xdotool", "search", "--onlyvisible", "--name", target], check=False,
+                        env=self.env).decode().split()
+            exact = [w for w in found if run(["xdotool", "getwindowname", w], check=False,
+                                              env=self.env).decode().rstrip("\n") == target]
+            if exact or found:
+                return int((exact or found)[-1])
+            if time.time() > end:
+                raise RuntimeError("no visible window titled %r" % target)
+            time.sleep(0.05)
 
     def click(self, rect):
-        """Click the middle of a client rectangle (x, y[, w, h]) given below the menu bar."""
+        """Click the middle of a client rectangle (x, y[, w, h]) given below the menu bar.
+        Through XTEST, so Qt sees a real press and release."""
         x, y = rect[0], rect[1]
         w, h = (rect[2], rect[3]) if len(rect) == 4 else DIGIT_SIZE
-        self.tool("click.sh", hex(self.wid), x + w // 2, self.menu_h + y + h // 2)
+        wx, wy, _, _ = self.geometry()
+        run(["xdotool", "mousemove", "--sync", str(wx + x + w // 2), str(wy + self.menu_h + y + h // 2)],
+            env=self.env)
+        time.sleep(0.05)  # the button sees the pointer enter first
+        run(["xdotool", "click", "1"], env=self.env)
+        time.sleep(0.1)
+
+    def keypad_keycode(self, keysym):
+        """Keycode of the physical keypad key whose NumLock level is keysym (KP_0..KP_9,
+        KP_Decimal), or None."""
+        if not hasattr(self, "_keymap"):
+            self._keymap = [l.split() for l in run(["xmodmap", "-pke"], env=self.env).decode().splitlines()]
+        for f in self._keymap:
+            if len(f) >= 5 and f[0] == "keycode" and f[4] == keysym and f[3] != keysym:
+                return f[1]
+        return None
 
     def keys(self, *keys, target=None):
-        self.tool("key.sh", hex(target or self.wid), *keys)
+        """Focus the window (the game's, or target) and press the keys. Keypad digits and the
+        decimal key go as the physical keypad key with NumLock on, as from a real keyboard:
+        xdotool's own way taps Num_Lock around each, which Qt sees as extra key presses."""
+        if "Num Lock:    on" not in run(["xset", "q"], env=self.env).decode():
+            if subprocess.run(["numlockx", "on"], env=self.env, stderr=subprocess.DEVNULL).returncode:
+                run(["xdotool", "key", "Num_Lock"], env=self.env)
+        wid = str(target or self.wid)
+        for focus in (["windowactivate"], ["windowfocus", "--sync"]):  # the first needs a window manager
+            try:
+                run(["xdotool"] + focus + [wid], check=False, env=self.env, timeout=3)
+            except subprocess.TimeoutExpired:
+                pass
+        time.sleep(0.05)
+        sent = [(self.keypad_keycode(k) or k) if re.fullmatch(r"KP_([0-9]|Decimal)", k) else k for k in keys]
+        run(["xdotool", "key", "--delay", "60", "--"] + sent, env=self.env)
+        time.sleep(0.1)
 
     def shot(self, path, target=None, scale=True):
-        self.tool("shot.sh", target if target is not None else hex(self.wid), path)
+        """Screenshot of a window (the game's, or target) as a user sees it: the screen cropped
+        to the window, so a menu or dialog over it shows; target "" is the whole screen."""
+        time.sleep(0.2)  # pending repaints land first
+        wid = self.find(target) if target is not None else self.wid
+        if wid is None:
+            run([IMPORT, "-window", "root", path], env=self.env)
+        else:
+            x, y, w, h = self.geometry(wid)
+            w, h = w + min(x, 0), h + min(y, 0)
+            x, y = max(x, 0), max(y, 0)
+            run([IMPORT, "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", path],
+                env=self.env)
         if scale and path.endswith(".png"):
             big = path[:-4] + "-3x.png"
             run([CONVERT, path, "-scale", "300%", big])
@@ -844,7 +904,8 @@ def forced_answer(text):
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     ap.add_argument("--binary", default=os.path.join(os.path.dirname(os.path.abspath(__file__)),
-                                                      "..", "build-xvfb", "app", "numora"))
+                                                      "..", "build", "app", "numora"),
+                    help="the game's program (default: build/app/numora in this tree)")
     ap.add_argument("--display", default=os.environ.get("DISPLAY", ":99"))
     ap.add_argument("--mode", choices=["adversarial", "loss", "win", "draw", "wrongsigns"], default="loss")
     ap.add_argument("--secret", default="5067")

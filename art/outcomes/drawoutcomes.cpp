@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the pictures of the three outcome dialogs as small icons with
 // transparency: oldman-{32,48,16}.png, wheelchair-{32,16}.png,
 // handshake-{32,16}.png, into the folder named on the command line.

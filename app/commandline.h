@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// What the program answers on its command line: --help and --version as a
+// desktop program does, and a refusal of anything else it is given.
+
+#include <optional>
+
+#include <QStringList>
+
+namespace numora {
+
+// The program's name (on X11 also its window class), version and desktop entry.
+void setidentity();
+
+// Answers --help and --version before any window system is reached, so that
+// they work without a display. Returns the exit status when the program is to
+// end; nothing when the command line is for the game, or may hold Qt's own
+// options (-platform, -style, ...) that only QApplication knows.
+std::optional<int> answerbeforewindows(int argc, char *argv[]);
+
+// The same for the arguments QApplication has left, refusing any option or
+// argument the game does not take with a message and exit status 2.
+std::optional<int> answercommandline(const QStringList &arguments);
+
+} // namespace numora

@@ -1,0 +1,31 @@
+# SPDX-FileCopyrightText: 2026 The Numora team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Formats the manual page with every groff warning on and fails on any of them,
+# and checks that it describes every option the program's --help lists.
+#   cmake -DGROFF=.../groff -DPAGE=.../numora.6 -DPROGRAM=.../numora -P manualpage.cmake
+execute_process(COMMAND ${GROFF} -ww -z -man -Tutf8 ${PAGE}
+                RESULT_VARIABLE result ERROR_VARIABLE warnings)
+if(NOT result EQUAL 0 OR NOT warnings STREQUAL "")
+  message(FATAL_ERROR "groff on ${PAGE}: status ${result}\n${warnings}")
+endif()
+
+file(READ ${PAGE} page)
+if(NOT page MATCHES "\n\\.TH NUMORA 6 ")
+  message(FATAL_ERROR "${PAGE} is not a manual page of section 6")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${PROGRAM} --help
+                RESULT_VARIABLE result OUTPUT_VARIABLE help TIMEOUT 20)
+string(REGEX MATCHALL "(^|[ ,])--?[a-z][a-z-]*" options "${help}")
+if(NOT result EQUAL 0 OR NOT options)
+  message(FATAL_ERROR "no options read from ${PROGRAM} --help (status ${result})")
+endif()
+foreach(option IN LISTS options)
+  string(REGEX REPLACE "^[ ,]" "" option "${option}")
+  string(REPLACE "-" "\\-" escaped "${option}")
+  string(FIND "${page}" "${escaped}" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "the manual page does not describe ${option}")
+  endif()
+endforeach()
+message(STATUS "manual page checked; options ${options}")

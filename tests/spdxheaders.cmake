@@ -1,0 +1,52 @@
+# SPDX-FileCopyrightText: 2026 The Numora team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Every tracked source file (C++, CMake, shell, Python, the .in templates, the
+# desktop entry, the metainfo) names its copyright holder and licence in SPDX
+# lines near its top: GPL-3.0-or-later, the metainfo CC0-1.0. Without git (an
+# unpacked tarball) the files under SOURCE_DIR are taken instead.
+#   cmake -DSOURCE_DIR=... [-DGIT=.../git] -P spdxheaders.cmake
+set(files)
+if(GIT AND EXISTS ${SOURCE_DIR}/.git)
+  execute_process(COMMAND ${GIT} -C ${SOURCE_DIR} ls-files RESULT_VARIABLE result OUTPUT_VARIABLE files)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "git ls-files failed in ${SOURCE_DIR}")
+  endif()
+  string(REGEX REPLACE "\n$" "" files "${files}")
+  string(REPLACE "\n" ";" files "${files}")
+else()
+  file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*)
+  list(FILTER files EXCLUDE REGEX "^(build[^/]*|\\.git)/")
+endif()
+
+set(checked 0)
+set(lacking)
+foreach(path IN LISTS files)
+  if(NOT EXISTS ${SOURCE_DIR}/${path} OR IS_DIRECTORY ${SOURCE_DIR}/${path})
+    continue()
+  endif()
+  if(NOT path MATCHES "(\\.(cpp|h|cmake|sh|py|in|desktop|xml)|(^|/)CMakeLists\\.txt)$")
+    file(READ ${SOURCE_DIR}/${path} start LIMIT 2)
+    if(NOT start MATCHES "^#!") # a script without a suffix
+      continue()
+    endif()
+  endif()
+  set(licence GPL-3.0-or-later)
+  if(path MATCHES "\\.metainfo\\.xml$")
+    set(licence CC0-1.0)
+  endif()
+  file(STRINGS ${SOURCE_DIR}/${path} top LIMIT_COUNT 6)
+  if(NOT top MATCHES "SPDX-FileCopyrightText: [0-9]+ The Numora team"
+     OR NOT top MATCHES "SPDX-License-Identifier: ${licence}( |;|$)")
+    list(APPEND lacking "${path} (${licence})")
+  endif()
+  math(EXPR checked "${checked} + 1")
+endforeach()
+if(lacking)
+  list(JOIN lacking "\n  " lacking)
+  message(FATAL_ERROR "source files without their SPDX lines:\n  ${lacking}")
+endif()
+if(checked EQUAL 0)
+  message(FATAL_ERROR "no source files found under ${SOURCE_DIR}")
+endif()
+message(STATUS "${checked} source files carry their SPDX lines")
