@@ -29,7 +29,8 @@
 #include <set>
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
+// The sanitizer's own allocator keeps the count (GCC ships the function, not its header).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 using numora::Step;
