@@ -336,7 +336,7 @@ void Form1::wait()
     paintmeonly2();
     keyplus = 0;
     keyminus = 0;
-    // The guess goes on screen now; a key pressed before this moment cannot answer it.
+    // The guess goes on screen now: the moment from which a key can be a reply to it.
     Label8->repaint();
     signstepbegan = keyclock.now();
 }
