@@ -181,7 +181,7 @@ La prossima volta fai più attenzione.</translation>
     </message>
     <message>
         <source>0 to 9</source>
-        <translation>da 0 a 9</translation>
+        <translation>0–9</translation>
     </message>
     <message>
         <source>type your guess</source>

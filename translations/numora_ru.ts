@@ -137,7 +137,7 @@ Please be more careful next time.</source>
     </message>
     <message>
         <source>Secret</source>
-        <translation>Загадано</translation>
+        <translation>Секрет</translation>
     </message>
     <message>
         <source>Guess</source>
@@ -181,7 +181,7 @@ Please be more careful next time.</source>
     </message>
     <message>
         <source>0 to 9</source>
-        <translation>от 0 до 9</translation>
+        <translation>0–9</translation>
     </message>
     <message>
         <source>type your guess</source>
