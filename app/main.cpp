@@ -3,9 +3,11 @@
 
 #include "app/commandline.h"
 #include "mainwindow/form1.h"
+#include "platform/language.h"
 #include "platform/runtime.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <memory>
 
@@ -18,6 +20,7 @@ int main(int argc, char *argv[])
     if (const auto status = numora::answercommandline(QCoreApplication::arguments()))
         return *status;
     platform::setupapplication(app);
+    platform::uselanguage(QLocale::system().uiLanguages(), platform::translationsdir());
     auto engine = std::make_unique<numora::Module1>();
     Form1 form(*engine);
     return app.exec();

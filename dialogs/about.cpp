@@ -99,7 +99,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent, Qt::Dialog | fixedframe)
 
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowTitle(QStringLiteral("About the game..."));
+    setWindowTitle(tr("About the game..."));
     setWindowIcon(programicon());
     setFixedSize(platform::pixels(3150), platform::pixels(2760));
     setFont(platform::sansserif(8.25));
@@ -108,26 +108,24 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent, Qt::Dialog | fixedframe)
 
     // The controls are made in their tab order, which is the order of the focus
     // chain; only OK can take the focus.
-    cmdOK = new platform::ColourButton(QStringLiteral("OK"), colour::darkred, this);
+    cmdOK = new platform::ColourButton(tr("OK"), colour::darkred, this);
     cmdOK->setGeometry(twips(120, 2280, 2925, 345));
     cmdOK->setFont(platform::sansserif(9.75, true));
-    cmdOK->setToolTip(QStringLiteral("Move your mouse on the picture!"));
+    cmdOK->setToolTip(tr("Move your mouse on the picture!"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     picIcon = picturebox(aboutpicture(), twips(120, 960, 2925, 1260), this);
-    picIcon->setToolTip(QStringLiteral("That was what I used to do before I began writing unnecessary programs!"));
+    picIcon->setToolTip(tr("That was what I used to do before I began writing unnecessary programs!"));
 
     const QFont windowfont = platform::sansserif(8.25);
     const QFont serifbold = platform::serif(8.25, true);
-    lblDescription
-        = label(QStringLiteral("Number Guessing Game."), twips(120, 405, 1770, 195), windowfont, colour::black, this);
-    lblTitle = label(QStringLiteral("TESSARIN 2.0 (the smarter version)"), twips(120, 120, 2880, 195), windowfont,
-        colour::black, this);
-    lblVersion
-        = label(QStringLiteral("by the Numora team"), twips(120, 705, 1845, 195), serifbold, colour::maroon, this);
-    Label1 = label(QStringLiteral("E-mail"), twips(2400, 705, 510, 195), serifbold, colour::black, this);
-    Label1->setToolTip(QStringLiteral("The Numora team"));
+    lblDescription = label(tr("Number Guessing Game."), twips(120, 405, 1770, 195), windowfont, colour::black, this);
+    lblTitle
+        = label(tr("TESSARIN 2.0 (the smarter version)"), twips(120, 120, 2880, 195), windowfont, colour::black, this);
+    lblVersion = label(tr("by the Numora team"), twips(120, 705, 1845, 195), serifbold, colour::maroon, this);
+    Label1 = label(tr("E-mail"), twips(2400, 705, 510, 195), serifbold, colour::black, this);
+    Label1->setToolTip(tr("The Numora team"));
 
     cmdOK->setFocus();
     centreonscreen(this);
@@ -160,7 +158,7 @@ void frmAbout::keyPressEvent(QKeyEvent *event)
 Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window | fixedframe)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Game Help"));
+    setWindowTitle(tr("Game Help"));
     setWindowIcon(programicon());
     setFixedSize(platform::pixels(13515), platform::pixels(8190));
 

@@ -115,10 +115,10 @@ void OutcomeDialog::keyPressEvent(QKeyEvent *event)
 
 void OutcomeDialog::makebuttons(const QRect &yesplace, const QRect &noplace, const QColor &face)
 {
-    Command1 = new platform::ColourButton(QStringLiteral("YES"), face, this);
+    Command1 = new platform::ColourButton(tr("YES"), face, this);
     Command1->setGeometry(yesplace);
     Command1->setDefault(true);
-    Command2 = new platform::ColourButton(QStringLiteral("NO"), face, this);
+    Command2 = new platform::ColourButton(tr("NO"), face, this);
     Command2->setGeometry(noplace);
     connect(Command1, &QPushButton::clicked, this, &OutcomeDialog::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &OutcomeDialog::Command2_Click);
@@ -128,33 +128,33 @@ void OutcomeDialog::makebuttons(const QRect &yesplace, const QRect &noplace, con
 
 frmUwin::frmUwin(QWidget *parent) : OutcomeDialog(parent)
 {
-    setWindowTitle(QStringLiteral("You Won!"));
+    setWindowTitle(tr("You Won!"));
     fixeddialog(this, platform::twips(0, 0, 4080, 1875).size());
     setFont(platform::sansserif(8.25, true));
 
     makebuttons(
         platform::twips(240, 1320, 1215, 375), platform::twips(2640, 1320, 1215, 375), platform::colour::darkred);
-    Label1 = message(QStringLiteral("Congratulations!  Play again?"), platform::twips(240, 120, 2535, 735), this);
+    Label1 = message(tr("Congratulations!  Play again?"), platform::twips(240, 120, 2535, 735), this);
     Label1->setWordWrap(true);
     Picture2 = picture(QStringLiteral("oldman"), {32, 48, 16, 64}, platform::twips(1800, 960, 480, 480), this);
 }
 
 frmUlost::frmUlost(QWidget *parent) : OutcomeDialog(parent)
 {
-    setWindowTitle(QStringLiteral(" You have lost!"));
+    setWindowTitle(tr(" You have lost!"));
     fixeddialog(this, platform::twips(0, 0, 4305, 1170).size());
     setFont(platform::sansserif(8.25));
 
     makebuttons(platform::twips(120, 720, 1455, 375), platform::twips(2760, 720, 1455, 375), platform::colour::green);
     for (auto *button : {Command1, Command2})
         button->setFont(platform::sansserif(8.25, true));
-    Label1 = message(QStringLiteral("Play again?"), platform::twips(120, 120, 3495, 375), this);
+    Label1 = message(tr("Play again?"), platform::twips(120, 120, 3495, 375), this);
     Picture1 = picture(QStringLiteral("wheelchair"), {32, 16, 64}, platform::twips(1920, 480, 480, 480), this);
 }
 
 TSdraw::TSdraw(QWidget *parent) : OutcomeDialog(parent)
 {
-    setWindowTitle(QStringLiteral(" It's a draw!"));
+    setWindowTitle(tr(" It's a draw!"));
     // A window of its own: resizable, minimizable, with a task bar entry.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
@@ -163,8 +163,8 @@ TSdraw::TSdraw(QWidget *parent) : OutcomeDialog(parent)
 
     makebuttons(platform::twips(120, 1200, 1215, 375), platform::twips(1440, 1200, 1215, 375), platform::colour::olive);
     // Label1 is wider than the window: its text simply runs to the edge.
-    Label1 = message(QStringLiteral(" Not bad at all!"), platform::twips(0, 120, 3495, 375), this);
-    Label2 = message(QStringLiteral(" Play again?"), platform::twips(0, 600, 1935, 375), this);
+    Label1 = message(tr(" Not bad at all!"), platform::twips(0, 120, 3495, 375), this);
+    Label2 = message(tr(" Play again?"), platform::twips(0, 600, 1935, 375), this);
     Picture1 = picture(QStringLiteral("handshake"), {32, 16, 64}, platform::twips(2040, 480, 480, 480), this);
 }
 

@@ -28,6 +28,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <string_view>
 
 using namespace numora;
 using platform::ColourButton;
@@ -39,6 +40,25 @@ namespace {
 constexpr int clientwidth = 3255;
 constexpr int clientheight = 6015;
 const QString rowscaletext = QStringLiteral("   1   2   3   4   5   6   7   8   9 10");
+
+// The engine speaks English; its three texts reach the player translated, under
+// the engine's name.
+constexpr const char *enginecontext = "Module1";
+constexpr const char *thinking = QT_TRANSLATE_NOOP("Module1", "Thinking...");
+constexpr const char *lost = QT_TRANSLATE_NOOP("Module1", " You have lost! My number was : ");
+constexpr const char *inconsistent = QT_TRANSLATE_NOOP(
+    "Module1", "No valid number matches the information you gave!\r\nPlease be more careful next time.");
+static_assert(std::string_view(thinking) == thinkingtext && std::string_view(lost) == lostcaption
+    && std::string_view(inconsistent) == wrongsignstext);
+
+QString fromengine(const std::string &text)
+{
+    // The lost caption is the engine's words followed by its secret number.
+    if (text.starts_with(lost))
+        return QCoreApplication::translate(enginecontext, lost)
+            + QString::fromStdString(text.substr(std::string_view(lost).size()));
+    return QCoreApplication::translate(enginecontext, text.c_str());
+}
 
 // The client area paints the two rectangle outlines behind everything else.
 class ClientArea : public QWidget
@@ -212,7 +232,7 @@ void Form1::layoutcontrols(QWidget *client)
         {14, "1 -", 840, 4494, 615, 300, true, 25},
         {22, "0 +", 120, 4875, 615, 300, true, 33},
         {21, "0 -", 840, 4875, 615, 300, true, 32},
-        {23, "Confirm Signs", 120, 5280, 1335, 375, false, 11},
+        {23, QT_TR_NOOP("Confirm Signs"), 120, 5280, 1335, 375, false, 11},
         // digit pad, laid out like a calculator
         {7, "7", 1800, 3360, 375, 375, true, 6},
         {8, "8", 2280, 3360, 375, 375, true, 7},
@@ -226,18 +246,20 @@ void Form1::layoutcontrols(QWidget *client)
         {10, "0", 1800, 4800, 375, 375, true, 34},
         {11, "C", 2280, 4800, 375, 375, false, 9},
         {24, "CA", 2760, 4800, 375, 375, false, 12},
-        {12, "Confirm Number", 1800, 5280, 1335, 375, false, 10},
+        {12, QT_TR_NOOP("Confirm Number"), 1800, 5280, 1335, 375, false, 10},
     };
     std::array<std::pair<int, ColourButton *>, 24> taborder {};
     int made = 0;
     for (const Place &p : places) {
         const bool signside = p.number >= 13 && p.number <= 23;
-        auto *button
-            = new ColourButton(QString::fromLatin1(p.caption), signside ? colour::lightred : colour::lightblue, client);
+        // Digits, signs and the calculator keys C and CA read the same in every language.
+        const bool words = p.number == 12 || p.number == 23;
+        const QString caption = words ? tr(p.caption) : QString::fromLatin1(p.caption);
+        auto *button = new ColourButton(caption, signside ? colour::lightred : colour::lightblue, client);
         button->setGeometry(twips(p.left, p.top, p.width, p.height));
         button->setFont(p.padfont ? padfont : windowfont);
         button->setAutoDefault(true); // Enter presses the focused button
-        button->setAccessibleName(QString::fromLatin1(p.caption));
+        button->setAccessibleName(caption);
         Command[p.number] = button;
         taborder[made++] = {p.tab, button};
     }
@@ -701,7 +723,7 @@ void Form1::showEvent(QShowEvent *event)
 
 void Form1::setstatus(const std::string &text)
 {
-    Label6->setText(QString::fromStdString(text));
+    Label6->setText(fromengine(text));
 }
 
 void Form1::showguess(const std::string &text)
@@ -741,7 +763,7 @@ void Form1::showoutcome(Outcome outcome, const std::string &caption)
             Qt::QueuedConnection);
     }
     if (!caption.empty())
-        slot->setWindowTitle(QString::fromStdString(caption));
+        slot->setWindowTitle(fromengine(caption));
     slot->show();
     dialogs::placedialog(slot, this);
     slot->raise();
@@ -750,7 +772,7 @@ void Form1::showoutcome(Outcome outcome, const std::string &caption)
 
 void Form1::showmessage(const std::string &text)
 {
-    QString shown = QString::fromStdString(text);
+    QString shown = fromengine(text);
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     platform::messagebox(this, shown);
 }

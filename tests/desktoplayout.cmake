@@ -3,8 +3,11 @@
 
 # Installs the program into PREFIX and checks that the program, its manual page,
 # the desktop entry, the metainfo and the icons all meet under APP_ID where a
-# desktop looks for them, and that they agree with each other and with VERSION.
-#   cmake -DBINARY_DIR=... -DPREFIX=... -DAPP_ID=... -DSIZES="16;32" -DVERSION=2.0.0.14 -P desktoplayout.cmake
+# desktop looks for them, and that they agree with each other and with VERSION;
+# each of LANGUAGES has its translation at TRANSLATIONS (from the program's
+# folder, where the program looks) and its words in the desktop entry and metainfo.
+#   cmake -DBINARY_DIR=... -DPREFIX=... -DAPP_ID=... -DSIZES="16;32" -DVERSION=2.0.0.14
+#         -DLANGUAGES="de;fr" -DTRANSLATIONS=../share/numora/translations -P desktoplayout.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BINARY_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -20,6 +23,9 @@ set(expected
     share/icons/hicolor/scalable/apps/${APP_ID}.svg)
 foreach(size IN LISTS SIZES)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+endforeach()
+foreach(language IN LISTS LANGUAGES)
+  list(APPEND expected bin/${TRANSLATIONS}/numora_${language}.qm)
 endforeach()
 foreach(path IN LISTS expected)
   if(NOT EXISTS ${PREFIX}/${path})
@@ -74,6 +80,20 @@ file(STRINGS ${PREFIX}/share/man/man6/numora.6 title REGEX "^\\.TH ")
 if(NOT title MATCHES "^\\.TH NUMORA 6 ${date} \"Numora ${version}\"")
   message(FATAL_ERROR "the manual page's title line does not give ${date} and ${VERSION}: ${title}")
 endif()
+
+foreach(language IN LISTS LANGUAGES)
+  foreach(key GenericName Comment Keywords)
+    file(STRINGS ${PREFIX}/share/applications/${APP_ID}.desktop line ENCODING UTF-8
+         REGEX "^${key}\\[${language}\\]=.")
+    if(NOT line)
+      message(FATAL_ERROR "the desktop entry has no ${key} in ${language}")
+    endif()
+  endforeach()
+  string(FIND "${metainfo}" "<summary xml:lang=\"${language}\">" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "the metainfo has no summary in ${language}")
+  endif()
+endforeach()
 
 # Every PNG is as big as the folder it sits in says.
 foreach(size IN LISTS SIZES)

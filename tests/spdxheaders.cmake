@@ -3,7 +3,9 @@
 
 # Every tracked source file (C++, CMake, shell, Python, the .in templates, the
 # desktop entry, the metainfo) names its copyright holder and licence in SPDX
-# lines near its top: GPL-3.0-or-later, the metainfo CC0-1.0. Without git (an
+# lines near its top: GPL-3.0-or-later, the metainfo CC0-1.0. The translations
+# are rewritten by lupdate, which keeps no comment: theirs stand in a file of
+# the same name with ".license" added, as REUSE has it. Without git (an
 # unpacked tarball) the files under SOURCE_DIR are taken instead.
 #   cmake -DSOURCE_DIR=... [-DGIT=.../git] -P spdxheaders.cmake
 set(files)
@@ -25,7 +27,10 @@ foreach(path IN LISTS files)
   if(NOT EXISTS ${SOURCE_DIR}/${path} OR IS_DIRECTORY ${SOURCE_DIR}/${path})
     continue()
   endif()
-  if(NOT path MATCHES "(\\.(cpp|h|cmake|sh|py|in|desktop|xml)|(^|/)CMakeLists\\.txt)$")
+  set(labelled ${path})
+  if(path MATCHES "\\.ts$")
+    set(labelled ${path}.license)
+  elseif(NOT path MATCHES "(\\.(cpp|h|cmake|sh|py|in|desktop|xml)|(^|/)CMakeLists\\.txt)$")
     file(READ ${SOURCE_DIR}/${path} start LIMIT 2)
     if(NOT start MATCHES "^#!") # a script without a suffix
       continue()
@@ -35,7 +40,11 @@ foreach(path IN LISTS files)
   if(path MATCHES "\\.metainfo\\.xml$")
     set(licence CC0-1.0)
   endif()
-  file(STRINGS ${SOURCE_DIR}/${path} top LIMIT_COUNT 6)
+  if(NOT EXISTS ${SOURCE_DIR}/${labelled})
+    list(APPEND lacking "${labelled} (${licence})")
+    continue()
+  endif()
+  file(STRINGS ${SOURCE_DIR}/${labelled} top LIMIT_COUNT 6)
   if(NOT top MATCHES "SPDX-FileCopyrightText: [0-9]+ The Numora team"
      OR NOT top MATCHES "SPDX-License-Identifier: ${licence}( |;|$)")
     list(APPEND lacking "${path} (${licence})")

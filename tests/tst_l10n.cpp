@@ -1,0 +1,396 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The game in every language it speaks: every text translated after lupdate
+// has read today's sources, access keys unique in each menu, every caption
+// fitting its control in its own font, the help page without overflow, and the
+// program speaking the language the player prefers, English where asked.
+
+#include "dialogs/about.h"
+#include "dialogs/outcomes.h"
+#include "formtesting.h"
+#include "platform/language.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextLayout>
+#include <QXmlStreamReader>
+
+#include <memory>
+
+namespace {
+
+const QStringList languages = QString::fromLatin1(NUMORA_LANGUAGES).split(QLatin1Char(','));
+
+// The letter after a lone "&", lower-cased; nothing when there is none.
+QString accesskey(const QString &text)
+{
+    static const QRegularExpression mark(QStringLiteral("&([^&\\s])"));
+    const QRegularExpressionMatch m = mark.match(QString(text).remove(QStringLiteral("&&")));
+    return m.hasMatch() ? m.captured(1).toLower() : QString();
+}
+
+QString edges(const QString &text) // the blanks a text starts and ends with
+{
+    static const QRegularExpression blanks(
+        QStringLiteral("^(\\s*).*?(\\s*)$"), QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch m = blanks.match(text);
+    return QLatin1Char('[') + m.captured(1) + QStringLiteral("][") + m.captured(2) + QLatin1Char(']');
+}
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+const QRegularExpression letter(QStringLiteral("\\p{L}"));
+
+// The pixels a text inks in its control, laid out in `room` as the control lays it.
+QRectF inkof(const QWidget *control, const QString &text, const QRect &room, Qt::Alignment align, bool wrap)
+{
+    const QFontMetricsF metrics(control->font());
+    if (wrap)
+        return metrics.boundingRect(room, int(align) | Qt::TextWordWrap, text);
+    const qreal advance = metrics.horizontalAdvance(text);
+    const qreal x = align & Qt::AlignHCenter ? room.left() + (room.width() - advance) / 2
+        : align & Qt::AlignRight             ? room.right() + 1 - advance
+                                             : room.left();
+    const qreal y = align & Qt::AlignVCenter ? room.top() + (room.height() - metrics.height()) / 2 : room.top();
+    return metrics.tightBoundingRect(text).translated(x, y + metrics.ascent());
+}
+
+// Where a sibling shows something: a label its text, any other control its box.
+QRect shown(const QWidget *sibling)
+{
+    if (auto *label = qobject_cast<const QLabel *>(sibling); label && label->pixmap().isNull())
+        return label->text().contains(letter)
+            ? inkof(label, label->text(), label->contentsRect(), label->alignment(), label->wordWrap())
+                  .translated(label->pos())
+                  .toAlignedRect()
+            : QRect();
+    return qobject_cast<const QTextBrowser *>(sibling) ? QRect() : sibling->geometry(); // the page has its own test
+}
+
+// Where a control's text is not wholly seen: its ink outside the control's
+// room, outside the window, or over a neighbour.
+QString clipped(QWidget *control, const QString &text, QRect room, Qt::Alignment align, bool wrap)
+{
+    const QRectF ink = inkof(control, text, room, align, wrap);
+    if (!wrap) { // only the width is the design's to keep
+        room.setTop(int(ink.top()));
+        room.setBottom(int(ink.bottom()));
+    }
+    QStringList faults;
+    if (!QRectF(room).adjusted(0, -1, 0, 1).contains(ink))
+        faults << QStringLiteral("needs %1 x %2, has %3 x %4")
+                      .arg(ink.width(), 0, 'f', 1)
+                      .arg(ink.height(), 0, 'f', 1)
+                      .arg(room.width())
+                      .arg(room.height());
+    const QRect inparent = ink.translated(control->pos()).toAlignedRect().adjusted(1, 1, -1, -1);
+    if (QWidget *parent = control->parentWidget(); parent && !control->isWindow()) {
+        if (!parent->rect().contains(inparent))
+            faults << QStringLiteral("runs out of its window");
+        for (QWidget *sibling : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (sibling != control && sibling->isVisible() && shown(sibling).intersects(inparent)
+                && !sibling->geometry().contains(control->geometry()))
+                faults << QStringLiteral("covers %1").arg(sibling->metaObject()->className());
+    }
+    return faults.isEmpty() ? QString() : QStringLiteral("'%1': %2").arg(text, faults.join(QStringLiteral(", ")));
+}
+
+QStringList clippedcaptions(QWidget *window)
+{
+    QStringList faults;
+    for (auto *button : window->findChildren<QPushButton *>()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.features = button->isDefault() || button->autoDefault() ? QStyleOptionButton::AutoDefaultButton
+                                                                       : QStyleOptionButton::None;
+        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        faults << clipped(button, QString(button->text()).remove(QLatin1Char('&')), room, Qt::AlignCenter, false);
+    }
+    for (auto *label : window->findChildren<QLabel *>())
+        if (label->text().contains(letter))
+            faults << clipped(label, label->text(), label->contentsRect(), label->alignment(), label->wordWrap());
+    for (auto *frame : window->findChildren<QGroupBox *>()) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect title
+            = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+        // The frame's line shows on both sides of its title.
+        faults << clipped(
+            frame, frame->title(), frame->rect().adjusted(title.left(), 0, -title.left(), 0), Qt::AlignLeft, false);
+    }
+    faults.removeAll(QString());
+    return faults;
+}
+
+QString translationsbuilt()
+{
+    return QStringLiteral(NUMORA_QM_DIR);
+}
+
+} // namespace
+
+class TestL10n : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { setupformtests(); }
+    void cleanup() { platform::uselanguage({}, translationsbuilt()); }
+
+    void everyTextHasAFaithfulTranslation_data();
+    void everyTextHasAFaithfulTranslation();
+    void accessKeysAreUniqueInEachMenu_data();
+    void accessKeysAreUniqueInEachMenu();
+    void captionsFitTheirControls_data();
+    void captionsFitTheirControls();
+    void helpPageFitsWithoutScrolling_data() { captionsFitTheirControls_data(); }
+    void helpPageFitsWithoutScrolling();
+    void programSpeaksThePreferredLanguage_data();
+    void programSpeaksThePreferredLanguage();
+    void programFindsItsTranslationsBesideIt();
+};
+
+void TestL10n::everyTextHasAFaithfulTranslation_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : languages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// lupdate reads the sources as they are now, so a text added or changed since
+// the translation was made shows up here as unfinished.
+void TestL10n::everyTextHasAFaithfulTranslation()
+{
+    QFETCH(QString, language);
+    QTemporaryDir scratch;
+    const QString ts = scratch.filePath(QStringLiteral("numora_%1.ts").arg(language));
+    QVERIFY(QFile::copy(QStringLiteral(NUMORA_TS_DIR "/numora_%1.ts").arg(language), ts));
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(NUMORA_LUPDATE),
+        {QStringLiteral("@" NUMORA_SOURCES), QStringLiteral("-I"), QStringLiteral(NUMORA_SOURCE_DIR),
+            QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-ts"), ts});
+    QVERIFY(lupdate.waitForFinished(60000));
+    QVERIFY2(lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
+
+    QFile file(ts);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    // An element's text, carriage returns included (lupdate writes them as <byte value="xd"/>).
+    auto text = [&xml] {
+        QString read;
+        for (int depth = 1; depth > 0 && !xml.atEnd();) {
+            xml.readNext();
+            if (xml.isCharacters())
+                read += xml.text();
+            else if (xml.isStartElement() && ++depth)
+                read += QChar(xml.attributes().value(QLatin1String("value")).toInt(nullptr, 16));
+            else if (xml.isEndElement())
+                --depth;
+        }
+        return read;
+    };
+    QStringList faults;
+    int messages = 0;
+    QString context, source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = text();
+        } else if (xml.name() == QLatin1String("source")) {
+            source = text();
+        } else if (xml.name() == QLatin1String("translation")) {
+            ++messages;
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            const QString translation = text();
+            QStringList wrong;
+            if (!type.isEmpty())
+                wrong << type;
+            if (translation.isEmpty())
+                wrong << QStringLiteral("empty");
+            static const QRegularExpression marks(QStringLiteral("%\\d|\\r\\n|<[^>]*>|&nbsp;|Numora|TESSARIN 2\\.0"));
+            auto kept = [](const QString &s) {
+                QStringList found;
+                for (auto m = marks.globalMatch(s); m.hasNext();)
+                    found << m.next().captured();
+                return sorted(found);
+            };
+            if (kept(translation) != kept(source))
+                wrong << QStringLiteral("numbers, markup or names changed");
+            if (edges(translation) != edges(source))
+                wrong << QStringLiteral("blanks at its ends changed");
+            if (accesskey(source).isEmpty() != accesskey(translation).isEmpty())
+                wrong << QStringLiteral("access key lost or added");
+            if (!wrong.isEmpty())
+                faults << QStringLiteral("%1 '%2': %3").arg(context, source, wrong.join(QStringLiteral(", ")));
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    QVERIFY(messages >= 60);
+}
+
+void TestL10n::accessKeysAreUniqueInEachMenu_data()
+{
+    everyTextHasAFaithfulTranslation_data();
+}
+
+void TestL10n::accessKeysAreUniqueInEachMenu()
+{
+    QFETCH(QString, language);
+    QCOMPARE(platform::uselanguage({language}, translationsbuilt()), language);
+    FormHarness harness;
+    QList<QList<QAction *>> menus {harness.form->menuBar()->actions()};
+    for (QAction *action : harness.form->menuBar()->actions())
+        if (action->menu())
+            menus << action->menu()->actions();
+    for (const QList<QAction *> &menu : menus) {
+        QStringList keys;
+        for (QAction *action : menu) {
+            const QString key = accesskey(action->text());
+            QVERIFY2(!key.isEmpty() && !keys.contains(key), qPrintable(action->text()));
+            keys << key;
+        }
+    }
+}
+
+void TestL10n::captionsFitTheirControls_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << QString(); // the measure itself, on the design's own texts
+    for (const QString &language : languages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void TestL10n::captionsFitTheirControls()
+{
+    QFETCH(QString, language);
+    QCOMPARE(
+        platform::uselanguage({language.isEmpty() ? QStringLiteral("en") : language}, translationsbuilt()), language);
+    FormHarness harness;
+    harness.form->setstatus(numora::thinkingtext);
+    const std::unique_ptr<QWidget> windows[] = {std::make_unique<dialogs::frmUwin>(),
+        std::make_unique<dialogs::frmUlost>(), std::make_unique<dialogs::TSdraw>(),
+        std::make_unique<dialogs::frmAbout>(), std::make_unique<dialogs::Form2>()};
+    QStringList faults = clippedcaptions(harness.form.get());
+    for (const auto &window : windows) {
+        window->show();
+        faults << clippedcaptions(window.get());
+    }
+    // The design's own status text reaches one pixel past its line: the
+    // measure sees it, and the translations are held to the line.
+    if (language.isEmpty())
+        QVERIFY(faults.takeFirst().startsWith(QStringLiteral("'Thinking...': needs 51")));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+// Each column holds all of its text; under the right one the keypad and its
+// legend stay clear of the closing wish in the corner.
+void TestL10n::helpPageFitsWithoutScrolling()
+{
+    QFETCH(QString, language);
+    platform::uselanguage({language.isEmpty() ? QStringLiteral("en") : language}, translationsbuilt());
+    dialogs::Form2 help;
+    help.show();
+    const QList<QTextBrowser *> columns = help.findChildren<QTextBrowser *>();
+    QCOMPARE(columns.size(), 2);
+    QStringList faults;
+    for (QTextBrowser *column : columns) {
+        QVERIFY2(column->document()->size().height() <= column->viewport()->height(),
+            qPrintable(QStringLiteral("%1 of %2").arg(column->document()->size().height()).arg(column->height())));
+        // A word too long for its line or table cell is broken inside.
+        for (QTextBlock block = column->document()->begin(); block.isValid(); block = block.next())
+            for (int k = 0; k + 1 < block.layout()->lineCount(); ++k) {
+                const QTextLine line = block.layout()->lineAt(k);
+                const QString text = block.text();
+                const int end = line.textStart() + line.textLength();
+                if (!text.at(end - 1).isSpace() && text.at(end - 1) != QLatin1Char('-') && !text.at(end).isSpace())
+                    faults << text;
+            }
+    }
+    QLabel *wish = nullptr;
+    for (QLabel *label : help.findChildren<QLabel *>())
+        if (label->alignment() & Qt::AlignBottom)
+            wish = label;
+    QVERIFY(wish);
+    const QRect corner = QFontMetrics(wish->font()).boundingRect(wish->rect(), int(wish->alignment()), wish->text());
+    for (QLabel *label : help.findChildren<QLabel *>())
+        if (label != wish && label->geometry().intersects(corner))
+            faults << label->text();
+    for (QTextBrowser *column : columns) {
+        QRect text = column->geometry();
+        text.setHeight(int(column->document()->size().height()));
+        if (text.intersects(corner))
+            faults << QStringLiteral("a column");
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void TestL10n::programSpeaksThePreferredLanguage_data()
+{
+    QTest::addColumn<QStringList>("preferred");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("shown"); // Confirm Number, Game menu, lost caption, help title, Qt's Cancel
+    const auto row = [](const char *name, QStringList preferred, const char *language, QStringList shown) {
+        QTest::newRow(name) << preferred << QString::fromUtf8(language) << shown;
+    };
+    const QStringList english {
+        "Confirm Number", "&Game", " You have lost! My number was : 1023", "Game Help", "Cancel"};
+    row("C locale", {"C"}, "", english);
+    row("English before German", {"en-GB", "de-DE"}, "", english);
+    row("no language given", {}, "", english);
+    row("German", {"de-DE"}, "de",
+        {"Tipp abgeben", "&Spiel", " Verloren! Meine Zahl war: 1023", "Spielhilfe", "Abbrechen"});
+    row("Canadian French", {"fr-CA", "de"}, "fr",
+        {"Proposer", "&Jeu", " Perdu\u00a0! Mon nombre était\u00a0: 1023", "Aide du jeu", "Annuler"});
+    row("Mexican Spanish", {"es-MX"}, "es",
+        {"Probar número", "&Juego", " ¡Has perdido! Mi número era: 1023", "Ayuda del juego", "Cancelar"});
+    row("unknown first, then Italian", {"xx-YY", "it"}, "it",
+        {"Prova numero", "&Gioco", " Hai perso! Il mio numero era: 1023", "Guida del gioco", "Annulla"});
+    row("Brazilian Portuguese", {"pt-BR"}, "pt_BR",
+        {"Enviar palpite", "&Jogo", " Você perdeu! Meu número era: 1023", "Ajuda do jogo", "Cancelar"});
+    row("Russian", {"ru-RU", "en-US"}, "ru",
+        {"Назвать число", "&Игра", " Вы проиграли! Моё число: 1023", "Справка по игре", "Отмена"});
+}
+
+void TestL10n::programSpeaksThePreferredLanguage()
+{
+    QFETCH(QStringList, preferred);
+    QFETCH(QString, language);
+    QFETCH(QStringList, shown);
+    QCOMPARE(platform::uselanguage(preferred, translationsbuilt()), language);
+    FormHarness harness;
+    harness.form->showoutcome(numora::Outcome::lost, std::string(numora::lostcaption) + "1023");
+    dialogs::Form2 help;
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+    const QStringList seen {harness.form->Command[12]->text(), harness.form->menuBar()->actions().at(0)->text(),
+        harness.form->frmUlost->windowTitle(), help.windowTitle(), buttons.button(QDialogButtonBox::Cancel)->text()};
+    QCOMPARE(seen, shown);
+}
+
+// The program, in the build tree as installed, looks for them beside itself.
+void TestL10n::programFindsItsTranslationsBesideIt()
+{
+    QCOMPARE(QDir(platform::translationsdir()).canonicalPath(), QDir(translationsbuilt()).canonicalPath());
+    for (const QString &language : languages)
+        QVERIFY(QFile::exists(QDir(translationsbuilt()).filePath(QStringLiteral("numora_%1.qm").arg(language))));
+}
+
+QTEST_MAIN(TestL10n)
+#include "tst_l10n.moc"

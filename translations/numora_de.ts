@@ -1,0 +1,294 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Numora game board</source>
+        <translation>Numora-Spielbrett</translation>
+    </message>
+    <message>
+        <source>My progress</source>
+        <translation>Meine Züge</translation>
+    </message>
+    <message>
+        <source>Your progress</source>
+        <translation>Deine Züge</translation>
+    </message>
+    <message>
+        <source>My guess is</source>
+        <translation>Mein Tipp</translation>
+    </message>
+    <message>
+        <source>Your guess is</source>
+        <translation>Dein Tipp</translation>
+    </message>
+    <message>
+        <source>Confirm Signs</source>
+        <translation>Antwort geben</translation>
+    </message>
+    <message>
+        <source>Confirm Number</source>
+        <translation>Tipp abgeben</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>You have tried that number before!</source>
+        <translation>Diese Zahl hast du schon probiert!</translation>
+    </message>
+</context>
+<context>
+    <name>Module1</name>
+    <message>
+        <source>Thinking...</source>
+        <translation>Denke...</translation>
+    </message>
+    <message>
+        <source> You have lost! My number was : </source>
+        <translation> Verloren! Meine Zahl war: </translation>
+    </message>
+    <message>
+        <source>No valid number matches the information you gave!<byte value="xd"/>
+Please be more careful next time.</source>
+        <translation>Keine gültige Zahl passt zu deinen Angaben!<byte value="xd"/>
+Sei nächstes Mal bitte sorgfältiger.</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::Form2</name>
+    <message>
+        <source>Game Help</source>
+        <translation>Spielhilfe</translation>
+    </message>
+    <message>
+        <source>The numeric keypad</source>
+        <translation>Der Ziffernblock</translation>
+    </message>
+    <message>
+        <source>Num</source>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>THE GAME</source>
+        <translation>DAS SPIEL</translation>
+    </message>
+    <message>
+        <source>You and the computer each hold a secret number and try to find the other&apos;s. You take turns to guess, and every guess is answered with plus and minus signs. Whoever finds the other&apos;s number first wins the match.</source>
+        <translation>Du und der Computer habt je eine geheime Zahl und versucht, die des anderen zu finden. Ihr ratet abwechselnd, und jeder Tipp wird mit Plus- und Minuszeichen beantwortet. Wer zuerst die Zahl des anderen findet, gewinnt.</translation>
+    </message>
+    <message>
+        <source>It is a fair fight: you always make the first guess, and both of you get the same number of guesses.</source>
+        <translation>Es geht fair zu: Du hast immer den ersten Tipp, und beide bekommen gleich viele Tipps.</translation>
+    </message>
+    <message>
+        <source>THE RULES</source>
+        <translation>DIE REGELN</translation>
+    </message>
+    <message>
+        <source>The secret number</source>
+        <translation>Die geheime Zahl</translation>
+    </message>
+    <message>
+        <source>Four digits, no digit twice, and the first digit is not 0.</source>
+        <translation>Vier Ziffern, keine doppelt, und die erste ist nicht 0.</translation>
+    </message>
+    <message>
+        <source>Good:&amp;nbsp; %1&amp;nbsp;&amp;nbsp; %2&amp;nbsp;&amp;nbsp; %3</source>
+        <translation>Gültig:&amp;nbsp; %1&amp;nbsp;&amp;nbsp; %2&amp;nbsp;&amp;nbsp; %3</translation>
+    </message>
+    <message>
+        <source>Not allowed:&amp;nbsp; %1 (starts with 0),&amp;nbsp; %2 and %3 (a digit twice)</source>
+        <translation>Ungültig:&amp;nbsp; %1 (beginnt mit 0),&amp;nbsp; %2 und %3 (Ziffer doppelt)</translation>
+    </message>
+    <message>
+        <source>Marking a guess</source>
+        <translation>So wird ein Tipp bewertet</translation>
+    </message>
+    <message>
+        <source>Every digit of the guess that stands at the same place in the secret number earns a %1. Every digit that is in the secret number but at another place earns a %2. So a guess gets at most four signs, and %3 means the number is found.</source>
+        <translation>Jede Ziffer des Tipps, die in der geheimen Zahl an derselben Stelle steht, bringt ein %1. Jede Ziffer, die in der geheimen Zahl an anderer Stelle vorkommt, bringt ein %2. Ein Tipp bekommt also höchstens vier Zeichen, und %3 heißt: Zahl gefunden.</translation>
+    </message>
+    <message>
+        <source>Secret</source>
+        <translation>Geheim</translation>
+    </message>
+    <message>
+        <source>Guess</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Signs</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>For example: the 8 is in its place, %1; the 1 and the 4 are elsewhere, %2; the 2 is not there at all. The answer to %3 is %4</source>
+        <translation>Beispiel: Die 8 steht an ihrer Stelle, %1; die 1 und die 4 stehen woanders, %2; die 2 kommt gar nicht vor. Die Antwort auf %3 ist %4</translation>
+    </message>
+    <message>
+        <source>PLAYING</source>
+        <translation>SPIELEN</translation>
+    </message>
+    <message>
+        <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
+        <translation>Tippe deine Zahl auf dem &lt;span class=&apos;key&apos;&gt;Ziffernblock&lt;/span&gt; (bei eingeschaltetem Num) oder klicke die Zifferntasten an. Die &lt;span class=&apos;key&apos;&gt;Komma-Taste&lt;/span&gt; des Ziffernblocks löscht die letzte Ziffer. Mit &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; gibst du die Zahl ab.</translation>
+    </message>
+    <message>
+        <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>
+        <translation>Dann beantwortest du den Tipp des Computers: Jeder Druck auf %1 oder %2 des Ziffernblocks fügt ein Zeichen hinzu, die &lt;span class=&apos;key&apos;&gt;Komma-Taste&lt;/span&gt; setzt die Antwort auf %3 zurück. Oder klicke die Zeichentasten an. Mit &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; bestätigst du die Zeichen.</translation>
+    </message>
+    <message>
+        <source>The mouse does everything the keys do.</source>
+        <translation>Mit der Maus geht alles genauso.</translation>
+    </message>
+    <message>
+        <source>STRATEGY</source>
+        <translation>STRATEGIE</translation>
+    </message>
+    <message>
+        <source>Do not hope for a lucky hit with your first guesses. Use them to gather information: a guess that leaves fewer numbers possible is worth more than one that might be right.</source>
+        <translation>Hoffe bei den ersten Tipps nicht auf einen Glückstreffer. Sammle damit Informationen: Ein Tipp, der weniger Zahlen übrig lässt, ist mehr wert als einer, der vielleicht richtig ist.</translation>
+    </message>
+    <message>
+        <source>The computer thinks for a while before it guesses: longest in the first few moves, and faster with every move after that.</source>
+        <translation>Der Computer denkt eine Weile nach, bevor er rät: am längsten in den ersten Zügen, danach mit jedem Zug schneller.</translation>
+    </message>
+    <message>
+        <source>0 to 9</source>
+        <translation>0 bis 9</translation>
+    </message>
+    <message>
+        <source>type your guess</source>
+        <translation>Tipp eintippen</translation>
+    </message>
+    <message>
+        <source>delete the last digit, or start the signs again</source>
+        <translation>letzte Ziffer löschen oder Zeichen neu beginnen</translation>
+    </message>
+    <message>
+        <source>one more plus or minus sign</source>
+        <translation>ein Plus- oder Minuszeichen mehr</translation>
+    </message>
+    <message>
+        <source>confirm the number or the signs</source>
+        <translation>Zahl oder Zeichen bestätigen</translation>
+    </message>
+    <message>
+        <source>Good luck!</source>
+        <translation>Viel Glück!</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::OutcomeDialog</name>
+    <message>
+        <source>YES</source>
+        <translation>JA</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NEIN</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::TSdraw</name>
+    <message>
+        <source> It&apos;s a draw!</source>
+        <translation> Unentschieden!</translation>
+    </message>
+    <message>
+        <source> Not bad at all!</source>
+        <translation> Nicht schlecht!</translation>
+    </message>
+    <message>
+        <source> Play again?</source>
+        <translation> Nochmal?</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmAbout</name>
+    <message>
+        <source>About the game...</source>
+        <translation>Über das Spiel...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Move your mouse on the picture!</source>
+        <translation>Fahr mit der Maus über das Bild!</translation>
+    </message>
+    <message>
+        <source>That was what I used to do before I began writing unnecessary programs!</source>
+        <translation>Das habe ich gemacht, bevor ich anfing, unnötige Programme zu schreiben!</translation>
+    </message>
+    <message>
+        <source>Number Guessing Game.</source>
+        <translation>Zahlenratespiel.</translation>
+    </message>
+    <message>
+        <source>TESSARIN 2.0 (the smarter version)</source>
+        <translation>TESSARIN 2.0 (die klügere Version)</translation>
+    </message>
+    <message>
+        <source>by the Numora team</source>
+        <translation>vom Numora-Team</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>The Numora team</source>
+        <translation>Das Numora-Team</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmUlost</name>
+    <message>
+        <source> You have lost!</source>
+        <translation> Verloren!</translation>
+    </message>
+    <message>
+        <source>Play again?</source>
+        <translation>Noch eine Runde?</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmUwin</name>
+    <message>
+        <source>You Won!</source>
+        <translation>Gewonnen!</translation>
+    </message>
+    <message>
+        <source>Congratulations!  Play again?</source>
+        <translation>Glückwunsch!  Neue Runde?</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,294 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Numora game board</source>
+        <translation>Tablero de Numora</translation>
+    </message>
+    <message>
+        <source>My progress</source>
+        <translation>Mis jugadas</translation>
+    </message>
+    <message>
+        <source>Your progress</source>
+        <translation>Tus jugadas</translation>
+    </message>
+    <message>
+        <source>My guess is</source>
+        <translation>Mi intento</translation>
+    </message>
+    <message>
+        <source>Your guess is</source>
+        <translation>Tu intento</translation>
+    </message>
+    <message>
+        <source>Confirm Signs</source>
+        <translation>Responder</translation>
+    </message>
+    <message>
+        <source>Confirm Number</source>
+        <translation>Probar número</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>You have tried that number before!</source>
+        <translation>¡Ya has probado ese número!</translation>
+    </message>
+</context>
+<context>
+    <name>Module1</name>
+    <message>
+        <source>Thinking...</source>
+        <translation>Pienso...</translation>
+    </message>
+    <message>
+        <source> You have lost! My number was : </source>
+        <translation> ¡Has perdido! Mi número era: </translation>
+    </message>
+    <message>
+        <source>No valid number matches the information you gave!<byte value="xd"/>
+Please be more careful next time.</source>
+        <translation>¡Ningún número válido encaja con lo que has indicado!<byte value="xd"/>
+Ten más cuidado la próxima vez.</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::Form2</name>
+    <message>
+        <source>Game Help</source>
+        <translation>Ayuda del juego</translation>
+    </message>
+    <message>
+        <source>The numeric keypad</source>
+        <translation>El teclado numérico</translation>
+    </message>
+    <message>
+        <source>Num</source>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>THE GAME</source>
+        <translation>EL JUEGO</translation>
+    </message>
+    <message>
+        <source>You and the computer each hold a secret number and try to find the other&apos;s. You take turns to guess, and every guess is answered with plus and minus signs. Whoever finds the other&apos;s number first wins the match.</source>
+        <translation>Tú y el ordenador tenéis cada uno un número secreto e intentáis descubrir el del otro. Adivináis por turnos, y cada intento se responde con signos más y menos. Quien descubra antes el número del otro gana la partida.</translation>
+    </message>
+    <message>
+        <source>It is a fair fight: you always make the first guess, and both of you get the same number of guesses.</source>
+        <translation>Es una lucha justa: tú siempre haces el primer intento y los dos tenéis el mismo número de intentos.</translation>
+    </message>
+    <message>
+        <source>THE RULES</source>
+        <translation>LAS REGLAS</translation>
+    </message>
+    <message>
+        <source>The secret number</source>
+        <translation>El número secreto</translation>
+    </message>
+    <message>
+        <source>Four digits, no digit twice, and the first digit is not 0.</source>
+        <translation>Cuatro cifras, ninguna repetida, y la primera no es 0.</translation>
+    </message>
+    <message>
+        <source>Good:&amp;nbsp; %1&amp;nbsp;&amp;nbsp; %2&amp;nbsp;&amp;nbsp; %3</source>
+        <translation>Válidos:&amp;nbsp; %1&amp;nbsp;&amp;nbsp; %2&amp;nbsp;&amp;nbsp; %3</translation>
+    </message>
+    <message>
+        <source>Not allowed:&amp;nbsp; %1 (starts with 0),&amp;nbsp; %2 and %3 (a digit twice)</source>
+        <translation>No válidos:&amp;nbsp; %1 (empieza por 0),&amp;nbsp; %2 y %3 (cifra repetida)</translation>
+    </message>
+    <message>
+        <source>Marking a guess</source>
+        <translation>Cómo se responde a un intento</translation>
+    </message>
+    <message>
+        <source>Every digit of the guess that stands at the same place in the secret number earns a %1. Every digit that is in the secret number but at another place earns a %2. So a guess gets at most four signs, and %3 means the number is found.</source>
+        <translation>Cada cifra del intento que está en la misma posición en el número secreto vale un %1. Cada cifra que está en el número secreto pero en otra posición vale un %2. Así, un intento recibe como mucho cuatro signos, y %3 significa que se ha encontrado el número.</translation>
+    </message>
+    <message>
+        <source>Secret</source>
+        <translation>Secreto</translation>
+    </message>
+    <message>
+        <source>Guess</source>
+        <translation>Intento</translation>
+    </message>
+    <message>
+        <source>Signs</source>
+        <translation>Signos</translation>
+    </message>
+    <message>
+        <source>For example: the 8 is in its place, %1; the 1 and the 4 are elsewhere, %2; the 2 is not there at all. The answer to %3 is %4</source>
+        <translation>Por ejemplo: el 8 está en su sitio, %1; el 1 y el 4 están en otro sitio, %2; el 2 no está. La respuesta a %3 es %4</translation>
+    </message>
+    <message>
+        <source>PLAYING</source>
+        <translation>CÓMO SE JUEGA</translation>
+    </message>
+    <message>
+        <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
+        <translation>Escribe tu intento en el &lt;span class=&apos;key&apos;&gt;teclado numérico&lt;/span&gt; (con Bloq Num activado) o haz clic en las cifras. El &lt;span class=&apos;key&apos;&gt;punto decimal&lt;/span&gt; del teclado borra la última cifra. Pulsa &lt;span class=&apos;key&apos;&gt;Intro&lt;/span&gt; para confirmar tu número.</translation>
+    </message>
+    <message>
+        <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>
+        <translation>Después responde al intento del ordenador: cada pulsación de la tecla %1 o %2 del teclado añade un signo, y su &lt;span class=&apos;key&apos;&gt;punto decimal&lt;/span&gt; vuelve a dejar la respuesta en %3. O haz clic en los botones de signos. Pulsa &lt;span class=&apos;key&apos;&gt;Intro&lt;/span&gt; para confirmar los signos.</translation>
+    </message>
+    <message>
+        <source>The mouse does everything the keys do.</source>
+        <translation>El ratón hace todo lo que hacen las teclas.</translation>
+    </message>
+    <message>
+        <source>STRATEGY</source>
+        <translation>ESTRATEGIA</translation>
+    </message>
+    <message>
+        <source>Do not hope for a lucky hit with your first guesses. Use them to gather information: a guess that leaves fewer numbers possible is worth more than one that might be right.</source>
+        <translation>No esperes acertar por suerte con tus primeros intentos. Úsalos para reunir información: un intento que deja menos números posibles vale más que uno que podría ser el correcto.</translation>
+    </message>
+    <message>
+        <source>The computer thinks for a while before it guesses: longest in the first few moves, and faster with every move after that.</source>
+        <translation>El ordenador piensa un rato antes de adivinar: más en las primeras jugadas y cada vez más rápido después.</translation>
+    </message>
+    <message>
+        <source>0 to 9</source>
+        <translation>0 a 9</translation>
+    </message>
+    <message>
+        <source>type your guess</source>
+        <translation>escribir tu intento</translation>
+    </message>
+    <message>
+        <source>delete the last digit, or start the signs again</source>
+        <translation>borrar la última cifra o empezar de nuevo los signos</translation>
+    </message>
+    <message>
+        <source>one more plus or minus sign</source>
+        <translation>un signo más o menos adicional</translation>
+    </message>
+    <message>
+        <source>confirm the number or the signs</source>
+        <translation>confirmar el número o los signos</translation>
+    </message>
+    <message>
+        <source>Good luck!</source>
+        <translation>¡Buena suerte!</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::OutcomeDialog</name>
+    <message>
+        <source>YES</source>
+        <translation>SÍ</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NO</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::TSdraw</name>
+    <message>
+        <source> It&apos;s a draw!</source>
+        <translation> ¡Empate!</translation>
+    </message>
+    <message>
+        <source> Not bad at all!</source>
+        <translation> ¡Nada mal!</translation>
+    </message>
+    <message>
+        <source> Play again?</source>
+        <translation> ¿Otra vez?</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmAbout</name>
+    <message>
+        <source>About the game...</source>
+        <translation>Acerca del juego...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Move your mouse on the picture!</source>
+        <translation>¡Pasa el ratón por la imagen!</translation>
+    </message>
+    <message>
+        <source>That was what I used to do before I began writing unnecessary programs!</source>
+        <translation>¡Esto es lo que hacía antes de empezar a escribir programas innecesarios!</translation>
+    </message>
+    <message>
+        <source>Number Guessing Game.</source>
+        <translation>Juego de adivinar números.</translation>
+    </message>
+    <message>
+        <source>TESSARIN 2.0 (the smarter version)</source>
+        <translation>TESSARIN 2.0 (la versión más lista)</translation>
+    </message>
+    <message>
+        <source>by the Numora team</source>
+        <translation>por el equipo de Numora</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Correo</translation>
+    </message>
+    <message>
+        <source>The Numora team</source>
+        <translation>El equipo de Numora</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmUlost</name>
+    <message>
+        <source> You have lost!</source>
+        <translation> ¡Has perdido!</translation>
+    </message>
+    <message>
+        <source>Play again?</source>
+        <translation>¿Otra partida?</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmUwin</name>
+    <message>
+        <source>You Won!</source>
+        <translation>¡Has ganado!</translation>
+    </message>
+    <message>
+        <source>Congratulations!  Play again?</source>
+        <translation>¡Enhorabuena!  ¿Otra partida?</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,294 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Numora game board</source>
+        <translation>Plateau de jeu Numora</translation>
+    </message>
+    <message>
+        <source>My progress</source>
+        <translation>Mes coups</translation>
+    </message>
+    <message>
+        <source>Your progress</source>
+        <translation>Vos coups</translation>
+    </message>
+    <message>
+        <source>My guess is</source>
+        <translation>Mon essai</translation>
+    </message>
+    <message>
+        <source>Your guess is</source>
+        <translation>Votre essai</translation>
+    </message>
+    <message>
+        <source>Confirm Signs</source>
+        <translation>Répondre</translation>
+    </message>
+    <message>
+        <source>Confirm Number</source>
+        <translation>Proposer</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>You have tried that number before!</source>
+        <translation>Vous avez déjà essayé ce nombre&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>Module1</name>
+    <message>
+        <source>Thinking...</source>
+        <translation>Voyons...</translation>
+    </message>
+    <message>
+        <source> You have lost! My number was : </source>
+        <translation> Perdu&#xa0;! Mon nombre était&#xa0;: </translation>
+    </message>
+    <message>
+        <source>No valid number matches the information you gave!<byte value="xd"/>
+Please be more careful next time.</source>
+        <translation>Aucun nombre valide ne correspond à vos réponses&#xa0;!<byte value="xd"/>
+Soyez plus attentif la prochaine fois.</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::Form2</name>
+    <message>
+        <source>Game Help</source>
+        <translation>Aide du jeu</translation>
+    </message>
+    <message>
+        <source>The numeric keypad</source>
+        <translation>Le pavé numérique</translation>
+    </message>
+    <message>
+        <source>Num</source>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>THE GAME</source>
+        <translation>LE JEU</translation>
+    </message>
+    <message>
+        <source>You and the computer each hold a secret number and try to find the other&apos;s. You take turns to guess, and every guess is answered with plus and minus signs. Whoever finds the other&apos;s number first wins the match.</source>
+        <translation>Vous et l&apos;ordinateur avez chacun un nombre secret et cherchez à trouver celui de l&apos;autre. Vous jouez à tour de rôle, et chaque essai reçoit une réponse en signes plus et moins. Le premier qui trouve le nombre de l&apos;autre gagne la partie.</translation>
+    </message>
+    <message>
+        <source>It is a fair fight: you always make the first guess, and both of you get the same number of guesses.</source>
+        <translation>Le combat est loyal&#xa0;: vous jouez toujours en premier, et chacun a droit au même nombre d&apos;essais.</translation>
+    </message>
+    <message>
+        <source>THE RULES</source>
+        <translation>LES RÈGLES</translation>
+    </message>
+    <message>
+        <source>The secret number</source>
+        <translation>Le nombre secret</translation>
+    </message>
+    <message>
+        <source>Four digits, no digit twice, and the first digit is not 0.</source>
+        <translation>Quatre chiffres, jamais deux fois le même, et le premier n&apos;est pas 0.</translation>
+    </message>
+    <message>
+        <source>Good:&amp;nbsp; %1&amp;nbsp;&amp;nbsp; %2&amp;nbsp;&amp;nbsp; %3</source>
+        <translation>Valides&#xa0;:&amp;nbsp; %1&amp;nbsp;&amp;nbsp; %2&amp;nbsp;&amp;nbsp; %3</translation>
+    </message>
+    <message>
+        <source>Not allowed:&amp;nbsp; %1 (starts with 0),&amp;nbsp; %2 and %3 (a digit twice)</source>
+        <translation>Interdits&#xa0;:&amp;nbsp; %1 (commence par 0),&amp;nbsp; %2 et %3 (chiffre répété)</translation>
+    </message>
+    <message>
+        <source>Marking a guess</source>
+        <translation>La réponse à un essai</translation>
+    </message>
+    <message>
+        <source>Every digit of the guess that stands at the same place in the secret number earns a %1. Every digit that is in the secret number but at another place earns a %2. So a guess gets at most four signs, and %3 means the number is found.</source>
+        <translation>Chaque chiffre de l&apos;essai qui se trouve à la même place dans le nombre secret vaut un %1. Chaque chiffre présent dans le nombre secret, mais à une autre place, vaut un %2. Un essai reçoit donc au plus quatre signes, et %3 signifie que le nombre est trouvé.</translation>
+    </message>
+    <message>
+        <source>Secret</source>
+        <translation>Secret</translation>
+    </message>
+    <message>
+        <source>Guess</source>
+        <translation>Essai</translation>
+    </message>
+    <message>
+        <source>Signs</source>
+        <translation>Signes</translation>
+    </message>
+    <message>
+        <source>For example: the 8 is in its place, %1; the 1 and the 4 are elsewhere, %2; the 2 is not there at all. The answer to %3 is %4</source>
+        <translation>Par exemple&#xa0;: le 8 est à sa place, %1&#xa0;; le 1 et le 4 sont ailleurs, %2&#xa0;; le 2 n&apos;y est pas du tout. La réponse à %3 est %4</translation>
+    </message>
+    <message>
+        <source>PLAYING</source>
+        <translation>JOUER</translation>
+    </message>
+    <message>
+        <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
+        <translation>Tapez votre essai sur le &lt;span class=&apos;key&apos;&gt;pavé numérique&lt;/span&gt; (Verr Num activé) ou cliquez sur les chiffres. Le &lt;span class=&apos;key&apos;&gt;point décimal&lt;/span&gt; du pavé efface le dernier chiffre. &lt;span class=&apos;key&apos;&gt;Entrée&lt;/span&gt; valide votre nombre.</translation>
+    </message>
+    <message>
+        <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>
+        <translation>Répondez ensuite à l&apos;essai de l&apos;ordinateur&#xa0;: chaque appui sur la touche %1 ou %2 du pavé ajoute un signe, et son &lt;span class=&apos;key&apos;&gt;point décimal&lt;/span&gt; remet la réponse à %3. Ou cliquez sur les signes. &lt;span class=&apos;key&apos;&gt;Entrée&lt;/span&gt; valide les signes.</translation>
+    </message>
+    <message>
+        <source>The mouse does everything the keys do.</source>
+        <translation>La souris fait tout ce que font les touches.</translation>
+    </message>
+    <message>
+        <source>STRATEGY</source>
+        <translation>STRATÉGIE</translation>
+    </message>
+    <message>
+        <source>Do not hope for a lucky hit with your first guesses. Use them to gather information: a guess that leaves fewer numbers possible is worth more than one that might be right.</source>
+        <translation>N&apos;espérez pas un coup de chance avec vos premiers essais&#xa0;: servez-vous-en pour vous informer. Un essai qui laisse moins de nombres possibles vaut mieux qu&apos;un essai qui pourrait être juste.</translation>
+    </message>
+    <message>
+        <source>The computer thinks for a while before it guesses: longest in the first few moves, and faster with every move after that.</source>
+        <translation>L&apos;ordinateur réfléchit un moment avant de proposer&#xa0;: plus longtemps lors des premiers coups, puis de plus en plus vite.</translation>
+    </message>
+    <message>
+        <source>0 to 9</source>
+        <translation>0 à 9</translation>
+    </message>
+    <message>
+        <source>type your guess</source>
+        <translation>taper votre essai</translation>
+    </message>
+    <message>
+        <source>delete the last digit, or start the signs again</source>
+        <translation>effacer le dernier chiffre ou recommencer les signes</translation>
+    </message>
+    <message>
+        <source>one more plus or minus sign</source>
+        <translation>ajouter un plus ou un moins</translation>
+    </message>
+    <message>
+        <source>confirm the number or the signs</source>
+        <translation>valider le nombre ou les signes</translation>
+    </message>
+    <message>
+        <source>Good luck!</source>
+        <translation>Bonne chance&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::OutcomeDialog</name>
+    <message>
+        <source>YES</source>
+        <translation>OUI</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NON</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::TSdraw</name>
+    <message>
+        <source> It&apos;s a draw!</source>
+        <translation> Match nul&#xa0;!</translation>
+    </message>
+    <message>
+        <source> Not bad at all!</source>
+        <translation> Pas mal&#xa0;!</translation>
+    </message>
+    <message>
+        <source> Play again?</source>
+        <translation> Encore&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmAbout</name>
+    <message>
+        <source>About the game...</source>
+        <translation>À propos du jeu...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Move your mouse on the picture!</source>
+        <translation>Passez la souris sur l&apos;image&#xa0;!</translation>
+    </message>
+    <message>
+        <source>That was what I used to do before I began writing unnecessary programs!</source>
+        <translation>Voilà ce que je faisais avant de me mettre à écrire des programmes inutiles&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Number Guessing Game.</source>
+        <translation>Jeu de devinette de nombres.</translation>
+    </message>
+    <message>
+        <source>TESSARIN 2.0 (the smarter version)</source>
+        <translation>TESSARIN 2.0 (la version futée)</translation>
+    </message>
+    <message>
+        <source>by the Numora team</source>
+        <translation>par l&apos;équipe Numora</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Courriel</translation>
+    </message>
+    <message>
+        <source>The Numora team</source>
+        <translation>L&apos;équipe Numora</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmUlost</name>
+    <message>
+        <source> You have lost!</source>
+        <translation> Perdu&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Play again?</source>
+        <translation>On rejoue&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmUwin</name>
+    <message>
+        <source>You Won!</source>
+        <translation>Gagné&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Congratulations!  Play again?</source>
+        <translation>Bravo&#xa0;!  On rejoue&#xa0;?</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,294 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Numora game board</source>
+        <translation>Tavolo di gioco di Numora</translation>
+    </message>
+    <message>
+        <source>My progress</source>
+        <translation>Le mie mosse</translation>
+    </message>
+    <message>
+        <source>Your progress</source>
+        <translation>Le tue mosse</translation>
+    </message>
+    <message>
+        <source>My guess is</source>
+        <translation>Mio tentativo</translation>
+    </message>
+    <message>
+        <source>Your guess is</source>
+        <translation>Tuo tentativo</translation>
+    </message>
+    <message>
+        <source>Confirm Signs</source>
+        <translation>Rispondi</translation>
+    </message>
+    <message>
+        <source>Confirm Number</source>
+        <translation>Prova numero</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Gioco</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuova partita</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>You have tried that number before!</source>
+        <translation>Hai già provato questo numero!</translation>
+    </message>
+</context>
+<context>
+    <name>Module1</name>
+    <message>
+        <source>Thinking...</source>
+        <translation>Penso...</translation>
+    </message>
+    <message>
+        <source> You have lost! My number was : </source>
+        <translation> Hai perso! Il mio numero era: </translation>
+    </message>
+    <message>
+        <source>No valid number matches the information you gave!<byte value="xd"/>
+Please be more careful next time.</source>
+        <translation>Nessun numero valido corrisponde alle tue risposte!<byte value="xd"/>
+La prossima volta fai più attenzione.</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::Form2</name>
+    <message>
+        <source>Game Help</source>
+        <translation>Guida del gioco</translation>
+    </message>
+    <message>
+        <source>The numeric keypad</source>
+        <translation>Il tastierino numerico</translation>
+    </message>
+    <message>
+        <source>Num</source>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Invio</translation>
+    </message>
+    <message>
+        <source>THE GAME</source>
+        <translation>IL GIOCO</translation>
+    </message>
+    <message>
+        <source>You and the computer each hold a secret number and try to find the other&apos;s. You take turns to guess, and every guess is answered with plus and minus signs. Whoever finds the other&apos;s number first wins the match.</source>
+        <translation>Tu e il computer avete ciascuno un numero segreto e cercate di scoprire quello dell&apos;altro. Tentate a turno, e a ogni tentativo si risponde con segni più e meno. Chi scopre per primo il numero dell&apos;altro vince la partita.</translation>
+    </message>
+    <message>
+        <source>It is a fair fight: you always make the first guess, and both of you get the same number of guesses.</source>
+        <translation>È una sfida leale: il primo tentativo è sempre tuo, ed entrambi avete lo stesso numero di tentativi.</translation>
+    </message>
+    <message>
+        <source>THE RULES</source>
+        <translation>LE REGOLE</translation>
+    </message>
+    <message>
+        <source>The secret number</source>
+        <translation>Il numero segreto</translation>
+    </message>
+    <message>
+        <source>Four digits, no digit twice, and the first digit is not 0.</source>
+        <translation>Quattro cifre, nessuna ripetuta, e la prima non è 0.</translation>
+    </message>
+    <message>
+        <source>Good:&amp;nbsp; %1&amp;nbsp;&amp;nbsp; %2&amp;nbsp;&amp;nbsp; %3</source>
+        <translation>Validi:&amp;nbsp; %1&amp;nbsp;&amp;nbsp; %2&amp;nbsp;&amp;nbsp; %3</translation>
+    </message>
+    <message>
+        <source>Not allowed:&amp;nbsp; %1 (starts with 0),&amp;nbsp; %2 and %3 (a digit twice)</source>
+        <translation>Non validi:&amp;nbsp; %1 (inizia con 0),&amp;nbsp; %2 e %3 (cifra ripetuta)</translation>
+    </message>
+    <message>
+        <source>Marking a guess</source>
+        <translation>Come si risponde a un tentativo</translation>
+    </message>
+    <message>
+        <source>Every digit of the guess that stands at the same place in the secret number earns a %1. Every digit that is in the secret number but at another place earns a %2. So a guess gets at most four signs, and %3 means the number is found.</source>
+        <translation>Ogni cifra del tentativo che si trova nella stessa posizione nel numero segreto vale un %1. Ogni cifra presente nel numero segreto ma in un&apos;altra posizione vale un %2. Un tentativo riceve quindi al massimo quattro segni, e %3 vuol dire che il numero è stato trovato.</translation>
+    </message>
+    <message>
+        <source>Secret</source>
+        <translation>Segreto</translation>
+    </message>
+    <message>
+        <source>Guess</source>
+        <translation>Tentativo</translation>
+    </message>
+    <message>
+        <source>Signs</source>
+        <translation>Segni</translation>
+    </message>
+    <message>
+        <source>For example: the 8 is in its place, %1; the 1 and the 4 are elsewhere, %2; the 2 is not there at all. The answer to %3 is %4</source>
+        <translation>Per esempio: l&apos;8 è al suo posto, %1; l&apos;1 e il 4 sono altrove, %2; il 2 non c&apos;è proprio. La risposta a %3 è %4</translation>
+    </message>
+    <message>
+        <source>PLAYING</source>
+        <translation>COME SI GIOCA</translation>
+    </message>
+    <message>
+        <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
+        <translation>Scrivi il tuo tentativo sul &lt;span class=&apos;key&apos;&gt;tastierino numerico&lt;/span&gt; (con Bloc Num attivo) o fai clic sulle cifre. Il &lt;span class=&apos;key&apos;&gt;punto decimale&lt;/span&gt; del tastierino cancella l&apos;ultima cifra. Premi &lt;span class=&apos;key&apos;&gt;Invio&lt;/span&gt; per confermare il numero.</translation>
+    </message>
+    <message>
+        <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>
+        <translation>Poi rispondi al tentativo del computer: ogni pressione del tasto %1 o %2 del tastierino aggiunge un segno, e il suo &lt;span class=&apos;key&apos;&gt;punto decimale&lt;/span&gt; riporta la risposta a %3. Oppure fai clic sui pulsanti dei segni. Premi &lt;span class=&apos;key&apos;&gt;Invio&lt;/span&gt; per confermare i segni.</translation>
+    </message>
+    <message>
+        <source>The mouse does everything the keys do.</source>
+        <translation>Il mouse fa tutto quello che fanno i tasti.</translation>
+    </message>
+    <message>
+        <source>STRATEGY</source>
+        <translation>STRATEGIA</translation>
+    </message>
+    <message>
+        <source>Do not hope for a lucky hit with your first guesses. Use them to gather information: a guess that leaves fewer numbers possible is worth more than one that might be right.</source>
+        <translation>Non sperare in un colpo di fortuna con i primi tentativi. Usali per raccogliere informazioni: un tentativo che lascia meno numeri possibili vale più di uno che potrebbe essere giusto.</translation>
+    </message>
+    <message>
+        <source>The computer thinks for a while before it guesses: longest in the first few moves, and faster with every move after that.</source>
+        <translation>Il computer pensa un po&apos; prima di tentare: più a lungo nelle prime mosse, poi sempre più in fretta.</translation>
+    </message>
+    <message>
+        <source>0 to 9</source>
+        <translation>0–9</translation>
+    </message>
+    <message>
+        <source>type your guess</source>
+        <translation>scrivi il tentativo</translation>
+    </message>
+    <message>
+        <source>delete the last digit, or start the signs again</source>
+        <translation>cancella l&apos;ultima cifra o ricomincia i segni</translation>
+    </message>
+    <message>
+        <source>one more plus or minus sign</source>
+        <translation>un segno più o meno in più</translation>
+    </message>
+    <message>
+        <source>confirm the number or the signs</source>
+        <translation>conferma il numero o i segni</translation>
+    </message>
+    <message>
+        <source>Good luck!</source>
+        <translation>Buona fortuna!</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::OutcomeDialog</name>
+    <message>
+        <source>YES</source>
+        <translation>SÌ</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NO</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::TSdraw</name>
+    <message>
+        <source> It&apos;s a draw!</source>
+        <translation> Pareggio!</translation>
+    </message>
+    <message>
+        <source> Not bad at all!</source>
+        <translation> Niente male!</translation>
+    </message>
+    <message>
+        <source> Play again?</source>
+        <translation> Ancora?</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmAbout</name>
+    <message>
+        <source>About the game...</source>
+        <translation>Informazioni sul gioco...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Move your mouse on the picture!</source>
+        <translation>Passa il mouse sull&apos;immagine!</translation>
+    </message>
+    <message>
+        <source>That was what I used to do before I began writing unnecessary programs!</source>
+        <translation>Era quello che facevo prima di mettermi a scrivere programmi inutili!</translation>
+    </message>
+    <message>
+        <source>Number Guessing Game.</source>
+        <translation>Gioco per indovinare numeri.</translation>
+    </message>
+    <message>
+        <source>TESSARIN 2.0 (the smarter version)</source>
+        <translation>TESSARIN 2.0 (la versione più furba)</translation>
+    </message>
+    <message>
+        <source>by the Numora team</source>
+        <translation>dal team di Numora</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>The Numora team</source>
+        <translation>Il team di Numora</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmUlost</name>
+    <message>
+        <source> You have lost!</source>
+        <translation> Hai perso!</translation>
+    </message>
+    <message>
+        <source>Play again?</source>
+        <translation>Giochi ancora?</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmUwin</name>
+    <message>
+        <source>You Won!</source>
+        <translation>Hai vinto!</translation>
+    </message>
+    <message>
+        <source>Congratulations!  Play again?</source>
+        <translation>Complimenti!  Giochi ancora?</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,294 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Numora game board</source>
+        <translation>Tabuleiro do Numora</translation>
+    </message>
+    <message>
+        <source>My progress</source>
+        <translation>Meus palpites</translation>
+    </message>
+    <message>
+        <source>Your progress</source>
+        <translation>Seus palpites</translation>
+    </message>
+    <message>
+        <source>My guess is</source>
+        <translation>Meu palpite</translation>
+    </message>
+    <message>
+        <source>Your guess is</source>
+        <translation>Seu palpite</translation>
+    </message>
+    <message>
+        <source>Confirm Signs</source>
+        <translation>Responder</translation>
+    </message>
+    <message>
+        <source>Confirm Number</source>
+        <translation>Enviar palpite</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jogo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Novo jogo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ajuda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Sobre</translation>
+    </message>
+    <message>
+        <source>You have tried that number before!</source>
+        <translation>Você já tentou esse número!</translation>
+    </message>
+</context>
+<context>
+    <name>Module1</name>
+    <message>
+        <source>Thinking...</source>
+        <translation>Pensando</translation>
+    </message>
+    <message>
+        <source> You have lost! My number was : </source>
+        <translation> Você perdeu! Meu número era: </translation>
+    </message>
+    <message>
+        <source>No valid number matches the information you gave!<byte value="xd"/>
+Please be more careful next time.</source>
+        <translation>Nenhum número válido combina com as suas respostas!<byte value="xd"/>
+Tenha mais cuidado da próxima vez.</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::Form2</name>
+    <message>
+        <source>Game Help</source>
+        <translation>Ajuda do jogo</translation>
+    </message>
+    <message>
+        <source>The numeric keypad</source>
+        <translation>O teclado numérico</translation>
+    </message>
+    <message>
+        <source>Num</source>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>THE GAME</source>
+        <translation>O JOGO</translation>
+    </message>
+    <message>
+        <source>You and the computer each hold a secret number and try to find the other&apos;s. You take turns to guess, and every guess is answered with plus and minus signs. Whoever finds the other&apos;s number first wins the match.</source>
+        <translation>Você e o computador têm cada um um número secreto e tentam descobrir o do outro. Vocês se revezam nos palpites, e cada palpite é respondido com sinais de mais e de menos. Quem descobrir primeiro o número do outro vence a partida.</translation>
+    </message>
+    <message>
+        <source>It is a fair fight: you always make the first guess, and both of you get the same number of guesses.</source>
+        <translation>É uma disputa justa: você sempre dá o primeiro palpite, e os dois têm o mesmo número de palpites.</translation>
+    </message>
+    <message>
+        <source>THE RULES</source>
+        <translation>AS REGRAS</translation>
+    </message>
+    <message>
+        <source>The secret number</source>
+        <translation>O número secreto</translation>
+    </message>
+    <message>
+        <source>Four digits, no digit twice, and the first digit is not 0.</source>
+        <translation>Quatro algarismos, nenhum repetido, e o primeiro não é 0.</translation>
+    </message>
+    <message>
+        <source>Good:&amp;nbsp; %1&amp;nbsp;&amp;nbsp; %2&amp;nbsp;&amp;nbsp; %3</source>
+        <translation>Válidos:&amp;nbsp; %1&amp;nbsp;&amp;nbsp; %2&amp;nbsp;&amp;nbsp; %3</translation>
+    </message>
+    <message>
+        <source>Not allowed:&amp;nbsp; %1 (starts with 0),&amp;nbsp; %2 and %3 (a digit twice)</source>
+        <translation>Inválidos:&amp;nbsp; %1 (começa com 0),&amp;nbsp; %2 e %3 (algarismo repetido)</translation>
+    </message>
+    <message>
+        <source>Marking a guess</source>
+        <translation>Como se responde a um palpite</translation>
+    </message>
+    <message>
+        <source>Every digit of the guess that stands at the same place in the secret number earns a %1. Every digit that is in the secret number but at another place earns a %2. So a guess gets at most four signs, and %3 means the number is found.</source>
+        <translation>Cada algarismo do palpite que está na mesma posição no número secreto vale um %1. Cada algarismo que está no número secreto, mas em outra posição, vale um %2. Assim, um palpite recebe no máximo quatro sinais, e %3 significa que o número foi encontrado.</translation>
+    </message>
+    <message>
+        <source>Secret</source>
+        <translation>Secreto</translation>
+    </message>
+    <message>
+        <source>Guess</source>
+        <translation>Palpite</translation>
+    </message>
+    <message>
+        <source>Signs</source>
+        <translation>Sinais</translation>
+    </message>
+    <message>
+        <source>For example: the 8 is in its place, %1; the 1 and the 4 are elsewhere, %2; the 2 is not there at all. The answer to %3 is %4</source>
+        <translation>Por exemplo: o 8 está no lugar certo, %1; o 1 e o 4 estão em outro lugar, %2; o 2 não está no número. A resposta a %3 é %4</translation>
+    </message>
+    <message>
+        <source>PLAYING</source>
+        <translation>COMO JOGAR</translation>
+    </message>
+    <message>
+        <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
+        <translation>Digite seu palpite no &lt;span class=&apos;key&apos;&gt;teclado numérico&lt;/span&gt; (com Num Lock ligado) ou clique nos algarismos. O &lt;span class=&apos;key&apos;&gt;ponto decimal&lt;/span&gt; do teclado apaga o último algarismo. Pressione &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; para confirmar seu número.</translation>
+    </message>
+    <message>
+        <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>
+        <translation>Depois responda ao palpite do computador: cada toque na tecla %1 ou %2 do teclado acrescenta um sinal, e o &lt;span class=&apos;key&apos;&gt;ponto decimal&lt;/span&gt; recomeça a resposta em %3. Ou clique nos botões de sinais. Pressione &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; para confirmar os sinais.</translation>
+    </message>
+    <message>
+        <source>The mouse does everything the keys do.</source>
+        <translation>O mouse faz tudo o que as teclas fazem.</translation>
+    </message>
+    <message>
+        <source>STRATEGY</source>
+        <translation>ESTRATÉGIA</translation>
+    </message>
+    <message>
+        <source>Do not hope for a lucky hit with your first guesses. Use them to gather information: a guess that leaves fewer numbers possible is worth more than one that might be right.</source>
+        <translation>Não conte com a sorte nos primeiros palpites. Use-os para reunir informações: um palpite que deixa menos números possíveis vale mais do que um que poderia estar certo.</translation>
+    </message>
+    <message>
+        <source>The computer thinks for a while before it guesses: longest in the first few moves, and faster with every move after that.</source>
+        <translation>O computador pensa um pouco antes de dar o palpite: mais nas primeiras jogadas e cada vez mais rápido depois.</translation>
+    </message>
+    <message>
+        <source>0 to 9</source>
+        <translation>0 a 9</translation>
+    </message>
+    <message>
+        <source>type your guess</source>
+        <translation>digitar o palpite</translation>
+    </message>
+    <message>
+        <source>delete the last digit, or start the signs again</source>
+        <translation>apagar o último algarismo ou recomeçar os sinais</translation>
+    </message>
+    <message>
+        <source>one more plus or minus sign</source>
+        <translation>um sinal de mais ou de menos a mais</translation>
+    </message>
+    <message>
+        <source>confirm the number or the signs</source>
+        <translation>confirmar o número ou os sinais</translation>
+    </message>
+    <message>
+        <source>Good luck!</source>
+        <translation>Boa sorte!</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::OutcomeDialog</name>
+    <message>
+        <source>YES</source>
+        <translation>SIM</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NÃO</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::TSdraw</name>
+    <message>
+        <source> It&apos;s a draw!</source>
+        <translation> Empate!</translation>
+    </message>
+    <message>
+        <source> Not bad at all!</source>
+        <translation> Nada mal!</translation>
+    </message>
+    <message>
+        <source> Play again?</source>
+        <translation> De novo?</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmAbout</name>
+    <message>
+        <source>About the game...</source>
+        <translation>Sobre o jogo...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Move your mouse on the picture!</source>
+        <translation>Passe o mouse sobre a imagem!</translation>
+    </message>
+    <message>
+        <source>That was what I used to do before I began writing unnecessary programs!</source>
+        <translation>Era isso que eu fazia antes de começar a escrever programas desnecessários!</translation>
+    </message>
+    <message>
+        <source>Number Guessing Game.</source>
+        <translation>Jogo de adivinhar números.</translation>
+    </message>
+    <message>
+        <source>TESSARIN 2.0 (the smarter version)</source>
+        <translation>TESSARIN 2.0 (a versão esperta)</translation>
+    </message>
+    <message>
+        <source>by the Numora team</source>
+        <translation>pela equipe Numora</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>The Numora team</source>
+        <translation>A equipe Numora</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmUlost</name>
+    <message>
+        <source> You have lost!</source>
+        <translation> Você perdeu!</translation>
+    </message>
+    <message>
+        <source>Play again?</source>
+        <translation>Jogar de novo?</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmUwin</name>
+    <message>
+        <source>You Won!</source>
+        <translation>Você venceu!</translation>
+    </message>
+    <message>
+        <source>Congratulations!  Play again?</source>
+        <translation>Parabéns!  Jogar de novo?</translation>
+    </message>
+</context>
+</TS>

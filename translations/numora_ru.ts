@@ -1,0 +1,294 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Numora game board</source>
+        <translation>Игровое поле Numora</translation>
+    </message>
+    <message>
+        <source>My progress</source>
+        <translation>Мои ходы</translation>
+    </message>
+    <message>
+        <source>Your progress</source>
+        <translation>Ваши ходы</translation>
+    </message>
+    <message>
+        <source>My guess is</source>
+        <translation>Мой вариант</translation>
+    </message>
+    <message>
+        <source>Your guess is</source>
+        <translation>Ваш вариант</translation>
+    </message>
+    <message>
+        <source>Confirm Signs</source>
+        <translation>Ответить</translation>
+    </message>
+    <message>
+        <source>Confirm Number</source>
+        <translation>Назвать число</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Игра</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Новая</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;О программе</translation>
+    </message>
+    <message>
+        <source>You have tried that number before!</source>
+        <translation>Вы уже пробовали это число!</translation>
+    </message>
+</context>
+<context>
+    <name>Module1</name>
+    <message>
+        <source>Thinking...</source>
+        <translation>Думаю...</translation>
+    </message>
+    <message>
+        <source> You have lost! My number was : </source>
+        <translation> Вы проиграли! Моё число: </translation>
+    </message>
+    <message>
+        <source>No valid number matches the information you gave!<byte value="xd"/>
+Please be more careful next time.</source>
+        <translation>Ни одно число не подходит под ваши ответы!<byte value="xd"/>
+В следующий раз будьте внимательнее.</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::Form2</name>
+    <message>
+        <source>Game Help</source>
+        <translation>Справка по игре</translation>
+    </message>
+    <message>
+        <source>The numeric keypad</source>
+        <translation>Цифровая клавиатура</translation>
+    </message>
+    <message>
+        <source>Num</source>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>THE GAME</source>
+        <translation>ИГРА</translation>
+    </message>
+    <message>
+        <source>You and the computer each hold a secret number and try to find the other&apos;s. You take turns to guess, and every guess is answered with plus and minus signs. Whoever finds the other&apos;s number first wins the match.</source>
+        <translation>У вас и у компьютера есть по тайному числу, и каждый пытается отгадать число другого. Вы ходите по очереди, и на каждую догадку отвечают знаками плюс и минус. Кто первым отгадает число соперника, тот и побеждает.</translation>
+    </message>
+    <message>
+        <source>It is a fair fight: you always make the first guess, and both of you get the same number of guesses.</source>
+        <translation>Всё честно: первый ход всегда за вами, и у обоих одинаковое число попыток.</translation>
+    </message>
+    <message>
+        <source>THE RULES</source>
+        <translation>ПРАВИЛА</translation>
+    </message>
+    <message>
+        <source>The secret number</source>
+        <translation>Тайное число</translation>
+    </message>
+    <message>
+        <source>Four digits, no digit twice, and the first digit is not 0.</source>
+        <translation>Четыре цифры без повторов, и первая цифра — не 0.</translation>
+    </message>
+    <message>
+        <source>Good:&amp;nbsp; %1&amp;nbsp;&amp;nbsp; %2&amp;nbsp;&amp;nbsp; %3</source>
+        <translation>Можно:&amp;nbsp; %1&amp;nbsp;&amp;nbsp; %2&amp;nbsp;&amp;nbsp; %3</translation>
+    </message>
+    <message>
+        <source>Not allowed:&amp;nbsp; %1 (starts with 0),&amp;nbsp; %2 and %3 (a digit twice)</source>
+        <translation>Нельзя:&amp;nbsp; %1 (начинается с 0),&amp;nbsp; %2 и %3 (цифра повторяется)</translation>
+    </message>
+    <message>
+        <source>Marking a guess</source>
+        <translation>Как отвечают на догадку</translation>
+    </message>
+    <message>
+        <source>Every digit of the guess that stands at the same place in the secret number earns a %1. Every digit that is in the secret number but at another place earns a %2. So a guess gets at most four signs, and %3 means the number is found.</source>
+        <translation>Каждая цифра догадки, которая стоит в тайном числе на том же месте, даёт %1. Каждая цифра, которая есть в тайном числе, но на другом месте, даёт %2. Поэтому знаков не больше четырёх, а %3 означает, что число найдено.</translation>
+    </message>
+    <message>
+        <source>Secret</source>
+        <translation>Секрет</translation>
+    </message>
+    <message>
+        <source>Guess</source>
+        <translation>Догадка</translation>
+    </message>
+    <message>
+        <source>Signs</source>
+        <translation>Знаки</translation>
+    </message>
+    <message>
+        <source>For example: the 8 is in its place, %1; the 1 and the 4 are elsewhere, %2; the 2 is not there at all. The answer to %3 is %4</source>
+        <translation>Например: 8 стоит на своём месте, %1; 1 и 4 стоят в другом месте, %2; 2 в числе нет вовсе. Ответ на %3: %4</translation>
+    </message>
+    <message>
+        <source>PLAYING</source>
+        <translation>КАК ИГРАТЬ</translation>
+    </message>
+    <message>
+        <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
+        <translation>Набирайте догадку на &lt;span class=&apos;key&apos;&gt;цифровой клавиатуре&lt;/span&gt; (Num Lock включён) или нажимайте кнопки с цифрами. &lt;span class=&apos;key&apos;&gt;Десятичная точка&lt;/span&gt; стирает последнюю цифру, &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; подтверждает число.</translation>
+    </message>
+    <message>
+        <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>
+        <translation>Затем ответьте на догадку компьютера: каждое нажатие %1 или %2 на цифровой клавиатуре добавляет знак, а &lt;span class=&apos;key&apos;&gt;десятичная точка&lt;/span&gt; сбрасывает ответ на %3. Можно и кнопками со знаками. &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; подтверждает знаки.</translation>
+    </message>
+    <message>
+        <source>The mouse does everything the keys do.</source>
+        <translation>Мышью можно всё то же, что и клавишами.</translation>
+    </message>
+    <message>
+        <source>STRATEGY</source>
+        <translation>СТРАТЕГИЯ</translation>
+    </message>
+    <message>
+        <source>Do not hope for a lucky hit with your first guesses. Use them to gather information: a guess that leaves fewer numbers possible is worth more than one that might be right.</source>
+        <translation>Не надейтесь на удачу в первых ходах: собирайте ими сведения. Догадка, после которой остаётся меньше возможных чисел, ценнее той, что может случайно оказаться верной.</translation>
+    </message>
+    <message>
+        <source>The computer thinks for a while before it guesses: longest in the first few moves, and faster with every move after that.</source>
+        <translation>Компьютер думает перед каждым ходом: дольше всего в первых ходах, затем всё быстрее.</translation>
+    </message>
+    <message>
+        <source>0 to 9</source>
+        <translation>0–9</translation>
+    </message>
+    <message>
+        <source>type your guess</source>
+        <translation>набрать догадку</translation>
+    </message>
+    <message>
+        <source>delete the last digit, or start the signs again</source>
+        <translation>стереть последнюю цифру или начать знаки заново</translation>
+    </message>
+    <message>
+        <source>one more plus or minus sign</source>
+        <translation>ещё один плюс или минус</translation>
+    </message>
+    <message>
+        <source>confirm the number or the signs</source>
+        <translation>подтвердить ввод</translation>
+    </message>
+    <message>
+        <source>Good luck!</source>
+        <translation>Удачи!</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::OutcomeDialog</name>
+    <message>
+        <source>YES</source>
+        <translation>ДА</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>НЕТ</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::TSdraw</name>
+    <message>
+        <source> It&apos;s a draw!</source>
+        <translation> Ничья!</translation>
+    </message>
+    <message>
+        <source> Not bad at all!</source>
+        <translation> Неплохо!</translation>
+    </message>
+    <message>
+        <source> Play again?</source>
+        <translation> Ещё раз?</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmAbout</name>
+    <message>
+        <source>About the game...</source>
+        <translation>Об игре...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Move your mouse on the picture!</source>
+        <translation>Наведите мышь на картинку!</translation>
+    </message>
+    <message>
+        <source>That was what I used to do before I began writing unnecessary programs!</source>
+        <translation>Этим я занимался, пока не начал писать ненужные программы!</translation>
+    </message>
+    <message>
+        <source>Number Guessing Game.</source>
+        <translation>Игра в угадывание чисел.</translation>
+    </message>
+    <message>
+        <source>TESSARIN 2.0 (the smarter version)</source>
+        <translation>TESSARIN 2.0 (умная версия)</translation>
+    </message>
+    <message>
+        <source>by the Numora team</source>
+        <translation>от команды Numora</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Почта</translation>
+    </message>
+    <message>
+        <source>The Numora team</source>
+        <translation>Команда Numora</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmUlost</name>
+    <message>
+        <source> You have lost!</source>
+        <translation> Вы проиграли!</translation>
+    </message>
+    <message>
+        <source>Play again?</source>
+        <translation>Ещё партию?</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmUwin</name>
+    <message>
+        <source>You Won!</source>
+        <translation>Вы победили!</translation>
+    </message>
+    <message>
+        <source>Congratulations!  Play again?</source>
+        <translation>Поздравляем!  Ещё партию?</translation>
+    </message>
+</context>
+</TS>
