@@ -6,6 +6,7 @@
 #include "platform/runtime.h"
 #include "platform/twips.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QHash>
 #include <QIcon>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
+#include <QShowEvent>
 
 #include <algorithm>
 #include <initializer_list>
@@ -109,6 +111,16 @@ void OutcomeDialog::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void OutcomeDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The match is over: readers hear it whatever has the focus.
+    if (!event->spontaneous() && QAccessible::isActive()) {
+        QAccessibleEvent alert(this, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 }
 
 void OutcomeDialog::makebuttons(const QRect &yesplace, const QRect &noplace, const QColor &face)

@@ -1,5 +1,7 @@
 #include "platform/runtime.h"
 
+#include "platform/accessibility.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QStyle>
@@ -28,6 +30,7 @@ void setupapplication(QApplication &app)
             QStringLiteral("DejaVu Serif")});
     app.setFont(sansserif(8.25));
     QApplication::setApplicationDisplayName(QString());
+    installaccessibility();
 }
 
 static QFont face(const QStringList &families, double points, bool bold)
