@@ -172,9 +172,11 @@ TSdraw::TSdraw(QWidget *parent) : OutcomeDialog(parent)
     setFont(platform::sansserif(8.25));
 
     makebuttons(platform::twips(120, 1200, 1215, 375), platform::twips(1440, 1200, 1215, 375), platform::colour::olive);
-    // Label1 is wider than the window: its text simply runs to the edge.
-    Label1 = message(QStringLiteral(" Not bad at all!"), platform::twips(0, 120, 3495, 375), this);
+    // Label1 is wider than the window: its text simply runs to the edge. Each
+    // message goes beneath everything made before it, so the second line is
+    // made first and readers meet the lines in the order they are read.
     Label2 = message(QStringLiteral(" Play again?"), platform::twips(0, 600, 1935, 375), this);
+    Label1 = message(QStringLiteral(" Not bad at all!"), platform::twips(0, 120, 3495, 375), this);
     Picture1 = picture(QStringLiteral("handshake"), {32, 16}, platform::twips(2040, 480, 480, 480), this);
 }
 

@@ -53,7 +53,7 @@ public:
     RowsAccessible(QWidget *widget, std::function<QStringList()> readrows)
         : QAccessibleWidget(widget, QAccessible::List), readrows(std::move(readrows))
     { }
-    ~RowsAccessible() override { forgetitems(0, false); }
+    ~RowsAccessible() override { forgetitems(0); }
 
     QStringList rows() const { return readrows(); }
     QString rowtext(int row) const
@@ -69,19 +69,9 @@ public:
         const QRect band(inside.left(), inside.top() + row * height, inside.width(), height);
         return QRect(widget()->mapToGlobal(band.topLeft()), band.size());
     }
-    // Items for rows `first` and on are gone: readers hear so, then they are deleted.
-    void forgetitems(int first, bool tell = true)
-    {
-        while (int(items.size()) > first) {
-            const QAccessible::Id id = items.back();
-            items.pop_back();
-            if (tell) {
-                QAccessibleEvent gone(QAccessible::accessibleInterface(id), QAccessible::ObjectDestroyed);
-                QAccessible::updateAccessibility(&gone);
-            }
-            QAccessible::deleteAccessibleInterface(id);
-        }
-    }
+    // Items for rows `first` and on are gone: readers hear which rows `was`
+    // held, then they are deleted.
+    void forgetitems(int first, const QStringList &was = {});
 
     QAccessible::State state() const override
     {
@@ -157,7 +147,9 @@ public:
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text which) const override
     {
-        return which == QAccessible::Name ? list->rowtext(row) : QString();
+        if (which != QAccessible::Name)
+            return QString();
+        return gone.isNull() ? list->rowtext(row) : gone;
     }
     void setText(QAccessible::Text, const QString &) override { }
     QRect rect() const override { return list->rowrect(row); }
@@ -170,10 +162,27 @@ public:
         return state;
     }
 
+    QString gone; // what the row held, once it is going
+
 private:
     RowsAccessible *list;
     int row;
 };
+
+void RowsAccessible::forgetitems(int first, const QStringList &was)
+{
+    while (int(items.size()) > first) {
+        const QAccessible::Id id = items.back();
+        items.pop_back();
+        if (!was.isEmpty()) {
+            auto *item = static_cast<RowItem *>(QAccessible::accessibleInterface(id));
+            item->gone = was.value(int(items.size()), QStringLiteral(""));
+            QAccessibleEvent event(item, QAccessible::ObjectDestroyed);
+            QAccessible::updateAccessibility(&event);
+        }
+        QAccessible::deleteAccessibleInterface(id);
+    }
+}
 
 QAccessibleInterface *RowsAccessible::child(int index) const
 {
@@ -334,7 +343,7 @@ void lineschanged(PictureBox *box, const QStringList &before)
         return text;
     };
     const int position = int(joined(was, 0).size() - joined(was, kept).size());
-    list->forgetitems(kept);
+    list->forgetitems(kept, was);
     if (kept < was.size()) {
         QAccessibleTextRemoveEvent removed(list, position, joined(was, kept));
         QAccessible::updateAccessibility(&removed);
