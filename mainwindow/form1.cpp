@@ -331,6 +331,10 @@ void Form1::form_load()
 void Form1::wait2()
 {
     followstep();
+    // Each step begins on its confirm button, as the sign step does on "Confirm
+    // Signs": Enter on it with too few digits does nothing, and readers hear
+    // which step has begun.
+    Command[12]->setFocus();
 }
 
 void Form1::wait()
@@ -591,6 +595,7 @@ void Form1::Command23_Click()
     if (engine.answer(plus, minus))
         return;
     followstep();
+    Command[12]->setFocus(); // not wherever the disabled "Confirm Signs" would pass it on to
 }
 
 // ---------------------------------------------------------------- history boxes
@@ -767,8 +772,13 @@ void Form1::showoutcome(Outcome outcome, const std::string &caption)
             slot = new dialogs::frmUlost(this);
         else
             slot = new dialogs::TSdraw();
+        // The dialog has gone: play goes on here, with the keyboard focus in this window.
         connect(
-            slot, &dialogs::OutcomeDialog::yes, this, [this, outcome] { engine.dialogyes(outcome); },
+            slot, &dialogs::OutcomeDialog::yes, this,
+            [this, outcome] {
+                activateWindow();
+                engine.dialogyes(outcome);
+            },
             Qt::QueuedConnection);
     }
     if (!caption.empty())

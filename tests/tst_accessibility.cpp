@@ -93,6 +93,15 @@ QStringList rows(const QString &list)
         names << nameof(box->child(i));
     return names;
 }
+QString focused(QAccessibleInterface *in = QAccessible::queryAccessibleInterface(qApp))
+{
+    if (in->role() == QAccessible::Button && in->state().focused)
+        return nameof(in);
+    for (int i = 0; i < in->childCount(); ++i)
+        if (const QString name = focused(in->child(i)); !name.isEmpty())
+            return name;
+    return QString();
+}
 bool press(Role role, const QString &name)
 {
     QAccessibleInterface *control = find(role, name);
@@ -164,6 +173,8 @@ private slots:
     void init()
     {
         h = std::make_unique<FormHarness>();
+        h->form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h->form.get()));
         heard.clear();
     }
     void cleanup() { h.reset(); }
@@ -188,6 +199,7 @@ private slots:
         QStringList mine = allnumbers(); // the player's number: any that fits the answers given
         QAccessibleInterface *dialog = nullptr;
         for (int round = 0; round < 12 && !dialog; ++round) {
+            QCOMPARE(focused(), "Confirm Number"); // each step begins on its confirm button
             // The player guesses the first number that fits every answer heard so far.
             QStringList history = rows("Your progress");
             QString guess;
@@ -205,7 +217,9 @@ private slots:
             told({"Your guess is " + guess.left(1) + " +" + guess[0], "name Your guess is " + guess.left(1),
                 QString(guess[0]) + " checked", "Your guess is " + guess + " +" + guess[3]});
 
+            QCOMPARE(focused(), "Confirm Number");
             QVERIFY(press(QAccessible::Button, "Confirm Number"));
+            QCOMPARE(focused(), "Confirm Signs");
             history = rows("Your progress");
             QCOMPARE(history.size(), round + 1);
             QCOMPARE(parse(history.last()).first, guess);
@@ -247,6 +261,7 @@ private slots:
         }
         QVERIFY(dialog);
         QVERIFY(nameof(dialog).startsWith(outcome));
+        QCOMPARE(focused(), "YES");
         QStringList labels;
         for (int i = 0; i < dialog->childCount(); ++i)
             if (dialog->child(i)->role() == QAccessible::StaticText)
@@ -274,6 +289,7 @@ private slots:
         QVERIFY(rows("My progress").isEmpty() && rows("Your progress").isEmpty());
         told({"row out of My progress: " + mylines.last(), "My progress -" + mylines.join('\n') + '\n'});
         QVERIFY(!find(QAccessible::Button, "1")->state().disabled);
+        QCOMPARE(focused(), "Confirm Number");
     }
 
     void messageReadInFull()
