@@ -496,6 +496,7 @@ void Form1::Command12_Click()
     initiatebuttons();
     plus = 0;
     minus = 0;
+    Command[12]->clearFocus(); // straight to "Confirm Signs", by no other button on the way
     followstep();
     Command[23]->setFocus();
 }
@@ -594,8 +595,9 @@ void Form1::Command23_Click()
     Label8->settext(QString());
     if (engine.answer(plus, minus))
         return;
+    Command[23]->clearFocus(); // not to whatever follows it once it is disabled
     followstep();
-    Command[12]->setFocus(); // not wherever the disabled "Confirm Signs" would pass it on to
+    Command[12]->setFocus();
 }
 
 // ---------------------------------------------------------------- history boxes
