@@ -26,7 +26,8 @@
 #include <set>
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
+// GCC 12 ships no <sanitizer/allocator_interface.h>; its runtime has the function all the same.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 using numora::Step;
