@@ -774,13 +774,8 @@ void Form1::showoutcome(Outcome outcome, const std::string &caption)
             slot = new dialogs::frmUlost(this);
         else
             slot = new dialogs::TSdraw();
-        // The dialog has gone: play goes on here, with the keyboard focus in this window.
         connect(
-            slot, &dialogs::OutcomeDialog::yes, this,
-            [this, outcome] {
-                activateWindow();
-                engine.dialogyes(outcome);
-            },
+            slot, &dialogs::OutcomeDialog::yes, this, [this, outcome] { engine.dialogyes(outcome); },
             Qt::QueuedConnection);
     }
     if (!caption.empty())

@@ -275,6 +275,8 @@ private slots:
         QVERIFY(rows("My progress").isEmpty() && rows("Your progress").isEmpty());
         told({"row out of My progress: " + mylines.last(), "My progress -" + mylines.join('\n') + '\n'});
         QVERIFY(!find(QAccessible::Button, "1")->state().disabled);
+        h->form->activateWindow(); // as the window manager does when the dialog goes
+        QVERIFY(QTest::qWaitForWindowActive(h->form.get()));
         QCOMPARE(focused(), "Confirm Number");
     }
 };

@@ -126,10 +126,6 @@ MUTANTS = [
      "mainwindow/form1.cpp",
      "    followstep();\n    Command[12]->setFocus();\n}",
      "    followstep();\n}"),
-    ("reader: YES leaves the keyboard in the closed dialog",
-     "mainwindow/form1.cpp",
-     "                activateWindow();\n",
-     ""),
 ]
 
 
