@@ -10,6 +10,7 @@
 #include "platform/runtime.h"
 #include "platform/twips.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QHash>
 #include <QIcon>
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
+#include <QShowEvent>
 
 #include <algorithm>
 #include <initializer_list>
@@ -113,6 +115,16 @@ void OutcomeDialog::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
+void OutcomeDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The match is over: readers hear it whatever has the focus.
+    if (!event->spontaneous() && QAccessible::isActive()) {
+        QAccessibleEvent alert(this, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+}
+
 void OutcomeDialog::makebuttons(const QRect &yesplace, const QRect &noplace, const QColor &face)
 {
     Command1 = new platform::ColourButton(tr("YES"), face, this);
@@ -162,9 +174,11 @@ TSdraw::TSdraw(QWidget *parent) : OutcomeDialog(parent)
     setFont(platform::sansserif(8.25));
 
     makebuttons(platform::twips(120, 1200, 1215, 375), platform::twips(1440, 1200, 1215, 375), platform::colour::olive);
-    // Label1 is wider than the window: its text simply runs to the edge.
-    Label1 = message(tr(" Not bad at all!"), platform::twips(0, 120, 3495, 375), this);
+    // Label1 is wider than the window: its text simply runs to the edge. Each
+    // message goes beneath everything made before it, so the second line is
+    // made first and readers meet the lines in the order they are read.
     Label2 = message(tr(" Play again?"), platform::twips(0, 600, 1935, 375), this);
+    Label1 = message(tr(" Not bad at all!"), platform::twips(0, 120, 3495, 375), this);
     Picture1 = picture(QStringLiteral("handshake"), {32, 16, 64}, platform::twips(2040, 480, 480, 480), this);
 }
 

@@ -30,6 +30,7 @@ signals:
 protected:
     explicit OutcomeDialog(QWidget *parent);
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
     // YES (default button, first in the tab order, holding the focus) and NO.
     void makebuttons(const QRect &yesplace, const QRect &noplace, const QColor &face);

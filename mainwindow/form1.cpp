@@ -5,6 +5,7 @@
 
 #include "dialogs/about.h"
 #include "dialogs/outcomes.h"
+#include "platform/accessibility.h"
 #include "platform/colourbutton.h"
 #include "platform/display.h"
 #include "platform/keys.h"
@@ -83,9 +84,11 @@ private:
     }
 };
 
-QLabel *makelabel(QWidget *parent, const QString &text, const QRect &place, const QColor &fore, Qt::Alignment align)
+template<class Label = QLabel>
+Label *makelabel(QWidget *parent, const QString &text, const QRect &place, const QColor &fore, Qt::Alignment align)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new Label(parent);
+    label->setText(text);
     label->setGeometry(place);
     label->setAlignment(align);
     QPalette pal = label->palette();
@@ -96,9 +99,9 @@ QLabel *makelabel(QWidget *parent, const QString &text, const QRect &place, cons
 
 // The two displays: large bold digits in a bordered box whose back colour
 // tells the player which side has to act.
-QLabel *makedisplay(QWidget *frame, const QColor &fore, const QColor &back)
+platform::Display *makedisplay(QWidget *frame, const QColor &fore, const QColor &back)
 {
-    auto *display = new platform::Display(frame);
+    auto *display = new platform::NumberDisplay(frame);
     display->setGeometry(twips(120, 240, 1335, 495));
     display->setFont(platform::sansserif(18, true));
     display->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
@@ -297,8 +300,22 @@ void Form1::layoutcontrols(QWidget *client)
     for (int n = 1; n <= 24; ++n)
         connect(Command[n], &QPushButton::clicked, this, handlers[n]);
 
-    Label6 = makelabel(client, QString(), twips(0, 5805, 750, 195), colour::maroon, Qt::AlignLeft | Qt::AlignTop);
+    Label6 = makelabel<platform::Display>(
+        client, QString(), twips(0, 5805, 750, 195), colour::maroon, Qt::AlignLeft | Qt::AlignTop);
     Label6->setAccessibleName(tr("Status"));
+
+    // For readers: what the displays show, which buttons stand for a choice, how
+    // the history lines read aloud, and what the row scales number.
+    Label6->setreading(tr("Status: %1"), QString());
+    Label8->setreading(tr("My guess is %1"), tr("My guess: none yet"));
+    Label10->setreading(tr("Your guess is %1"), tr("Your guess: nothing typed"));
+    for (int n = 1; n <= 22; ++n)
+        if (n <= 10 || n >= 13)
+            Command[n]->setchosen(false);
+    platform::readlinesas(Picture1, &Form1::spokenline);
+    platform::readlinesas(Picture2, &Form1::spokenline);
+    Label4->setAccessibleName(tr("My rounds"));
+    Label5->setAccessibleName(tr("Your rounds"));
 }
 
 void Form1::buildmenu()
@@ -336,8 +353,8 @@ void Form1::keylock()
 
 void Form1::form_load()
 {
-    Label8->setText(QString());
-    Label10->setText(QString());
+    Label8->settext(QString());
+    settyped(QString());
     Picture1->cls();
     Picture2->cls();
     show();
@@ -347,6 +364,10 @@ void Form1::form_load()
 void Form1::wait2()
 {
     followstep();
+    // Each step begins on its confirm button, as the sign step does on "Confirm
+    // Signs": Enter on it with too few digits does nothing, and readers hear
+    // which step has begun.
+    Command[12]->setFocus();
 }
 
 void Form1::wait()
@@ -436,9 +457,17 @@ void Form1::displaybutton()
     if (entry.isEmpty() && newdigit == QLatin1String("0"))
         return;
     entry += newdigit;
-    Label10->setText(entry);
+    settyped(entry);
     pick = 1;
     Command[12]->setFocus();
+}
+
+// The number display, and for readers the digit buttons whose digits it holds.
+void Form1::settyped(const QString &text)
+{
+    Label10->settext(text);
+    for (int n = 1; n <= 10; ++n)
+        Command[n]->setchosen(text.contains(QString::number(n % 10)));
 }
 
 void Form1::recolorbutton()
@@ -462,12 +491,12 @@ void Form1::Command11_Click()
         entry.chop(1);
     }
     recolorbutton();
-    Label10->setText(entry);
+    settyped(entry);
 }
 
 void Form1::Command24_Click()
 {
-    Label10->setText(QString());
+    settyped(QString());
     initiatebuttons();
 }
 
@@ -496,10 +525,11 @@ void Form1::Command12_Click()
     if (!engine.recordguess(typed, plus, minus))
         return;
     printhistory(Picture1, entry, plus, minus);
-    Label10->setText(QString());
+    settyped(QString());
     initiatebuttons();
     plus = 0;
     minus = 0;
+    Command[12]->clearFocus(); // straight to "Confirm Signs", by no other button on the way
     followstep();
     Command[23]->setFocus();
 }
@@ -513,6 +543,8 @@ void Form1::paintmeonly()
         Command[number]->setbackcolor(colour::lightred);
     if (plus >= 0 && plus <= 4)
         Command[column[plus]]->setbackcolor(colour::red);
+    for (int count = 0; count <= 4; ++count)
+        Command[column[count]]->setchosen(count == plus);
 }
 
 void Form1::paintmeonly2()
@@ -522,6 +554,8 @@ void Form1::paintmeonly2()
         Command[number]->setbackcolor(colour::lightred);
     if (minus >= 0 && minus <= 4)
         Command[column[minus]]->setbackcolor(colour::red);
+    for (int count = 0; count <= 4; ++count)
+        Command[column[count]]->setchosen(count == minus);
 }
 
 void Form1::plusbutton(int count)
@@ -586,13 +620,17 @@ void Form1::Command23_Click()
     if (plus + minus > 4 || (plus == 3 && minus == 1))
         return;
     for (ColourButton *button : signpad())
-        if (button != Command[23])
+        if (button != Command[23]) {
             button->setbackcolor(colour::lightred);
+            button->setchosen(false);
+        }
     printhistory(Picture2, QString::fromStdString(numbertext(engine.myguesses[engine.myround])), plus, minus);
-    Label8->setText(QString());
+    Label8->settext(QString());
     if (engine.answer(plus, minus))
         return;
+    Command[23]->clearFocus(); // not to whatever follows it once it is disabled
     followstep();
+    Command[12]->setFocus();
 }
 
 // ---------------------------------------------------------------- history boxes
@@ -604,6 +642,17 @@ void Form1::printhistory(platform::PictureBox *box, const QString &guess, int pl
     for (int m = 0; m < minus; ++m)
         box->print(QStringLiteral(" -"), false);
     box->print(QString(), true);
+}
+
+QString Form1::spokenline(const QString &printed)
+{
+    // Counts rather than runs of signs: a count is heard at once, "-" is often
+    // not spoken at all, and both counts in the same place every time.
+    const QString line = printed.trimmed();
+    const int plus = int(line.count(QLatin1Char('+')));
+    const int minus = int(line.count(QLatin1Char('-')));
+    return tr("%1: %2, %3")
+        .arg(line.section(QLatin1Char(' '), 0, 0), tr("%n plus", nullptr, plus), tr("%n minus", nullptr, minus));
 }
 
 // ---------------------------------------------------------------- keyboard
@@ -723,12 +772,12 @@ void Form1::showEvent(QShowEvent *event)
 
 void Form1::setstatus(const std::string &text)
 {
-    Label6->setText(fromengine(text));
+    Label6->settext(fromengine(text));
 }
 
 void Form1::showguess(const std::string &text)
 {
-    Label8->setText(QString::fromStdString(text));
+    Label8->settext(QString::fromStdString(text));
 }
 
 void Form1::processevents()

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/module1.h"
+#include "platform/display.h"
 #include "platform/keys.h"
 
 #include <QMainWindow>
@@ -86,6 +87,8 @@ public:
 
     // One history line: " 1023 +" then " -" per minus.
     static void printhistory(platform::PictureBox *box, const QString &guess, int plus, int minus);
+    // How a history line reads aloud: "1023: 1 plus, 2 minus".
+    static QString spokenline(const QString &printed);
 
     // --- GameWindow
     void setstatus(const std::string &text) override;
@@ -102,9 +105,9 @@ public:
     QLabel *Label2 = nullptr; // "My progress"
     platform::RowScale *Label4 = nullptr;
     platform::RowScale *Label5 = nullptr;
-    QLabel *Label6 = nullptr; // status line
-    QLabel *Label8 = nullptr; // the computer's guess
-    QLabel *Label10 = nullptr; // the player's number
+    platform::Display *Label6 = nullptr; // status line
+    platform::Display *Label8 = nullptr; // the computer's guess
+    platform::Display *Label10 = nullptr; // the player's number
     platform::PictureBox *Picture1 = nullptr; // the player's guesses
     platform::PictureBox *Picture2 = nullptr; // the computer's guesses
     QGroupBox *Frame1 = nullptr;
@@ -149,6 +152,7 @@ private:
     void plusbutton(int count);
     void minusbutton(int count);
     void followstep();
+    void settyped(const QString &text);
     std::array<platform::ColourButton *, 13> numberpad() const;
     std::array<platform::ColourButton *, 11> signpad() const;
 

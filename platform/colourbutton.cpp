@@ -3,6 +3,8 @@
 
 #include "platform/colourbutton.h"
 
+#include <QAccessible>
+
 namespace platform {
 
 ColourButton::ColourButton(const QString &caption, const QColor &colour, QWidget *parent) : QPushButton(caption, parent)
@@ -22,6 +24,19 @@ void ColourButton::setbackcolor(const QColor &colour)
         pal.setColor(group, QPalette::Window, colour);
     }
     setPalette(pal);
+}
+
+void ColourButton::setchosen(bool now)
+{
+    if (chosen == now)
+        return;
+    chosen = now;
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 } // namespace platform

@@ -5,6 +5,8 @@
 
 #include <QPushButton>
 
+#include <optional>
+
 namespace platform {
 
 // A push button whose face shows a settable colour, enabled or not.
@@ -17,8 +19,16 @@ public:
     QColor backcolor() const { return face; }
     void setbackcolor(const QColor &colour);
 
+    // Whether the button shows a choice in force (a selected sign, a digit in
+    // the typed number). Readers get it as the checked state; the eye gets it
+    // from the face colour, so nothing is drawn differently.
+    void setchosen(bool chosen);
+    bool choosable() const { return chosen.has_value(); }
+    bool ischosen() const { return chosen.value_or(false); }
+
 private:
     QColor face;
+    std::optional<bool> chosen; // empty: the button stands for no choice
 };
 
 } // namespace platform

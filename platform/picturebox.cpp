@@ -3,10 +3,12 @@
 
 #include "platform/picturebox.h"
 
-#include <QAccessible>
+#include "platform/accessibility.h"
+
 #include <QPainter>
 
 #include <cmath>
+#include <utility>
 
 namespace platform {
 
@@ -59,11 +61,8 @@ void PictureBox::print(const QString &text, bool endline)
     if (endline)
         cursor = QPoint(0, cursor.y() + metrics.height());
     update();
-    if (endline && QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(this, printed.join(QLatin1Char('\n')));
-        QAccessible::updateAccessibility(&event);
-    }
-    setAccessibleDescription(printed.join(QLatin1Char('\n')));
+    if (endline)
+        lineschanged(this, printed.mid(0, printed.size() - 1));
 }
 
 void PictureBox::cls()
@@ -72,10 +71,10 @@ void PictureBox::cls()
     ensuresurface();
     surface.fill(palette().color(backgroundRole()));
     cursor = QPoint(0, 0);
-    printed.clear();
+    const QStringList before = std::exchange(printed, {});
     atlinestart = true;
-    setAccessibleDescription(QString());
     update();
+    lineschanged(this, before);
 }
 
 void PictureBox::resizeEvent(QResizeEvent *event)

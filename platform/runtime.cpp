@@ -3,6 +3,8 @@
 
 #include "platform/runtime.h"
 
+#include "platform/accessibility.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QStyle>
@@ -31,6 +33,7 @@ void setupapplication(QApplication &app)
             QStringLiteral("DejaVu Serif")});
     app.setFont(sansserif(8.25));
     QApplication::setApplicationDisplayName(QString());
+    installaccessibility();
 }
 
 static QFont face(const QStringList &families, double points, bool bold)

@@ -191,20 +191,30 @@ void TestL10n::everyTextHasAFaithfulTranslation()
     QFile file(ts);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);
-    // An element's text, carriage returns included (lupdate writes them as <byte value="xd"/>).
-    auto text = [&xml] {
+    // An element's text, carriage returns included (lupdate writes them as
+    // <byte value="xd"/>); a translation with plural forms gives each form.
+    auto texts = [&xml] {
+        QStringList forms;
         QString read;
         for (int depth = 1; depth > 0 && !xml.atEnd();) {
             xml.readNext();
-            if (xml.isCharacters())
+            if (xml.isCharacters()) {
                 read += xml.text();
-            else if (xml.isStartElement() && ++depth)
+            } else if (xml.isStartElement() && xml.name() == QLatin1String("numerusform")) {
+                read.clear();
+                ++depth;
+            } else if (xml.isStartElement()) {
                 read += QChar(xml.attributes().value(QLatin1String("value")).toInt(nullptr, 16));
-            else if (xml.isEndElement())
+                ++depth;
+            } else if (xml.isEndElement()) {
+                if (xml.name() == QLatin1String("numerusform"))
+                    forms << read;
                 --depth;
+            }
         }
-        return read;
+        return forms.isEmpty() ? QStringList {read} : forms;
     };
+    auto text = [&texts] { return texts().constFirst(); };
     QStringList faults;
     int messages = 0;
     QString context, source;
@@ -218,25 +228,28 @@ void TestL10n::everyTextHasAFaithfulTranslation()
         } else if (xml.name() == QLatin1String("translation")) {
             ++messages;
             const QString type = xml.attributes().value(QLatin1String("type")).toString();
-            const QString translation = text();
             QStringList wrong;
             if (!type.isEmpty())
                 wrong << type;
-            if (translation.isEmpty())
-                wrong << QStringLiteral("empty");
-            static const QRegularExpression marks(QStringLiteral("%\\d|\\r\\n|<[^>]*>|&nbsp;|Numora|TESSARIN 2\\.0"));
-            auto kept = [](const QString &s) {
-                QStringList found;
-                for (auto m = marks.globalMatch(s); m.hasNext();)
-                    found << m.next().captured();
-                return sorted(found);
-            };
-            if (kept(translation) != kept(source))
-                wrong << QStringLiteral("numbers, markup or names changed");
-            if (edges(translation) != edges(source))
-                wrong << QStringLiteral("blanks at its ends changed");
-            if (accesskey(source).isEmpty() != accesskey(translation).isEmpty())
-                wrong << QStringLiteral("access key lost or added");
+            for (const QString &translation : texts()) {
+                if (translation.isEmpty())
+                    wrong << QStringLiteral("empty");
+                static const QRegularExpression marks(
+                    QStringLiteral("%\\d|\\r\\n|<[^>]*>|&nbsp;|Numora|TESSARIN 2\\.0"));
+                auto kept = [](const QString &s) {
+                    QStringList found;
+                    for (auto m = marks.globalMatch(s); m.hasNext();)
+                        found << m.next().captured();
+                    return sorted(found);
+                };
+                if (kept(translation) != kept(source))
+                    wrong << QStringLiteral("numbers, markup or names changed");
+                if (edges(translation) != edges(source))
+                    wrong << QStringLiteral("blanks at its ends changed");
+                if (accesskey(source).isEmpty() != accesskey(translation).isEmpty())
+                    wrong << QStringLiteral("access key lost or added");
+            }
+            wrong.removeDuplicates();
             if (!wrong.isEmpty())
                 faults << QStringLiteral("%1 '%2': %3").arg(context, source, wrong.join(QStringLiteral(", ")));
         }

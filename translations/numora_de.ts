@@ -59,6 +59,52 @@
         <source>You have tried that number before!</source>
         <translation>Diese Zahl hast du schon probiert!</translation>
     </message>
+    <message>
+        <source>Status: %1</source>
+        <translation>Status: %1</translation>
+    </message>
+    <message>
+        <source>My guess is %1</source>
+        <translation>Mein Tipp: %1</translation>
+    </message>
+    <message>
+        <source>My guess: none yet</source>
+        <translation>Mein Tipp: noch keiner</translation>
+    </message>
+    <message>
+        <source>Your guess is %1</source>
+        <translation>Dein Tipp: %1</translation>
+    </message>
+    <message>
+        <source>Your guess: nothing typed</source>
+        <translation>Dein Tipp: noch nichts eingegeben</translation>
+    </message>
+    <message>
+        <source>My rounds</source>
+        <translation>Meine Runden</translation>
+    </message>
+    <message>
+        <source>Your rounds</source>
+        <translation>Deine Runden</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plus</source>
+        <translation>
+            <numerusform>%n Plus</numerusform>
+            <numerusform>%n Plus</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minus</source>
+        <translation>
+            <numerusform>%n Minus</numerusform>
+            <numerusform>%n Minus</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Module1</name>

@@ -59,6 +59,52 @@
         <source>You have tried that number before!</source>
         <translation>¡Ya has probado ese número!</translation>
     </message>
+    <message>
+        <source>Status: %1</source>
+        <translation>Estado: %1</translation>
+    </message>
+    <message>
+        <source>My guess is %1</source>
+        <translation>Mi intento: %1</translation>
+    </message>
+    <message>
+        <source>My guess: none yet</source>
+        <translation>Mi intento: todavía ninguno</translation>
+    </message>
+    <message>
+        <source>Your guess is %1</source>
+        <translation>Tu intento: %1</translation>
+    </message>
+    <message>
+        <source>Your guess: nothing typed</source>
+        <translation>Tu intento: nada escrito</translation>
+    </message>
+    <message>
+        <source>My rounds</source>
+        <translation>Mis rondas</translation>
+    </message>
+    <message>
+        <source>Your rounds</source>
+        <translation>Tus rondas</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plus</source>
+        <translation>
+            <numerusform>%n más</numerusform>
+            <numerusform>%n más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minus</source>
+        <translation>
+            <numerusform>%n menos</numerusform>
+            <numerusform>%n menos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Module1</name>

@@ -59,6 +59,52 @@
         <source>You have tried that number before!</source>
         <translation>Vous avez déjà essayé ce nombre&#xa0;!</translation>
     </message>
+    <message>
+        <source>Status: %1</source>
+        <translation>État : %1</translation>
+    </message>
+    <message>
+        <source>My guess is %1</source>
+        <translation>Mon essai : %1</translation>
+    </message>
+    <message>
+        <source>My guess: none yet</source>
+        <translation>Mon essai : pas encore</translation>
+    </message>
+    <message>
+        <source>Your guess is %1</source>
+        <translation>Votre essai : %1</translation>
+    </message>
+    <message>
+        <source>Your guess: nothing typed</source>
+        <translation>Votre essai : rien de saisi</translation>
+    </message>
+    <message>
+        <source>My rounds</source>
+        <translation>Mes tours</translation>
+    </message>
+    <message>
+        <source>Your rounds</source>
+        <translation>Vos tours</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1 : %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plus</source>
+        <translation>
+            <numerusform>%n plus</numerusform>
+            <numerusform>%n plus</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minus</source>
+        <translation>
+            <numerusform>%n moins</numerusform>
+            <numerusform>%n moins</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Module1</name>

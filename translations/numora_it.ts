@@ -59,6 +59,52 @@
         <source>You have tried that number before!</source>
         <translation>Hai già provato questo numero!</translation>
     </message>
+    <message>
+        <source>Status: %1</source>
+        <translation>Stato: %1</translation>
+    </message>
+    <message>
+        <source>My guess is %1</source>
+        <translation>Mio tentativo: %1</translation>
+    </message>
+    <message>
+        <source>My guess: none yet</source>
+        <translation>Mio tentativo: ancora nessuno</translation>
+    </message>
+    <message>
+        <source>Your guess is %1</source>
+        <translation>Tuo tentativo: %1</translation>
+    </message>
+    <message>
+        <source>Your guess: nothing typed</source>
+        <translation>Tuo tentativo: niente digitato</translation>
+    </message>
+    <message>
+        <source>My rounds</source>
+        <translation>I miei turni</translation>
+    </message>
+    <message>
+        <source>Your rounds</source>
+        <translation>I tuoi turni</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plus</source>
+        <translation>
+            <numerusform>%n più</numerusform>
+            <numerusform>%n più</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minus</source>
+        <translation>
+            <numerusform>%n meno</numerusform>
+            <numerusform>%n meno</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Module1</name>

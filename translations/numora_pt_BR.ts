@@ -59,6 +59,52 @@
         <source>You have tried that number before!</source>
         <translation>Você já tentou esse número!</translation>
     </message>
+    <message>
+        <source>Status: %1</source>
+        <translation>Status: %1</translation>
+    </message>
+    <message>
+        <source>My guess is %1</source>
+        <translation>Meu palpite: %1</translation>
+    </message>
+    <message>
+        <source>My guess: none yet</source>
+        <translation>Meu palpite: nenhum ainda</translation>
+    </message>
+    <message>
+        <source>Your guess is %1</source>
+        <translation>Seu palpite: %1</translation>
+    </message>
+    <message>
+        <source>Your guess: nothing typed</source>
+        <translation>Seu palpite: nada digitado</translation>
+    </message>
+    <message>
+        <source>My rounds</source>
+        <translation>Minhas rodadas</translation>
+    </message>
+    <message>
+        <source>Your rounds</source>
+        <translation>Suas rodadas</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plus</source>
+        <translation>
+            <numerusform>%n mais</numerusform>
+            <numerusform>%n mais</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minus</source>
+        <translation>
+            <numerusform>%n menos</numerusform>
+            <numerusform>%n menos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Module1</name>

@@ -59,6 +59,54 @@
         <source>You have tried that number before!</source>
         <translation>Вы уже пробовали это число!</translation>
     </message>
+    <message>
+        <source>Status: %1</source>
+        <translation>Состояние: %1</translation>
+    </message>
+    <message>
+        <source>My guess is %1</source>
+        <translation>Мой вариант: %1</translation>
+    </message>
+    <message>
+        <source>My guess: none yet</source>
+        <translation>Мой вариант: пока нет</translation>
+    </message>
+    <message>
+        <source>Your guess is %1</source>
+        <translation>Ваш вариант: %1</translation>
+    </message>
+    <message>
+        <source>Your guess: nothing typed</source>
+        <translation>Ваш вариант: ничего не введено</translation>
+    </message>
+    <message>
+        <source>My rounds</source>
+        <translation>Мои раунды</translation>
+    </message>
+    <message>
+        <source>Your rounds</source>
+        <translation>Ваши раунды</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plus</source>
+        <translation>
+            <numerusform>%n плюс</numerusform>
+            <numerusform>%n плюса</numerusform>
+            <numerusform>%n плюсов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minus</source>
+        <translation>
+            <numerusform>%n минус</numerusform>
+            <numerusform>%n минуса</numerusform>
+            <numerusform>%n минусов</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Module1</name>

@@ -1,0 +1,364 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "platform/accessibility.h"
+
+#include "platform/colourbutton.h"
+#include "platform/display.h"
+#include "platform/picturebox.h"
+#include "platform/rowscale.h"
+
+#include <QAccessibleWidget>
+#include <QHash>
+#include <QKeySequence>
+
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+QHash<const QObject *, LineReader> &readers()
+{
+    static QHash<const QObject *, LineReader> table;
+    return table;
+}
+
+// Text that readers can read but not change: no caret, no selection.
+class ReadOnlyText : public QAccessibleTextInterface
+{
+public:
+    virtual QString plain() const = 0;
+
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override { }
+    QString text(int start, int end) const override { return plain().mid(start, end - start); }
+    int characterCount() const override { return int(plain().size()); }
+    void scrollToSubstring(int, int) override { }
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return QString();
+    }
+};
+
+// A widget that shows rows of text one under the other at the height of a line
+// of its font: a list with an item per row and the rows as text, a text line each.
+class RowsAccessible : public QAccessibleWidget, public ReadOnlyText
+{
+public:
+    RowsAccessible(QWidget *widget, std::function<QStringList()> readrows)
+        : QAccessibleWidget(widget, QAccessible::List), readrows(std::move(readrows))
+    { }
+    ~RowsAccessible() override { forgetitems(0); }
+
+    QStringList rows() const { return readrows(); }
+    QString rowtext(int row) const
+    {
+        const QStringList all = rows();
+        return row >= 0 && row < all.size() ? all[row] : QString();
+    }
+    // Where row `row` is drawn, on the screen.
+    QRect rowrect(int row) const
+    {
+        const QRect inside = static_cast<QFrame *>(widget())->contentsRect();
+        const int height = QFontMetrics(widget()->font()).height();
+        const QRect band(inside.left(), inside.top() + row * height, inside.width(), height);
+        return QRect(widget()->mapToGlobal(band.topLeft()), band.size());
+    }
+    // Items for rows `first` and on are gone: readers hear which rows `was`
+    // held, then they are deleted.
+    void forgetitems(int first, const QStringList &was = {});
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        return state;
+    }
+    int childCount() const override { return int(rows().size()); }
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        for (size_t i = 0; i < items.size(); ++i)
+            if (QAccessible::accessibleInterface(items[i]) == child)
+                return int(i);
+        return -1;
+    }
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        for (int row = 0; row < childCount(); ++row)
+            if (rowrect(row).contains(x, y))
+                return child(row);
+        return nullptr;
+    }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // Each row a text line of its own, the last one ended too.
+    QString plain() const override
+    {
+        QString all;
+        for (const QString &row : rows())
+            all += row + QLatin1Char('\n');
+        return all;
+    }
+    QRect characterRect(int offset) const override
+    {
+        return offset >= 0 && offset < characterCount() ? rowrect(int(plain().left(offset).count(QLatin1Char('\n'))))
+                                                        : QRect();
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        const QStringList all = rows();
+        int offset = 0;
+        for (int row = 0; row < all.size(); ++row) {
+            if (rowrect(row).contains(point))
+                return offset;
+            offset += int(all[row].size()) + 1;
+        }
+        return -1;
+    }
+
+private:
+    std::function<QStringList()> readrows;
+    mutable std::vector<QAccessible::Id> items; // made as readers ask for them
+};
+
+class RowItem : public QAccessibleInterface
+{
+public:
+    RowItem(RowsAccessible *list, int row) : list(list), row(row) { }
+
+    bool isValid() const override { return list->isValid(); }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return list->window(); }
+    QAccessibleInterface *parent() const override { return list; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text which) const override
+    {
+        if (which != QAccessible::Name)
+            return QString();
+        return gone.isNull() ? list->rowtext(row) : gone;
+    }
+    void setText(QAccessible::Text, const QString &) override { }
+    QRect rect() const override { return list->rowrect(row); }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.readOnly = true;
+        state.invisible = list->state().invisible;
+        return state;
+    }
+
+    QString gone; // what the row held, once it is going
+
+private:
+    RowsAccessible *list;
+    int row;
+};
+
+void RowsAccessible::forgetitems(int first, const QStringList &was)
+{
+    while (int(items.size()) > first) {
+        const QAccessible::Id id = items.back();
+        items.pop_back();
+        if (!was.isEmpty()) {
+            auto *item = static_cast<RowItem *>(QAccessible::accessibleInterface(id));
+            item->gone = was.value(int(items.size()), QStringLiteral(""));
+            QAccessibleEvent event(item, QAccessible::ObjectDestroyed);
+            QAccessible::updateAccessibility(&event);
+        }
+        QAccessible::deleteAccessibleInterface(id);
+    }
+}
+
+QAccessibleInterface *RowsAccessible::child(int index) const
+{
+    if (index < 0 || index >= childCount())
+        return nullptr;
+    while (int(items.size()) <= index)
+        items.push_back(QAccessible::registerAccessibleInterface(
+            new RowItem(const_cast<RowsAccessible *>(this), int(items.size()))));
+    return QAccessible::accessibleInterface(items[index]);
+}
+
+QStringList spokenlines(const PictureBox *box, const QStringList &printed)
+{
+    const LineReader reader = readers().value(box);
+    if (!reader)
+        return printed;
+    QStringList spoken;
+    for (const QString &line : printed)
+        spoken << reader(line);
+    return spoken;
+}
+
+// A push button that may stand for a choice: then it is checkable, and checked
+// while the choice is in force.
+class ButtonAccessible : public QAccessibleWidget
+{
+public:
+    explicit ButtonAccessible(ColourButton *button) : QAccessibleWidget(button, QAccessible::Button) { }
+    ColourButton *button() const { return static_cast<ColourButton *>(widget()); }
+
+    QString text(QAccessible::Text which) const override
+    {
+        if (which == QAccessible::Name && button()->accessibleName().isEmpty())
+            return QString(button()->text()).remove(QLatin1Char('&'));
+        if (which == QAccessible::Accelerator)
+            return QKeySequence::mnemonic(button()->text()).toString(QKeySequence::NativeText);
+        return QAccessibleWidget::text(which);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = button()->isDown();
+        state.defaultButton = button()->isDefault();
+        state.checkable = button()->choosable();
+        state.checked = button()->ischosen();
+        return state;
+    }
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (button()->isEnabled())
+            names << pressAction();
+        return names + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction()) {
+            if (button()->isEnabled())
+                button()->click();
+            return;
+        }
+        QAccessibleWidget::doAction(name);
+    }
+    QStringList keyBindingsForAction(const QString &name) const override
+    {
+        const QString key = text(QAccessible::Accelerator);
+        return name == pressAction() && !key.isEmpty() ? QStringList {key} : QStringList();
+    }
+};
+
+class DisplayAccessible : public QAccessibleWidget, public ReadOnlyText
+{
+public:
+    explicit DisplayAccessible(Display *display) : QAccessibleWidget(display, QAccessible::StaticText) { }
+    Display *display() const { return static_cast<Display *>(widget()); }
+
+    QString text(QAccessible::Text which) const override
+    {
+        if (which == QAccessible::Name)
+            return display()->reading();
+        if (which == QAccessible::Value)
+            return display()->text();
+        return QAccessibleWidget::text(which);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        return state;
+    }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString plain() const override { return display()->text(); }
+    QRect characterRect(int offset) const override
+    {
+        return offset >= 0 && offset < characterCount() ? rect() : QRect();
+    }
+    int offsetAtPoint(const QPoint &point) const override { return rect().contains(point) ? 0 : -1; }
+};
+
+QAccessibleInterface *factory(const QString &classname, QObject *object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (classname == QLatin1String("platform::PictureBox")) {
+        auto *box = static_cast<PictureBox *>(object);
+        return new RowsAccessible(box, [box] { return spokenlines(box, box->lines()); });
+    }
+    if (classname == QLatin1String("platform::RowScale")) {
+        auto *scale = static_cast<RowScale *>(object);
+        return new RowsAccessible(scale, [scale] { return scale->rows(); });
+    }
+    if (classname == QLatin1String("platform::ColourButton"))
+        return new ButtonAccessible(static_cast<ColourButton *>(object));
+    if (classname == QLatin1String("platform::Display"))
+        return new DisplayAccessible(static_cast<Display *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void installaccessibility()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QAccessible::installFactory(factory);
+}
+
+void readlinesas(PictureBox *box, LineReader reader)
+{
+    readers().insert(box, std::move(reader));
+    QObject::connect(box, &QObject::destroyed, [key = static_cast<const QObject *>(box)] { readers().remove(key); });
+}
+
+void lineschanged(PictureBox *box, const QStringList &before)
+{
+    if (!QAccessible::isActive())
+        return;
+    auto *list = dynamic_cast<RowsAccessible *>(QAccessible::queryAccessibleInterface(box));
+    if (!list)
+        return;
+    const QStringList was = spokenlines(box, before);
+    const QStringList now = list->rows();
+    int kept = 0;
+    while (kept < was.size() && kept < now.size() && was[kept] == now[kept])
+        ++kept;
+    auto joined = [](const QStringList &rows, int from) {
+        QString text;
+        for (int row = from; row < rows.size(); ++row)
+            text += rows[row] + QLatin1Char('\n');
+        return text;
+    };
+    const int position = int(joined(was, 0).size() - joined(was, kept).size());
+    list->forgetitems(kept, was);
+    if (kept < was.size()) {
+        QAccessibleTextRemoveEvent removed(list, position, joined(was, kept));
+        QAccessible::updateAccessibility(&removed);
+    }
+    for (int row = kept; row < now.size(); ++row) {
+        QAccessibleEvent made(list->child(row), QAccessible::ObjectCreated);
+        QAccessible::updateAccessibility(&made);
+    }
+    if (kept < now.size()) {
+        QAccessibleTextInsertEvent inserted(list, position, joined(now, kept));
+        QAccessible::updateAccessibility(&inserted);
+    }
+}
+
+} // namespace platform
