@@ -121,10 +121,10 @@ MUTANTS = [
      ""),
     ("reader: the draw dialog's lines out of reading order",
      "dialogs/outcomes.cpp",
-     "    Label2 = message(QStringLiteral(\" Play again?\"), platform::twips(0, 600, 1935, 375), this);\n"
-     "    Label1 = message(QStringLiteral(\" Not bad at all!\"), platform::twips(0, 120, 3495, 375), this);",
-     "    Label1 = message(QStringLiteral(\" Not bad at all!\"), platform::twips(0, 120, 3495, 375), this);\n"
-     "    Label2 = message(QStringLiteral(\" Play again?\"), platform::twips(0, 600, 1935, 375), this);"),
+     "    Label2 = message(tr(\" Play again?\"), platform::twips(0, 600, 1935, 375), this);\n"
+     "    Label1 = message(tr(\" Not bad at all!\"), platform::twips(0, 120, 3495, 375), this);",
+     "    Label1 = message(tr(\" Not bad at all!\"), platform::twips(0, 120, 3495, 375), this);\n"
+     "    Label2 = message(tr(\" Play again?\"), platform::twips(0, 600, 1935, 375), this);"),
     ("reader: the number step after an answer begins off its confirm button",
      "mainwindow/form1.cpp",
      "    followstep();\n    Command[12]->setFocus();\n}",
