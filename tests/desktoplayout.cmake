@@ -64,7 +64,8 @@ endforeach()
 
 file(READ ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml metainfo)
 foreach(needle "<id>${APP_ID}</id>" "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>"
-        "<binary>numora</binary>" "<content_rating type=\"oars-1.1\"" "<developer_name>The Numora team</developer_name>")
+        "<binary>numora</binary>" "<content_rating type=\"oars-1.1\"" "<developer id=\"org.numora\">\n    <name>The Numora team</name>"
+        "<developer_name>The Numora team</developer_name>")
   string(FIND "${metainfo}" "${needle}" at)
   if(at LESS 0)
     message(FATAL_ERROR "the metainfo lacks ${needle}")
