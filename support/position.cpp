@@ -34,6 +34,33 @@ void playround(Module1 &m, int row, int code)
     m.yourround = static_cast<int16>(m.myround + 1); // the player guesses first
 }
 
+std::vector<Row> agreeing(const Module1 &m, int rounds)
+{
+    Module1 fresh;
+    fresh.makecandidates();
+    std::vector<Row> result;
+    for (const Row &row : fresh.candidates) {
+        bool fits = true;
+        for (int r = 0; r < rounds && fits; ++r)
+            fits = row != m.myguesses[r] && countsigns(m.myguesses[r], row) == m.mysigns[r];
+        if (fits)
+            result.push_back(row);
+    }
+    return result;
+}
+
+std::optional<int> impossibleanswer(const Row &guess, const std::vector<Row> &numbers)
+{
+    for (int code : {4, 13, 22, 3, 12, 21, 30, 2, 11, 20, 1, 10, 0}) {
+        bool given = false;
+        for (const Row &n : numbers)
+            given = given || (n != guess && countsigns(guess, n) == code);
+        if (!given)
+            return code;
+    }
+    return std::nullopt;
+}
+
 bool playrounds(Module1 &m, std::string_view rounds)
 {
     while (!rounds.empty()) {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace numora::support {
 
@@ -60,6 +61,14 @@ void freshmatch(Module1 &m, QuietWindow &window, std::uint32_t seed);
 // `code`: recorded, taken out of the table by the removal rule, and myround advanced
 // as the game does before it thinks.
 void playround(Module1 &m, int row, int code);
+
+// The numbers of the table that agree with the answers to the computer's guesses
+// 0 .. rounds-1, the guesses themselves left out.
+std::vector<Row> agreeing(const Module1 &m, int rounds);
+
+// An answer to `guess` that none of `numbers` (the guess itself aside) gives,
+// four minus tried first; none when every answer is possible.
+std::optional<int> impossibleanswer(const Row &guess, const std::vector<Row> &numbers);
 
 // Plays `rounds` such as "1234:00 5067:11" with playround, each guess taken from
 // the remaining table. False, at the first guess the table no longer holds.

@@ -76,10 +76,7 @@ enum class Ending { abandoned, lost, closedthennew, won, draw, inconsistent, cou
 class Player : public QObject
 {
 public:
-    Player(ProbeForm &window, numora::Module1 &game, int matches) : form(window), engine(game), total(matches)
-    {
-        table.makecandidates();
-    }
+    Player(ProbeForm &window, numora::Module1 &game, int matches) : form(window), engine(game), total(matches) { }
 
     // The next action is due whether or not this one returns to the event loop.
     void act()
@@ -206,7 +203,10 @@ private:
                 code = 40; // the computer's last chance names a number that fits: the player's
             break;
         case Ending::inconsistent:
-            code = engine.myround == 0 ? 30 : impossible(shown);
+            code = engine.myround == 0
+                ? 30
+                : numora::support::impossibleanswer(shown, numora::support::agreeing(engine, engine.myround))
+                      .value_or(0);
             break;
         default:
             break;
@@ -217,23 +217,6 @@ private:
         form.Command[minuses[code % 10]]->click();
         form.Command[23]->click();
         return true;
-    }
-
-    // An answer to `shown` that no number fitting the answers so far can give.
-    int impossible(const numora::Row &shown) const
-    {
-        std::set<int> given;
-        for (const numora::Row &n : table.candidates) {
-            bool fits = n != shown;
-            for (int r = 0; r < engine.myround && fits; ++r)
-                fits = n != engine.myguesses[r] && numora::countsigns(engine.myguesses[r], n) == engine.mysigns[r];
-            if (fits)
-                given.insert(numora::countsigns(shown, n));
-        }
-        for (int code : {4, 13, 22, 3, 12, 21, 30, 2, 11, 20, 1, 10, 0})
-            if (!given.count(code))
-                return code;
-        return 0;
     }
 
     bool outcome()
@@ -254,7 +237,6 @@ private:
 
     ProbeForm &form;
     numora::Module1 &engine;
-    numora::Module1 table;
     const int total;
     int played = 0;
     std::uint64_t match = 0;

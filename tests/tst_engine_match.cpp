@@ -13,41 +13,13 @@
 #include <set>
 
 using namespace numora;
+using numora::support::agreeing;
+using numora::support::impossibleanswer;
 using numora::testing::FakeWindow;
 using numora::testing::rowof;
 using Log = std::vector<std::string>;
 
 namespace {
-
-// Numbers of the table that agree with every answer the player gave so far,
-// leaving out the computer's guesses (as the engine's matches would be).
-std::vector<Row> agreeing(const Module1 &m, int rounds)
-{
-    Module1 fresh;
-    fresh.makecandidates();
-    std::vector<Row> result;
-    for (const Row &row : fresh.candidates) {
-        bool fits = true;
-        for (int r = 0; r < rounds && fits; ++r)
-            fits = row != m.myguesses[r] && countsigns(m.myguesses[r], row) == m.mysigns[r];
-        if (fits)
-            result.push_back(row);
-    }
-    return result;
-}
-
-// An answer to `guess` that no number in `numbers` gives, if there is one.
-std::optional<int> impossibleanswer(const Row &guess, const std::vector<Row> &numbers)
-{
-    for (int code : {4, 13, 22, 3, 12, 21, 30, 2, 11, 20, 1, 10, 0}) {
-        bool given = false;
-        for (const Row &n : numbers)
-            given = given || (n != guess && countsigns(guess, n) == code);
-        if (!given)
-            return code;
-    }
-    return std::nullopt;
-}
 
 // A wrong guess for the player: any number that is not the computer's secret
 // and not tried yet.
