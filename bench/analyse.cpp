@@ -91,7 +91,7 @@ int analyse(int argc, char **argv)
     m->attach(&window);
     freshmatch(*m, window, 1);
     for (const Item &item : items)
-        playround(*m, remainingrow(*m, item.number), item.code);
+        m->playround(remainingrow(*m, item.number), static_cast<int16>(item.code));
 
     // think() ends the match through the window when fewer than two numbers
     // fit; the window notes it and the report is read from there.
@@ -100,19 +100,19 @@ int analyse(int argc, char **argv)
         std::printf("matchcount 0\nwrongsigns\n");
         return 0;
     }
-    std::printf("matchcount %d\n", m->matchcount);
+    std::printf("matchcount %d\n", m->state().matchcount);
     if (window.outcome) {
-        std::printf("match %s\n", numbertext(m->matches[0]).c_str());
+        std::printf("match %s\n", numbertext(m->state().matches[0]).c_str());
         return 0;
     }
     m->rateguesses();
     m->findbest();
     std::vector<int> best;
-    for (int b = 0; b < m->bestcount; ++b)
-        best.push_back(valueof(m->candidates[m->bestguesses[b]]));
+    for (int b = 0; b < m->state().bestcount; ++b)
+        best.push_back(valueof(m->state().candidates[m->state().bestguesses[b]]));
     std::sort(best.begin(), best.end());
-    std::printf("bestcount %d\n", m->bestcount);
-    std::printf("bestrating %.9f\n", m->ratings[m->bestguesses[0]][Module1::rating]);
+    std::printf("bestcount %d\n", m->state().bestcount);
+    std::printf("bestrating %.9f\n", m->state().ratings[m->state().bestguesses[0]][Module1::rating]);
     std::printf("best");
     for (int number : best)
         std::printf(" %d", number);

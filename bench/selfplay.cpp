@@ -74,26 +74,24 @@ int selfplay(int argc, char **argv)
     int secrets = 0;
     for (int s = 0; s < tablesize; s += stride) {
         ++secrets;
-        const Row secret = table->candidates[s];
+        const Row secret = table->state().candidates[s];
         // The first guess and every tie are the engine's own uniform draws.
         freshmatch(*m, window, seed * 2654435761u + static_cast<std::uint32_t>(s));
         int guesses = 0;
         for (;;) {
-            m->makeguess();
+            const int row = m->chooseguess();
             ++guesses;
-            const int16 code = countsigns(m->myguesses[m->myround], secret);
+            const int16 code = countsigns(m->state().candidates[row], secret);
             if (code == 40)
                 break;
-            m->mysigns[m->myround] = code;
-            ++m->myround;
-            m->yourround = static_cast<int16>(m->myround + 1);
+            m->playround(row, code);
             m->think();
             if (window.outcome || window.wrongsigns)
                 break;
             m->rateguesses();
             m->findbest();
         }
-        if (window.wrongsigns || (window.outcome && (m->matchcount != 1 || m->matches[0] != secret))) {
+        if (window.wrongsigns || (window.outcome && (m->state().matchcount != 1 || m->state().matches[0] != secret))) {
             std::fprintf(stderr, "numora-bench selfplay: the secret %d was lost\n", valueof(secret));
             return 1;
         }

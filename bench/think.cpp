@@ -45,7 +45,7 @@ int think()
     QuietWindow window;
     m->attach(&window);
     freshmatch(*m, window, 1);
-    playround(*m, remainingrow(*m, 1023), 1);
+    m->playround(remainingrow(*m, 1023), 1);
 
     const double engine = medianms(engineruns, [&] {
         m->think();
@@ -56,7 +56,7 @@ int think()
     const double reading = medianms(literalruns, [&] { thinkliterally(*m, *literal); });
 
     const bool identical
-        = !window.outcome && !window.wrongsigns && m->matchcount == 1320 && difference(*m, *literal).empty();
+        = !window.outcome && !window.wrongsigns && m->state().matchcount == 1320 && difference(*m, *literal).empty();
     std::printf("engine_ms %.3f\n", engine);
     std::printf("literal_ms %.1f\n", reading);
     std::printf("ratio %.0f\n", reading / engine);

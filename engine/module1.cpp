@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 
 namespace numora {
 
@@ -40,6 +41,24 @@ std::string numbertext(const Row &row)
     const int value = ((row[0] * 10 + row[1]) * 10 + row[2]) * 10 + row[3];
     return std::to_string(value);
 }
+
+namespace {
+
+// The row of `text` when it is one of the table's numbers.
+std::optional<Row> tablerow(const std::string &text)
+{
+    if (text.size() != 4 || text[0] == '0')
+        return std::nullopt;
+    Row row {};
+    for (int d = 0; d < 4; ++d) {
+        if (text[d] < '0' || text[d] > '9' || text.find(text[d]) != std::size_t(d))
+            return std::nullopt;
+        row[d] = static_cast<int16>(text[d] - '0');
+    }
+    return row;
+}
+
+} // namespace
 
 Module1::Module1() : fast(std::make_unique<FastSplits>()), seeder(clockseed) { }
 
@@ -75,6 +94,27 @@ void Module1::removeguess(int row)
     candidates[row] = candidates[lastremaining()];
 }
 
+void Module1::takeguess(int row)
+{
+    myguesses[myround] = candidates[row];
+    removeguess(row);
+}
+
+void Module1::playround(int row, int16 code)
+{
+    takeguess(row);
+    mysigns[myround] = code;
+    ++myround;
+    yourround = static_cast<int16>(myround + 1); // the player guesses first
+}
+
+void Module1::setstep(Step step)
+{
+    waiting = step;
+    if (form)
+        form->stepchanged(step);
+}
+
 int Module1::drawindex(int n)
 {
     return std::uniform_int_distribution<int>(0, n - 1)(rng);
@@ -82,9 +122,9 @@ int Module1::drawindex(int n)
 
 void Module1::startgame()
 {
-    ++currentmatch;
-    waiting = Step::none;
+    ++currentgame;
     awaiteddialog.reset();
+    setstep(Step::none);
 
     form->form_load();
     form->setstatus("");
@@ -97,14 +137,21 @@ void Module1::startgame()
     mynumber = numbertext(candidates[drawindex(tablesize)]);
     bestcount = tablesize;
 
-    waiting = Step::number;
-    form->wait2();
+    setstep(Step::number);
 }
 
-bool Module1::recordguess(const std::string &guess, int16 plus, int16 minus)
+Scored Module1::recordguess(const std::string &guess)
 {
-    if (!numberstep(waiting) || yourround >= historyrows)
-        return false;
+    if (!numberstep(waiting))
+        return {Refusal::notwaiting};
+    const std::optional<Row> row = tablerow(guess);
+    if (!row)
+        return {Refusal::notanumber};
+    for (int r = 0; r < yourround; ++r)
+        if (yourguesses[r] == guess)
+            return {Refusal::triedbefore};
+    const int code = countsigns(*row, *tablerow(mynumber));
+    const auto plus = static_cast<int16>(code / 10), minus = static_cast<int16>(code % 10);
     yourguesses[yourround] = guess;
     yourplus[yourround] = plus;
     yourminus[yourround] = minus;
@@ -112,63 +159,97 @@ bool Module1::recordguess(const std::string &guess, int16 plus, int16 minus)
     yousolved = plus == 4 ? True : False;
     if (waiting == Step::numberafter) {
         ++myround; // the guess on display has been answered
-        waiting = Step::thinking;
+        setstep(Step::thinking);
     } else {
-        waiting = Step::guessing;
+        setstep(Step::guessing);
     }
-    form->defer([this, match = currentmatch] { resume(match); });
-    return true;
+    form->defer([this, game = currentgame] { resume(game); });
+    return {Refusal::none, plus, minus};
 }
 
-void Module1::resume(std::uint64_t match)
+Refusal Module1::answer(int16 plus, int16 minus)
 {
-    if (!live(match))
+    if (waiting != Step::signs)
+        return Refusal::notwaiting;
+    if (plus < 0 || minus < 0 || plus + minus > 4 || (plus == 3 && minus == 1))
+        return Refusal::impossible;
+    mysigns[myround] = static_cast<int16>(plus * 10 + minus);
+    setstep(Step::deciding);
+    form->defer([this, game = currentgame, plus] {
+        if (live(game) && waiting == Step::deciding)
+            decide(plus);
+    });
+    return Refusal::none;
+}
+
+void Module1::decide(int16 plus)
+{
+    if (plus == 4) {
+        if (yousolved == True)
+            gamedraw();
+        else
+            youlose();
+        return;
+    }
+    if (yousolved == True) {
+        ++myround; // the check covers the guess just answered
+        findmatches();
+        if (matchcount > 0) // otherwise the message has ended the game
+            youwin();
+        return;
+    }
+    setstep(Step::numberafter);
+}
+
+void Module1::resume(std::uint64_t game)
+{
+    if (!live(game))
         return;
     if (waiting == Step::guessing)
         makeguess();
     else if (waiting == Step::thinking)
-        thinkingstep(match);
+        thinkingstep(game);
 }
 
-void Module1::thinkingstep(std::uint64_t match)
+void Module1::thinkingstep(std::uint64_t game)
 {
     form->setstatus(thinkingtext);
     form->processevents(); // so that the status is drawn before the work
-    if (!live(match))
+    if (!live(game))
         return;
     think();
-    if (!live(match))
+    if (!live(game))
         return;
     rateguesses();
     findbest();
     form->processevents(); // input made while thinking is handled here
-    if (!live(match))
+    if (!live(game))
         return;
     form->setstatus("");
     makeguess();
 }
 
-void Module1::makeguess()
+int Module1::chooseguess()
 {
-    int row;
     if (yousolved == True && myround > 0) {
         // Last chance: any number that fits every answer so far.
         const Row guess = matches[drawindex(matchcount)];
-        row = 0;
+        int row = 0;
         while (candidates[row] != guess)
             ++row;
-    } else if (yousolved == True || myround == 0) {
-        row = drawindex(yousolved == True ? tablesize : bestcount);
-    } else {
-        row = bestguesses[drawindex(bestcount)];
+        return row;
     }
-    const Row guess = candidates[row];
-    myguesses[myround] = guess;
-    removeguess(row);
+    if (yousolved == True || myround == 0)
+        return drawindex(yousolved == True ? tablesize : bestcount);
+    return bestguesses[drawindex(bestcount)];
+}
+
+void Module1::makeguess()
+{
+    takeguess(chooseguess());
     form->beep();
-    form->showguess(numbertext(guess));
-    waiting = Step::signs;
-    form->wait();
+    form->showguess(numbertext(myguesses[myround]));
+    setstep(Step::signs);
 }
 
 void Module1::findmatches()
@@ -249,32 +330,9 @@ void Module1::findbest()
             bestguesses[bestcount++] = static_cast<int16>(i);
 }
 
-bool Module1::answer(int16 plus, int16 minus)
-{
-    if (waiting != Step::signs)
-        return false;
-    mysigns[myround] = static_cast<int16>(plus * 10 + minus);
-    if (plus == 4) {
-        if (yousolved == True)
-            gamedraw();
-        else
-            youlose();
-        return true;
-    }
-    if (yousolved == True) {
-        ++myround; // the check covers the guess just answered
-        findmatches();
-        if (matchcount > 0) // otherwise the message has ended the match
-            youwin();
-        return true;
-    }
-    waiting = Step::numberafter;
-    return false;
-}
-
 void Module1::outcome(Outcome which, const std::string &caption)
 {
-    waiting = Step::outcome;
+    setstep(Step::outcome);
     awaiteddialog = which;
     form->showoutcome(which, caption);
     form->beep();
@@ -295,11 +353,11 @@ void Module1::gamedraw()
 
 void Module1::wrongsigns()
 {
-    const std::uint64_t match = currentmatch;
-    waiting = Step::outcome;
+    const std::uint64_t game = currentgame;
     awaiteddialog.reset();
+    setstep(Step::outcome);
     form->showmessage(wrongsignstext);
-    if (match == currentmatch)
+    if (game == currentgame)
         startgame();
 }
 

@@ -27,9 +27,9 @@ inline constexpr int16 False = 0;
 inline constexpr int tablesize = 4536; // admissible numbers: 9 * 9 * 8 * 7
 inline constexpr int ratedsize = tablesize - 1;
 inline constexpr int codecount = 13; // answer codes below four plus
-// Rows of the history tables. Every computer guess removes a different number
-// from the table and a match goes on only while two numbers still fit, so no
-// match can ever make more guesses per side than there are numbers.
+// Rows of the history tables. Every guess of either side is a different number
+// of the table (the computer takes its guesses out of it, the player's are
+// refused when tried before), so no game can outgrow them.
 inline constexpr int historyrows = tablesize;
 
 inline constexpr const char *thinkingtext = "Thinking...";
@@ -42,89 +42,29 @@ int16 countsigns(const Row &a, const Row &b);
 // "1023" for the row 1 0 2 3.
 std::string numbertext(const Row &row);
 
-// Whose input a match waits for. The engine keeps this one record; the
-// window's pads and keyboard mode follow it.
-enum class Step {
-    none, // no match yet
-    number, // the player's first guess of the match
-    guessing, // that guess is in: the computer is about to choose its guess
-    signs, // the player's answer to the computer's guess on display
-    numberafter, // the player's next guess, after the answer
-    thinking, // answer and guess are in: the computer thinks, then guesses
-    outcome, // the match has ended; its dialog or message is open
+// Why the engine turned the player's input down.
+enum class Refusal {
+    none, // taken
+    notwaiting, // the game does not wait for this input now
+    notanumber, // not four different digits with the first not 0
+    triedbefore, // the player has guessed this number before in this game
+    impossible, // no two numbers answer each other so: plus and minus above 4 in all, or 3 plus 1 minus
 };
 
-// The player's keys work the number pad in these steps and the sign pad otherwise.
-constexpr bool numberstep(Step step)
+// The engine's word on the player's guess: its score when it was taken.
+struct Scored
 {
-    return step == Step::number || step == Step::numberafter;
-}
+    Refusal refusal = Refusal::none;
+    int16 plus = 0;
+    int16 minus = 0;
+};
 
-// The game engine: the number table, the computer's guessing, the match flow and
-// its outcomes. One object holds all of the engine's state for the whole run.
-//
-// The match runs as a chain of steps driven by the window's events: wait2 and
-// wait begin an input step and return; the window reports the player's input
-// with recordguess and answer, and the engine takes its turn from the event
-// loop. Each step checks that its match is still the current one, so an
-// abandoned match never runs again.
-class Module1
+// Everything the engine knows of the game, under the names its procedures use.
+// Only the engine writes it; the window, the bench and the tests read it.
+struct MatchState
 {
-public:
-    Module1();
-    ~Module1();
-    Module1(const Module1 &) = delete;
-    Module1 &operator=(const Module1 &) = delete;
-
-    void attach(GameWindow *window) { form = window; }
-    // Where each match's seed comes from; the clock unless a test says otherwise.
-    void setseeder(std::function<std::uint32_t()> seeder);
-
-    // --- the number table and the answer codes
-    void makecandidates();
-    void makesigncodes();
-    // Takes the guess in `row` out of the remaining table (0 <= row <= lastremaining()).
-    void removeguess(int row);
-    int lastremaining() const { return tablesize - 1 - myround; }
-
-    // --- the match flow
-    void startgame();
-    Step step() const { return waiting; }
-    std::uint64_t matchid() const { return currentmatch; }
-    bool matchrunning() const { return waiting != Step::none && waiting != Step::outcome; }
-
-    // The player has confirmed `guess`, scored `plus` and `minus` against mynumber.
-    // Records it and hands the turn to the computer, which takes it once the
-    // window's handler has returned. False, recording nothing, unless the match
-    // waits for a number and the player's table has room.
-    bool recordguess(const std::string &guess, int16 plus, int16 minus);
-
-    // The player's answer to the guess on display. Records it and decides the
-    // match: true when the match has ended (an outcome is shown or, after the
-    // inconsistent-answers message, the next match has begun); otherwise the
-    // match waits for the player's next guess. Only in the sign step.
-    bool answer(int16 plus, int16 minus);
-
-    // The YES button of an outcome dialog. Starts the next match when the engine
-    // is waiting for that very dialog; a stale dialog changes nothing.
-    void dialogyes(Outcome dialog);
-
-    // --- the computer's guessing
-    void makeguess();
-    void findmatches();
-    void think();
-    void rateguesses();
-    void findbest();
-
-    // --- match outcomes
-    void youlose();
-    void youwin();
-    void gamedraw();
-    void wrongsigns();
-
-    // --- state shared with the window (names as the window's handlers use them)
     std::array<Row, tablesize> candidates {};
-    std::array<Row, tablesize> matches {};
+    std::array<Row, tablesize> matches {}; // the remaining numbers that fit every answer
     int16 matchcount = 0;
     std::array<int16, codecount> signcodes {};
     std::array<std::array<int16, codecount>, ratedsize> splits {};
@@ -145,18 +85,99 @@ public:
     // ratings columns
     enum : int { hitchance = 0, nextchance = 1, worstsplit = 2, leastsplit = 3, rating = 4 };
 
+    int lastremaining() const { return tablesize - 1 - myround; }
+};
+
+// The game engine: the number table, the rules of a turn, the computer's
+// guessing, the game flow and its outcomes. One object holds all of the
+// engine's state for the whole run.
+//
+// A game runs as a chain of steps driven by the window's events: the engine
+// tells the window which input it waits for (GameWindow::stepchanged) and
+// returns; the window hands in the player's input with recordguess and answer,
+// and the engine takes its turn from the event loop. Each step checks that its
+// game is still the current one, so an abandoned game never runs again.
+class Module1 : private MatchState
+{
+public:
+    Module1();
+    ~Module1();
+    Module1(const Module1 &) = delete;
+    Module1 &operator=(const Module1 &) = delete;
+
+    void attach(GameWindow *window) { form = window; }
+    // Where each game's seed comes from; the clock unless a test says otherwise.
+    void setseeder(std::function<std::uint32_t()> seeder);
+
+    const MatchState &state() const { return *this; }
+    using MatchState::hitchance;
+    using MatchState::lastremaining;
+    using MatchState::leastsplit;
+    using MatchState::nextchance;
+    using MatchState::rating;
+    using MatchState::worstsplit;
+
+    // --- the number table and the answer codes
+    void makecandidates();
+    void makesigncodes();
+
+    // --- the game flow
+    void startgame();
+    Step step() const { return waiting; }
+    std::uint64_t gameid() const { return currentgame; }
+    bool gamerunning() const { return waiting != Step::none && waiting != Step::outcome; }
+
+    // The player's guess, as typed. Scored against mynumber and recorded; the
+    // computer takes its turn once the window's handler has returned. Refused
+    // unless the game waits for a number, and when `guess` is not one of the
+    // table's numbers or was guessed before in this game.
+    Scored recordguess(const std::string &guess);
+
+    // The player's answer to the guess on display. Recorded; once the window's
+    // handler has returned the engine decides the game: an outcome, or the
+    // player's next guess. Refused unless the game waits for signs, and when no
+    // two numbers answer each other so.
+    Refusal answer(int16 plus, int16 minus);
+
+    // The YES button of an outcome dialog. Starts the next game when the engine
+    // is waiting for that very dialog; a stale dialog changes nothing.
+    void dialogyes(Outcome dialog);
+
+    // --- the computer's guessing, step by step (the bench and the tests drive these)
+    int chooseguess(); // the remaining row the computer guesses this round (a draw)
+    void makeguess();
+    void think();
+    void rateguesses();
+    void findbest();
+
+    // A position without the window: the computer's guess of this round is the
+    // remaining row `row`, answered with `code`, and the player has guessed
+    // again, so the next round begins.
+    void playround(int row, int16 code);
+
 private:
+    friend struct ModulePeer; // tests that set up positions no game reaches
+
+    void removeguess(int row); // 0 <= row <= lastremaining()
+    void takeguess(int row);
     int drawindex(int n); // uniform in 0 .. n-1
+    void setstep(Step step);
+    void decide(int16 plus);
+    void findmatches();
+    void youlose();
+    void youwin();
+    void gamedraw();
+    void wrongsigns();
     void outcome(Outcome which, const std::string &caption);
-    void resume(std::uint64_t match);
-    void thinkingstep(std::uint64_t match);
-    bool live(std::uint64_t match) const { return match == currentmatch && matchrunning(); }
+    void resume(std::uint64_t game);
+    void thinkingstep(std::uint64_t game);
+    bool live(std::uint64_t game) const { return game == currentgame && gamerunning(); }
 
     std::unique_ptr<FastSplits> fast; // the thinking's working tables
     GameWindow *form = nullptr;
     std::function<std::uint32_t()> seeder;
     std::mt19937 rng;
-    std::uint64_t currentmatch = 0;
+    std::uint64_t currentgame = 0;
     Step waiting = Step::none;
     std::optional<Outcome> awaiteddialog; // empty while the message is open
 };

@@ -215,90 +215,7 @@ void Form1::layoutcontrols(QWidget *client)
     Label10 = makedisplay(Frame2, colour::navy, colour::peach);
     Label10->setAccessibleName(tr("Your guess is"));
 
-    struct Place
-    {
-        int number;
-        const char *caption;
-        int left, top, width, height;
-        bool padfont;
-        int tab;
-    };
-    static constexpr Place places[] = {
-        // sign pad: plus counts left, minus counts right, 4 at the top
-        {20, "4 +", 120, 3360, 615, 300, true, 19},
-        {19, "4 -", 840, 3360, 615, 300, true, 20},
-        {18, "3 +", 120, 3738, 615, 300, true, 21},
-        {17, "3 -", 840, 3738, 615, 300, true, 22},
-        {16, "2 +", 120, 4116, 615, 300, true, 23},
-        {15, "2 -", 840, 4116, 615, 300, true, 24},
-        {13, "1 +", 120, 4494, 615, 300, true, 26},
-        {14, "1 -", 840, 4494, 615, 300, true, 25},
-        {22, "0 +", 120, 4875, 615, 300, true, 33},
-        {21, "0 -", 840, 4875, 615, 300, true, 32},
-        {23, QT_TR_NOOP("Confirm Signs"), 120, 5280, 1335, 375, false, 11},
-        // digit pad, laid out like a calculator
-        {7, "7", 1800, 3360, 375, 375, true, 6},
-        {8, "8", 2280, 3360, 375, 375, true, 7},
-        {9, "9", 2760, 3360, 375, 375, true, 8},
-        {4, "4", 1800, 3840, 375, 375, true, 3},
-        {5, "5", 2280, 3840, 375, 375, true, 4},
-        {6, "6", 2760, 3840, 375, 375, true, 5},
-        {1, "1", 1800, 4320, 375, 375, true, 0},
-        {2, "2", 2280, 4320, 375, 375, true, 1},
-        {3, "3", 2760, 4320, 375, 375, true, 2},
-        {10, "0", 1800, 4800, 375, 375, true, 34},
-        {11, "C", 2280, 4800, 375, 375, false, 9},
-        {24, "CA", 2760, 4800, 375, 375, false, 12},
-        {12, QT_TR_NOOP("Confirm Number"), 1800, 5280, 1335, 375, false, 10},
-    };
-    std::array<std::pair<int, ColourButton *>, 24> taborder {};
-    int made = 0;
-    for (const Place &p : places) {
-        const bool signside = p.number >= 13 && p.number <= 23;
-        // Digits, signs and the calculator keys C and CA read the same in every language.
-        const bool words = p.number == 12 || p.number == 23;
-        const QString caption = words ? tr(p.caption) : QString::fromLatin1(p.caption);
-        auto *button = new ColourButton(caption, signside ? colour::lightred : colour::lightblue, client);
-        button->setGeometry(twips(p.left, p.top, p.width, p.height));
-        button->setFont(p.padfont ? padfont : windowfont);
-        button->setAutoDefault(true); // Enter presses the focused button
-        button->setAccessibleName(caption);
-        Command[p.number] = button;
-        taborder[made++] = {p.tab, button};
-    }
-    std::sort(taborder.begin(), taborder.end(), [](auto &a, auto &b) { return a.first < b.first; });
-    for (size_t i = 1; i < taborder.size(); ++i)
-        setTabOrder(taborder[i - 1].second, taborder[i].second);
-
-    const std::array<void (Form1::*)(), 25> handlers = {
-        nullptr,
-        &Form1::Command1_Click,
-        &Form1::Command2_Click,
-        &Form1::Command3_Click,
-        &Form1::Command4_Click,
-        &Form1::Command5_Click,
-        &Form1::Command6_Click,
-        &Form1::Command7_Click,
-        &Form1::Command8_Click,
-        &Form1::Command9_Click,
-        &Form1::Command10_Click,
-        &Form1::Command11_Click,
-        &Form1::Command12_Click,
-        &Form1::Command13_Click,
-        &Form1::Command14_Click,
-        &Form1::Command15_Click,
-        &Form1::Command16_Click,
-        &Form1::Command17_Click,
-        &Form1::Command18_Click,
-        &Form1::Command19_Click,
-        &Form1::Command20_Click,
-        &Form1::Command21_Click,
-        &Form1::Command22_Click,
-        &Form1::Command23_Click,
-        &Form1::Command24_Click,
-    };
-    for (int n = 1; n <= 24; ++n)
-        connect(Command[n], &QPushButton::clicked, this, handlers[n]);
+    makebuttons(client);
 
     Label6 = makelabel<platform::Display>(
         client, QString(), twips(0, 5805, 750, 195), colour::maroon, Qt::AlignLeft | Qt::AlignTop);
@@ -309,13 +226,112 @@ void Form1::layoutcontrols(QWidget *client)
     Label6->setreading(tr("Status: %1"), QString());
     Label8->setreading(tr("My guess is %1"), tr("My guess: none yet"));
     Label10->setreading(tr("Your guess is %1"), tr("Your guess: nothing typed"));
-    for (int n = 1; n <= 22; ++n)
-        if (n <= 10 || n >= 13)
-            Command[n]->setchosen(false);
+    for (int digit = 0; digit <= 9; ++digit)
+        Command[pad::ofdigit(digit)]->setchosen(false);
+    for (int count = 0; count <= 4; ++count) {
+        Command[pad::pluscolumn[count]]->setchosen(false);
+        Command[pad::minuscolumn[count]]->setchosen(false);
+    }
     platform::readlinesas(Picture1, &Form1::spokenline);
     platform::readlinesas(Picture2, &Form1::spokenline);
     Label4->setAccessibleName(tr("My rounds"));
     Label5->setAccessibleName(tr("Your rounds"));
+}
+
+// What each button of the pads stands for; its number follows from that.
+enum class Role { digit, plus, minus, command };
+
+void Form1::makebuttons(QWidget *client)
+{
+    struct Place
+    {
+        Role role;
+        int value; // the digit, the count of plus or of minus, or a command button's number
+        int left, top, width, height;
+        int tab;
+    };
+    static constexpr Place places[] = {
+        // sign pad: plus counts left, minus counts right, 4 at the top
+        {Role::plus, 4, 120, 3360, 615, 300, 19},
+        {Role::minus, 4, 840, 3360, 615, 300, 20},
+        {Role::plus, 3, 120, 3738, 615, 300, 21},
+        {Role::minus, 3, 840, 3738, 615, 300, 22},
+        {Role::plus, 2, 120, 4116, 615, 300, 23},
+        {Role::minus, 2, 840, 4116, 615, 300, 24},
+        {Role::plus, 1, 120, 4494, 615, 300, 26},
+        {Role::minus, 1, 840, 4494, 615, 300, 25},
+        {Role::plus, 0, 120, 4875, 615, 300, 33},
+        {Role::minus, 0, 840, 4875, 615, 300, 32},
+        {Role::command, pad::confirmsigns, 120, 5280, 1335, 375, 11},
+        // digit pad, laid out like a calculator
+        {Role::digit, 7, 1800, 3360, 375, 375, 6},
+        {Role::digit, 8, 2280, 3360, 375, 375, 7},
+        {Role::digit, 9, 2760, 3360, 375, 375, 8},
+        {Role::digit, 4, 1800, 3840, 375, 375, 3},
+        {Role::digit, 5, 2280, 3840, 375, 375, 4},
+        {Role::digit, 6, 2760, 3840, 375, 375, 5},
+        {Role::digit, 1, 1800, 4320, 375, 375, 0},
+        {Role::digit, 2, 2280, 4320, 375, 375, 1},
+        {Role::digit, 3, 2760, 4320, 375, 375, 2},
+        {Role::digit, 0, 1800, 4800, 375, 375, 34},
+        {Role::command, pad::clear, 2280, 4800, 375, 375, 9},
+        {Role::command, pad::clearall, 2760, 4800, 375, 375, 12},
+        {Role::command, pad::confirmnumber, 1800, 5280, 1335, 375, 10},
+    };
+    const QFont padfont = platform::sansserif(9.75, true);
+    const QFont windowfont = platform::sansserif(8.25);
+    std::array<std::pair<int, ColourButton *>, std::size(places)> taborder {};
+    int made = 0;
+    for (const Place &p : places) {
+        int number = p.value;
+        QString caption;
+        std::function<void()> handler;
+        switch (p.role) {
+        case Role::digit:
+            number = pad::ofdigit(p.value);
+            caption = QString::number(p.value);
+            handler = [this, digit = p.value] { digitbutton(digit); };
+            break;
+        case Role::plus:
+            number = pad::pluscolumn[p.value];
+            caption = QStringLiteral("%1 +").arg(p.value);
+            handler = [this, count = p.value] { plusbutton(count); };
+            break;
+        case Role::minus:
+            number = pad::minuscolumn[p.value];
+            caption = QStringLiteral("%1 -").arg(p.value);
+            handler = [this, count = p.value] { minusbutton(count); };
+            break;
+        case Role::command:
+            // C and CA read the same in every language, like the digits and signs.
+            if (p.value == pad::clear) {
+                caption = QStringLiteral("C");
+                handler = [this] { Command11_Click(); };
+            } else if (p.value == pad::clearall) {
+                caption = QStringLiteral("CA");
+                handler = [this] { Command24_Click(); };
+            } else if (p.value == pad::confirmnumber) {
+                caption = tr("Confirm Number");
+                handler = [this] { Command12_Click(); };
+            } else {
+                caption = tr("Confirm Signs");
+                handler = [this] { Command23_Click(); };
+            }
+            break;
+        }
+        const bool signside = p.role == Role::plus || p.role == Role::minus || number == pad::confirmsigns;
+        auto *button = new ColourButton(caption, signside ? colour::lightred : colour::lightblue, client);
+        button->setGeometry(twips(p.left, p.top, p.width, p.height));
+        button->setFont(p.role == Role::command ? windowfont : padfont);
+        button->setAutoDefault(true); // Enter presses the focused button
+        button->setAccessibleName(caption);
+        connect(button, &QPushButton::clicked, this, handler);
+        Command[number] = button;
+        taborder[made++] = {p.tab, button};
+    }
+    std::sort(taborder.begin(), taborder.end(), [](auto &a, auto &b) { return a.first < b.first; });
+    for (size_t i = 1; i < taborder.size(); ++i)
+        setTabOrder(taborder[i - 1].second, taborder[i].second);
 }
 
 void Form1::buildmenu()
@@ -329,14 +345,24 @@ void Form1::buildmenu()
 
 std::array<ColourButton *, 13> Form1::numberpad() const
 {
-    return {Command[1], Command[2], Command[3], Command[4], Command[5], Command[6], Command[7], Command[8], Command[9],
-        Command[10], Command[11], Command[24], Command[12]};
+    std::array<ColourButton *, 13> buttons {};
+    for (int digit = 0; digit <= 9; ++digit)
+        buttons[digit] = Command[pad::ofdigit(digit)];
+    buttons[10] = Command[pad::clear];
+    buttons[11] = Command[pad::clearall];
+    buttons[12] = Command[pad::confirmnumber];
+    return buttons;
 }
 
 std::array<ColourButton *, 11> Form1::signpad() const
 {
-    return {Command[22], Command[13], Command[16], Command[18], Command[20], Command[21], Command[14], Command[15],
-        Command[17], Command[19], Command[23]};
+    std::array<ColourButton *, 11> buttons {};
+    for (int count = 0; count <= 4; ++count) {
+        buttons[count] = Command[pad::pluscolumn[count]];
+        buttons[5 + count] = Command[pad::minuscolumn[count]];
+    }
+    buttons[10] = Command[pad::confirmsigns];
+    return buttons;
 }
 
 // ---------------------------------------------------------------- window state
@@ -358,21 +384,35 @@ void Form1::form_load()
     Picture1->cls();
     Picture2->cls();
     show();
-    followstep(); // no step yet: locked
+    keylock(); // a game being set up has no step yet: locked
 }
 
-void Form1::wait2()
+// The one place where the window follows the step the engine waits for.
+void Form1::stepchanged(Step step)
 {
-    followstep();
-    // Each step begins on its confirm button, as the sign step does on "Confirm
-    // Signs": Enter on it with too few digits does nothing, and readers hear
-    // which step has begun.
-    Command[12]->setFocus();
+    const int16 number = numberstep(step) ? True : False;
+    const int16 signs = step == Step::none || numberstep(step) ? False : True;
+    // A pad that opens gives its confirm button the focus: Enter on it with too
+    // few digits or before the guess is shown does nothing, and readers hear
+    // which step has begun. Straight there, by no other button on the way.
+    ColourButton *confirm = number == True && numberkeys == False ? Command[pad::confirmnumber]
+        : signs == True && signkeys == False                      ? Command[pad::confirmsigns]
+                                                                  : nullptr;
+    if (confirm)
+        if (QWidget *focused = focusWidget())
+            focused->clearFocus();
+    numberkeys = number;
+    signkeys = signs;
+    keylock();
+    if (confirm)
+        confirm->setFocus();
+    if (step == Step::signs)
+        wait();
 }
 
+// The computer's guess is on display: the sign step begins.
 void Form1::wait()
 {
-    followstep();
     // The selection in force: "0 +" and "0 -" after a guess, or a choice made
     // while the computer was still thinking.
     paintmeonly();
@@ -384,90 +424,36 @@ void Form1::wait()
     signstepbegan = keyclock.now();
 }
 
-// The one place where the window's mode flags follow the step the engine waits for.
-void Form1::followstep()
-{
-    const Step step = engine.step();
-    numbermode = numberstep(step) ? True : False;
-    numberkeys = numbermode;
-    signkeys = step == Step::none || numberstep(step) ? False : True;
-    keylock();
-}
-
 // ---------------------------------------------------------------- number pad
 
-void Form1::digitbutton(int number)
+void Form1::digitbutton(int digit)
 {
-    newdigit = QString::number(number % 10);
+    newdigit = QString::number(digit);
     displaybutton();
     if (pick != 0)
-        Command[number]->setbackcolor(colour::blue);
-}
-
-void Form1::Command1_Click()
-{
-    digitbutton(1);
-}
-void Form1::Command2_Click()
-{
-    digitbutton(2);
-}
-void Form1::Command3_Click()
-{
-    digitbutton(3);
-}
-void Form1::Command4_Click()
-{
-    digitbutton(4);
-}
-void Form1::Command5_Click()
-{
-    digitbutton(5);
-}
-void Form1::Command6_Click()
-{
-    digitbutton(6);
-}
-void Form1::Command7_Click()
-{
-    digitbutton(7);
-}
-void Form1::Command8_Click()
-{
-    digitbutton(8);
-}
-void Form1::Command9_Click()
-{
-    digitbutton(9);
-}
-void Form1::Command10_Click()
-{
-    digitbutton(10);
+        Command[pad::ofdigit(digit)]->setbackcolor(colour::blue);
 }
 
 void Form1::displaybutton()
 {
     pick = 0;
     entry = Label10->text();
-    if (entry.size() > 3)
+    if (entry.size() > 3 || entry.contains(newdigit))
         return;
-    for (counter = 1; counter <= entry.size(); ++counter)
-        if (entry.mid(counter - 1, 1) == newdigit)
-            return;
     if (entry.isEmpty() && newdigit == QLatin1String("0"))
         return;
     entry += newdigit;
     settyped(entry);
     pick = 1;
-    Command[12]->setFocus();
+    Command[pad::confirmnumber]->setFocus();
 }
 
 // The number display, and for readers the digit buttons whose digits it holds.
 void Form1::settyped(const QString &text)
 {
     Label10->settext(text);
-    for (int n = 1; n <= 10; ++n)
-        Command[n]->setchosen(text.contains(QString::number(n % 10)));
+    for (int digit = 0; digit <= 9; ++digit)
+        Command[pad::ofdigit(digit)]->setchosen(text.contains(QString::number(digit)));
 }
 
 void Form1::recolorbutton()
@@ -486,8 +472,7 @@ void Form1::Command11_Click()
 {
     entry = Label10->text();
     if (!entry.isEmpty()) {
-        const int digit = entry.back().digitValue();
-        pick = static_cast<int16>(digit == 0 ? 10 : digit);
+        pick = static_cast<int16>(pad::ofdigit(entry.back().digitValue()));
         entry.chop(1);
     }
     recolorbutton();
@@ -503,59 +488,36 @@ void Form1::Command24_Click()
 void Form1::Command12_Click()
 {
     entry = Label10->text();
-    if (entry.size() < 4)
-        return;
-    const std::string typed = entry.toStdString();
-    for (counter = 0; counter < engine.yourround; ++counter) {
-        if (engine.yourguesses[counter] == typed) {
-            platform::messagebox(this, tr("You have tried that number before!"));
-            return;
-        }
-    }
-    plus = 0;
-    minus = 0;
-    const QString secret = QString::fromStdString(engine.mynumber);
-    for (counter = 1; counter <= 4; ++counter) {
-        position = static_cast<int16>(secret.indexOf(entry[counter - 1]) + 1);
-        if (position == counter)
-            ++plus;
-        else if (position != 0)
-            ++minus;
-    }
-    if (!engine.recordguess(typed, plus, minus))
-        return;
-    printhistory(Picture1, entry, plus, minus);
+    const Scored scored = engine.recordguess(entry.toStdString());
+    if (scored.refusal == Refusal::triedbefore)
+        platform::messagebox(this, tr("You have tried that number before!"));
+    if (scored.refusal != Refusal::none)
+        return; // too few digits, or tried before: the number stays to be corrected
+    printhistory(Picture1, entry, scored.plus, scored.minus);
     settyped(QString());
     initiatebuttons();
-    plus = 0;
+    plus = 0; // the answer to the computer's guess starts at no plus and no minus
     minus = 0;
-    Command[12]->clearFocus(); // straight to "Confirm Signs", by no other button on the way
-    followstep();
-    Command[23]->setFocus();
 }
 
 // ---------------------------------------------------------------- sign pad
 
 void Form1::paintmeonly()
 {
-    const std::array<int, 5> column = {22, 13, 16, 18, 20}; // "0 +" .. "4 +"
-    for (int number : column)
-        Command[number]->setbackcolor(colour::lightred);
-    if (plus >= 0 && plus <= 4)
-        Command[column[plus]]->setbackcolor(colour::red);
-    for (int count = 0; count <= 4; ++count)
-        Command[column[count]]->setchosen(count == plus);
+    for (int count = 0; count <= 4; ++count) {
+        ColourButton *button = Command[pad::pluscolumn[count]];
+        button->setbackcolor(count == plus ? colour::red : colour::lightred);
+        button->setchosen(count == plus);
+    }
 }
 
 void Form1::paintmeonly2()
 {
-    const std::array<int, 5> column = {21, 14, 15, 17, 19}; // "0 -" .. "4 -"
-    for (int number : column)
-        Command[number]->setbackcolor(colour::lightred);
-    if (minus >= 0 && minus <= 4)
-        Command[column[minus]]->setbackcolor(colour::red);
-    for (int count = 0; count <= 4; ++count)
-        Command[column[count]]->setchosen(count == minus);
+    for (int count = 0; count <= 4; ++count) {
+        ColourButton *button = Command[pad::minuscolumn[count]];
+        button->setbackcolor(count == minus ? colour::red : colour::lightred);
+        button->setchosen(count == minus);
+    }
 }
 
 void Form1::plusbutton(int count)
@@ -570,67 +532,20 @@ void Form1::minusbutton(int count)
     paintmeonly2();
 }
 
-void Form1::Command22_Click()
-{
-    plusbutton(0);
-}
-void Form1::Command13_Click()
-{
-    plusbutton(1);
-}
-void Form1::Command16_Click()
-{
-    plusbutton(2);
-}
-void Form1::Command18_Click()
-{
-    plusbutton(3);
-}
-void Form1::Command20_Click()
-{
-    plusbutton(4);
-}
-void Form1::Command21_Click()
-{
-    minusbutton(0);
-}
-void Form1::Command14_Click()
-{
-    minusbutton(1);
-}
-void Form1::Command15_Click()
-{
-    minusbutton(2);
-}
-void Form1::Command17_Click()
-{
-    minusbutton(3);
-}
-void Form1::Command19_Click()
-{
-    minusbutton(4);
-}
-
 void Form1::Command23_Click()
 {
-    // An answer belongs to the guess on display: until the engine shows its
-    // guess and begins the sign step, a confirmation is ignored.
-    if (engine.step() != Step::signs)
-        return;
-    if (plus + minus > 4 || (plus == 3 && minus == 1))
+    // The engine takes an answer only for the guess on display, and only one
+    // that two numbers can give each other.
+    if (engine.answer(plus, minus) != Refusal::none)
         return;
     for (ColourButton *button : signpad())
-        if (button != Command[23]) {
+        if (button != Command[pad::confirmsigns]) {
             button->setbackcolor(colour::lightred);
             button->setchosen(false);
         }
-    printhistory(Picture2, QString::fromStdString(numbertext(engine.myguesses[engine.myround])), plus, minus);
+    const MatchState &game = engine.state();
+    printhistory(Picture2, QString::fromStdString(numbertext(game.myguesses[game.myround])), plus, minus);
     Label8->settext(QString());
-    if (engine.answer(plus, minus))
-        return;
-    Command[23]->clearFocus(); // not to whatever follows it once it is disabled
-    followstep();
-    Command[12]->setFocus();
 }
 
 // ---------------------------------------------------------------- history boxes
@@ -674,8 +589,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             return true;
         // The default button: Enter confirms the number when no button has the focus.
         if (code == platform::key::enter && !qobject_cast<QAbstractButton *>(QApplication::focusWidget())
-            && Command[12]->isEnabled() && isActiveWindow())
-            Command[12]->click();
+            && Command[pad::confirmnumber]->isEnabled() && isActiveWindow())
+            Command[pad::confirmnumber]->click();
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -685,18 +600,16 @@ void Form1::Form_KeyDown(int keycode, int /*shift*/)
     using namespace platform::key;
     if (signkeys == False && numberkeys == False)
         return;
-    if (numbermode == True) {
-        if (keycode == keypad0)
-            Command10_Click();
-        else if (keycode > keypad0 && keycode <= keypad0 + 9)
+    if (numberkeys == True) {
+        if (keycode >= keypad0 && keycode <= keypad0 + 9)
             digitbutton(keycode - keypad0);
         else if (keycode == keypaddecimal)
             Command11_Click();
         return;
     }
     if (keycode == keypaddecimal) {
-        Command21_Click();
-        Command22_Click();
+        minusbutton(0);
+        plusbutton(0);
         keyplus = 0;
         keyminus = 0;
     }

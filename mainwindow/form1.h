@@ -29,6 +29,22 @@ class frmAbout;
 class Form2;
 } // namespace dialogs
 
+// The buttons' numbers where the window's code and its tests name them.
+namespace pad {
+inline constexpr int clear = 11; // "C"
+inline constexpr int confirmnumber = 12;
+inline constexpr int confirmsigns = 23;
+inline constexpr int clearall = 24; // "CA"
+// The sign columns by count: pluscolumn[k] is the button "k +", minuscolumn[k] "k -".
+inline constexpr std::array<int, 5> pluscolumn = {22, 13, 16, 18, 20};
+inline constexpr std::array<int, 5> minuscolumn = {21, 14, 15, 17, 19};
+// The digit buttons: "1" to "9" are numbers 1 to 9, "0" is 10.
+constexpr int ofdigit(int digit)
+{
+    return digit == 0 ? 10 : digit;
+}
+} // namespace pad
+
 // The game window: the computer's side on the left, the player's on the right,
 // each with its history box above and its pad below.
 class Form1 : public QMainWindow, public numora::GameWindow
@@ -41,40 +57,22 @@ public:
     // --- window state
     void keylock();
     void form_load() override;
-    void wait2() override;
-    void wait() override;
+    void stepchanged(numora::Step step) override;
 
-    // --- number pad
+    // --- number pad: the digit buttons call digitbutton with their digit
+    void digitbutton(int digit);
     void displaybutton();
     void recolorbutton();
     void initiatebuttons();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Command10_Click();
     void Command11_Click(); // "C"
     void Command24_Click(); // "CA"
     void Command12_Click(); // "Confirm Number"
 
-    // --- sign pad
+    // --- sign pad: the sign buttons call plusbutton or minusbutton with their count
+    void plusbutton(int count);
+    void minusbutton(int count);
     void paintmeonly();
     void paintmeonly2();
-    void Command22_Click(); // "0 +"
-    void Command13_Click(); // "1 +"
-    void Command16_Click(); // "2 +"
-    void Command18_Click(); // "3 +"
-    void Command20_Click(); // "4 +"
-    void Command21_Click(); // "0 -"
-    void Command14_Click(); // "1 -"
-    void Command15_Click(); // "2 -"
-    void Command17_Click(); // "3 -"
-    void Command19_Click(); // "4 -"
     void Command23_Click(); // "Confirm Signs"
 
     // --- keyboard, menus, icon
@@ -125,21 +123,6 @@ public:
     QPointer<dialogs::frmAbout> aboutwindow;
     QPointer<dialogs::Form2> helpwindow;
 
-    // --- form-level variables
-    QString newdigit;
-    QString entry;
-    numora::int16 pick = 0;
-    numora::int16 plus = 0;
-    numora::int16 minus = 0;
-    numora::int16 counter = 0;
-    numora::int16 position = 0;
-    numora::int16 iconframe = 0;
-    numora::int16 numbermode = numora::False; // the keypad works the number pad
-    numora::int16 numberkeys = numora::False;
-    numora::int16 signkeys = numora::False;
-    numora::int16 keyplus = 0;
-    numora::int16 keyminus = 0;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -147,14 +130,24 @@ protected:
 
 private:
     void layoutcontrols(QWidget *client);
+    void makebuttons(QWidget *client);
     void buildmenu();
-    void digitbutton(int number);
-    void plusbutton(int count);
-    void minusbutton(int count);
-    void followstep();
+    void wait();
     void settyped(const QString &text);
     std::array<platform::ColourButton *, 13> numberpad() const;
     std::array<platform::ColourButton *, 11> signpad() const;
+
+    // --- form-level variables
+    QString newdigit; // the digit a digit button hands to displaybutton
+    QString entry;
+    numora::int16 pick = 0;
+    numora::int16 plus = 0; // the answer chosen on the sign pad
+    numora::int16 minus = 0;
+    numora::int16 iconframe = 0;
+    numora::int16 numberkeys = numora::False; // the number pad is enabled; the keypad types digits
+    numora::int16 signkeys = numora::False;
+    numora::int16 keyplus = 0;
+    numora::int16 keyminus = 0;
 
     numora::Module1 &engine;
     platform::InputClock keyclock;

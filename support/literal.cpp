@@ -44,16 +44,16 @@ Real rate(const std::array<int16, codecount> &split, int matchcount, Order order
 
 void thinkliterally(const Module1 &m, Thought &out, Order order)
 {
-    const int last = tablesize - 1 - m.myround;
+    const int last = tablesize - 1 - m.state().myround;
     out.matches.resize(tablesize);
     out.matchcount = 0;
     for (int c = 0; c <= last; ++c) {
         int agree = 0;
-        for (int r = 0; r < m.myround; ++r)
-            if (countsigns(m.myguesses[r], m.candidates[c]) == m.mysigns[r])
+        for (int r = 0; r < m.state().myround; ++r)
+            if (countsigns(m.state().myguesses[r], m.state().candidates[c]) == m.state().mysigns[r])
                 ++agree;
-        if (agree == m.myround)
-            out.matches[out.matchcount++] = m.candidates[c];
+        if (agree == m.state().myround)
+            out.matches[out.matchcount++] = m.state().candidates[c];
     }
     out.best.clear();
     if (out.matchcount < 2)
@@ -64,9 +64,9 @@ void thinkliterally(const Module1 &m, Thought &out, Order order)
     for (int i = 0; i <= last; ++i) {
         out.splits[i].fill(0);
         for (int k = 0; k < out.matchcount; ++k) {
-            const int16 code = countsigns(m.candidates[i], out.matches[k]);
+            const int16 code = countsigns(m.state().candidates[i], out.matches[k]);
             for (int n = 0; n < codecount; ++n)
-                if (code == m.signcodes[n])
+                if (code == m.state().signcodes[n])
                     ++out.splits[i][n];
         }
     }
@@ -95,27 +95,28 @@ Thought thinkliterally(const Module1 &m, Order order)
 
 std::string difference(const Module1 &m, const Thought &literal)
 {
-    if (m.matchcount != literal.matchcount)
-        return "matchcount " + std::to_string(m.matchcount) + ", literally " + std::to_string(literal.matchcount);
+    if (m.state().matchcount != literal.matchcount)
+        return "matchcount " + std::to_string(m.state().matchcount) + ", literally "
+            + std::to_string(literal.matchcount);
     for (int k = 0; k < literal.matchcount; ++k)
-        if (m.matches[k] != literal.matches[k])
+        if (m.state().matches[k] != literal.matches[k])
             return "match " + std::to_string(k) + " differs";
     if (literal.matchcount < 2)
         return {};
-    const int rows = tablesize - m.myround;
+    const int rows = tablesize - m.state().myround;
     for (int i = 0; i < rows; ++i) {
-        const std::string number = numbertext(m.candidates[i]);
-        if (m.splits[i] != literal.splits[i])
+        const std::string number = numbertext(m.state().candidates[i]);
+        if (m.state().splits[i] != literal.splits[i])
             return "splits of " + number + " (row " + std::to_string(i) + ") differ";
         for (int column = 0; column < 5; ++column)
-            if (std::memcmp(&m.ratings[i][column], &literal.ratings[i][column], sizeof(double)) != 0) {
+            if (std::memcmp(&m.state().ratings[i][column], &literal.ratings[i][column], sizeof(double)) != 0) {
                 char text[128];
                 std::snprintf(text, sizeof text, "ratings column %d of %s (row %d): %.17g, literally %.17g", column,
-                    number.c_str(), i, m.ratings[i][column], literal.ratings[i][column]);
+                    number.c_str(), i, m.state().ratings[i][column], literal.ratings[i][column]);
                 return text;
             }
     }
-    const std::vector<int> best(m.bestguesses.begin(), m.bestguesses.begin() + m.bestcount);
+    const std::vector<int> best(m.state().bestguesses.begin(), m.state().bestguesses.begin() + m.state().bestcount);
     if (best != literal.best)
         return "best set of " + std::to_string(best.size()) + ", literally " + std::to_string(literal.best.size());
     return {};

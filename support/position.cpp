@@ -13,7 +13,7 @@ Row rowof(std::string_view text)
 int remainingrow(const Module1 &m, int number)
 {
     for (int row = 0; row <= m.lastremaining(); ++row)
-        if (valueof(m.candidates[row]) == number)
+        if (valueof(m.state().candidates[row]) == number)
             return row;
     return -1;
 }
@@ -25,24 +25,15 @@ void freshmatch(Module1 &m, QuietWindow &window, std::uint32_t seed)
     m.startgame();
 }
 
-void playround(Module1 &m, int row, int code)
-{
-    m.myguesses[m.myround] = m.candidates[row];
-    m.removeguess(row);
-    m.mysigns[m.myround] = static_cast<int16>(code);
-    ++m.myround;
-    m.yourround = static_cast<int16>(m.myround + 1); // the player guesses first
-}
-
 std::vector<Row> agreeing(const Module1 &m, int rounds)
 {
     Module1 fresh;
     fresh.makecandidates();
     std::vector<Row> result;
-    for (const Row &row : fresh.candidates) {
+    for (const Row &row : fresh.state().candidates) {
         bool fits = true;
         for (int r = 0; r < rounds && fits; ++r)
-            fits = row != m.myguesses[r] && countsigns(m.myguesses[r], row) == m.mysigns[r];
+            fits = row != m.state().myguesses[r] && countsigns(m.state().myguesses[r], row) == m.state().mysigns[r];
         if (fits)
             result.push_back(row);
     }
@@ -73,7 +64,7 @@ bool playrounds(Module1 &m, std::string_view rounds)
         const int row = remainingrow(m, valueof(rowof(item)));
         if (row < 0)
             return false;
-        playround(m, row, (item[5] - '0') * 10 + (item[6] - '0'));
+        m.playround(row, static_cast<int16>((item[5] - '0') * 10 + (item[6] - '0')));
     }
     return true;
 }

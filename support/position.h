@@ -31,8 +31,7 @@ class QuietWindow : public GameWindow
 {
 public:
     void form_load() override { }
-    void wait2() override { }
-    void wait() override { }
+    void stepchanged(Step) override { }
     void setstatus(const std::string &) override { }
     void showguess(const std::string &text) override { shown = text; }
     void processevents() override { }
@@ -57,11 +56,6 @@ public:
 // A fresh match whose seed is `seed`; the window must be attached.
 void freshmatch(Module1 &m, QuietWindow &window, std::uint32_t seed);
 
-// The computer's guess of round myround is the remaining row `row`, answered with
-// `code`: recorded, taken out of the table by the removal rule, and myround advanced
-// as the game does before it thinks.
-void playround(Module1 &m, int row, int code);
-
 // The numbers of the table that agree with the answers to the computer's guesses
 // 0 .. rounds-1, the guesses themselves left out.
 std::vector<Row> agreeing(const Module1 &m, int rounds);
@@ -70,7 +64,7 @@ std::vector<Row> agreeing(const Module1 &m, int rounds);
 // four minus tried first; none when every answer is possible.
 std::optional<int> impossibleanswer(const Row &guess, const std::vector<Row> &numbers);
 
-// Plays `rounds` such as "1234:00 5067:11" with playround, each guess taken from
+// Plays `rounds` such as "1234:00 5067:11" with Module1::playround, each guess taken from
 // the remaining table. False, at the first guess the table no longer holds.
 bool playrounds(Module1 &m, std::string_view rounds);
 

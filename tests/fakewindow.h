@@ -33,8 +33,12 @@ public:
         guess.clear();
         history.clear();
     }
-    void wait2() override { note("wait2"); }
-    void wait() override { note("wait"); }
+    void stepchanged(Step step) override
+    {
+        static const char *names[]
+            = {"none", "number", "guessing", "signs", "deciding", "numberafter", "thinking", "outcome"};
+        note(std::string("step ") + names[int(step)]);
+    }
     void setstatus(const std::string &text) override
     {
         note("status " + text);
@@ -88,25 +92,28 @@ public:
         }
     }
 
-    // The player confirms a guess, scored against the secret; the engine takes
-    // its turn. False when the match does not wait for a number.
+    // The player confirms a guess, as the window's Confirm Number does; the
+    // engine takes its turn. False, with the engine's reason in `refused`, when
+    // the engine turns it down.
     bool confirmnumber(const std::string &number)
     {
-        const int code = countsigns(rowof(number), rowof(m.mynumber));
-        if (!m.recordguess(number, int16(code / 10), int16(code % 10)))
+        const Scored scored = m.recordguess(number);
+        refused = scored.refusal;
+        if (refused != Refusal::none)
             return false;
         runpending();
         return true;
     }
 
-    // The player answers the guess on display. False when no guess waits for an answer.
+    // The player answers the guess on display, as Confirm Signs does. False, with
+    // the engine's reason in `refused`, when the engine turns it down.
     bool confirmsigns(int plus, int minus)
     {
-        if (m.step() != Step::signs)
+        refused = m.answer(int16(plus), int16(minus));
+        if (refused != Refusal::none)
             return false;
         history.push_back(guess + ":" + std::to_string(plus) + std::to_string(minus));
         guess.clear();
-        m.answer(int16(plus), int16(minus));
         runpending();
         return true;
     }
@@ -114,7 +121,7 @@ public:
     // A truthful answer to the guess on display, for a player whose secret is `secret`.
     bool answertruly(const std::string &secret)
     {
-        const int code = countsigns(m.myguesses[m.myround], rowof(secret));
+        const int code = countsigns(m.state().myguesses[m.state().myround], rowof(secret));
         return confirmsigns(code / 10, code % 10);
     }
 
@@ -124,6 +131,7 @@ public:
     std::vector<std::string> statuses, messages, history;
     std::vector<std::string> log; // every call from the engine, in order
     std::optional<Outcome> outcome;
+    Refusal refused = Refusal::none; // the engine's reason for the last input it turned down
     std::function<void()> onprocessevents, onmessage;
     std::deque<std::function<void()>> deferred;
 

@@ -53,20 +53,18 @@ struct FormHarness
     void type(const QString &digits)
     {
         for (QChar c : digits)
-            click(c == QLatin1Char('0') ? 10 : c.digitValue());
+            click(pad::ofdigit(c.digitValue()));
     }
     void confirmnumber(const QString &digits)
     {
         type(digits);
-        click(12);
+        click(pad::confirmnumber);
     }
     void answer(int plus, int minus)
     {
-        static const int pluses[] = {22, 13, 16, 18, 20};
-        static const int minuses[] = {21, 14, 15, 17, 19};
-        click(pluses[plus]);
-        click(minuses[minus]);
-        click(23);
+        click(pad::pluscolumn[plus]);
+        click(pad::minuscolumn[minus]);
+        click(pad::confirmsigns);
     }
     void keypad(int key)
     {

@@ -55,15 +55,19 @@ class ProbeForm : public Form1
 {
 public:
     using Form1::Form1;
-    void wait2() override
+    void stepchanged(numora::Step step) override
     {
+        if (step != numora::Step::number) {
+            Form1::stepchanged(step);
+            return;
+        }
         depths.insert(reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0)));
         if (depths.size() > maxdepths) { // growing nesting may never return to the event loop
             std::printf("stack depths %zu: matches start ever deeper\n0 passed, 1 failed\n", depths.size());
             std::fflush(stdout);
             std::_Exit(1);
         }
-        Form1::wait2();
+        Form1::stepchanged(step);
     }
     static constexpr std::size_t maxdepths = 32;
     std::set<std::uintptr_t> depths;
@@ -102,8 +106,8 @@ private:
     // One action; false when the run is over.
     bool step()
     {
-        if (engine.matchid() != match) {
-            match = engine.matchid();
+        if (engine.gameid() != match) {
+            match = engine.gameid();
             if (!begin())
                 return false;
         }
@@ -118,6 +122,7 @@ private:
         case Step::outcome:
             return outcome();
         case Step::guessing:
+        case Step::deciding:
         case Step::thinking:
             return true; // the computer's turn is on its way
         }
@@ -164,16 +169,16 @@ private:
     bool guess()
     {
         // Right at the second guess (won) or the third (drawn), after the computer has thought.
-        const bool right
-            = (ending == Ending::won && engine.yourround == 1) || (ending == Ending::draw && engine.yourround == 2);
+        const bool right = (ending == Ending::won && engine.state().yourround == 1)
+            || (ending == Ending::draw && engine.state().yourround == 2);
         if (right) {
-            type(engine.mynumber);
+            type(engine.state().mynumber);
             return true;
         }
         for (const char *n : {"1234", "5678", "9012", "3456", "7890", "1357", "2468", "9753", "8642", "1596"}) {
-            bool tried = n == engine.mynumber;
-            for (int r = 0; r < engine.yourround; ++r)
-                tried = tried || engine.yourguesses[r] == n;
+            bool tried = n == engine.state().mynumber;
+            for (int r = 0; r < engine.state().yourround; ++r)
+                tried = tried || engine.state().yourguesses[r] == n;
             if (!tried) {
                 type(n);
                 return true;
@@ -185,37 +190,35 @@ private:
 
     bool answer()
     {
-        const numora::Row shown = engine.myguesses[engine.myround];
+        const numora::Row shown = engine.state().myguesses[engine.state().myround];
         int code = numora::countsigns(shown, numora::support::rowof(mine));
-        if (engine.myround > 0)
+        if (engine.state().myround > 0)
             ++thinkingsteps;
         switch (ending) {
         case Ending::abandoned:
-            if (engine.myround == 2)
+            if (engine.state().myround == 2)
                 return newmatch();
             break;
         case Ending::closedthennew:
-            if (engine.myround == 1)
+            if (engine.state().myround == 1)
                 code = 40;
             break;
         case Ending::draw:
-            if (engine.yousolved == numora::True)
+            if (engine.state().yousolved == numora::True)
                 code = 40; // the computer's last chance names a number that fits: the player's
             break;
         case Ending::inconsistent:
-            code = engine.myround == 0
+            code = engine.state().myround == 0
                 ? 30
-                : numora::support::impossibleanswer(shown, numora::support::agreeing(engine, engine.myround))
+                : numora::support::impossibleanswer(shown, numora::support::agreeing(engine, engine.state().myround))
                       .value_or(0);
             break;
         default:
             break;
         }
-        static const int pluses[] = {22, 13, 16, 18, 20};
-        static const int minuses[] = {21, 14, 15, 17, 19};
-        form.Command[pluses[code / 10]]->click();
-        form.Command[minuses[code % 10]]->click();
-        form.Command[23]->click();
+        form.Command[pad::pluscolumn[code / 10]]->click();
+        form.Command[pad::minuscolumn[code % 10]]->click();
+        form.Command[pad::confirmsigns]->click();
         return true;
     }
 

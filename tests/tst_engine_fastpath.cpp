@@ -7,6 +7,7 @@
 // the order of the additions, and in states no real match reaches.
 
 #include "fakewindow.h"
+#include "modulepeer.h"
 #include "support/literal.h"
 #include "support/position.h"
 
@@ -49,12 +50,12 @@ QString thinkandcompare(Module1 &m, FakeWindow &window, const Reference &ref)
     window.outcome.reset();
     m.think();
     if (ref.matchcount == 0) {
-        if (m.matchcount != 0 || window.messages.size() != 1)
+        if (m.state().matchcount != 0 || window.messages.size() != 1)
             return QStringLiteral("no number fits, yet no message about the answers");
         return {};
     }
     if (ref.matchcount == 1) {
-        if (m.matchcount != 1 || m.matches[0] != ref.matches[0] || window.outcome != Outcome::lost
+        if (m.state().matchcount != 1 || m.state().matches[0] != ref.matches[0] || window.outcome != Outcome::lost
             || window.guess != numbertext(ref.matches[0]))
             return QStringLiteral("one number fits, yet the computer does not name it and win");
         return {};
@@ -93,10 +94,10 @@ private slots:
         thinkstep(*m);
         const QString diff = mismatch(*m, ref);
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
-        QCOMPARE(int(m->matchcount), 300);
-        QCOMPARE(int(m->bestcount), 180);
-        QCOMPARE(
-            QString::number(m->ratings[m->bestguesses[0]][Module1::rating], 'f', 9), QStringLiteral("23.383373016"));
+        QCOMPARE(int(m->state().matchcount), 300);
+        QCOMPARE(int(m->state().bestcount), 180);
+        QCOMPARE(QString::number(m->state().ratings[m->state().bestguesses[0]][Module1::rating], 'f', 9),
+            QStringLiteral("23.383373016"));
     }
 
     // Every answer to the first guesses 1234 and 1023; an answer that leaves fewer
@@ -107,7 +108,7 @@ private slots:
         const auto codes = std::make_unique<Module1>();
         codes->makesigncodes();
         for (const char *guess : {"1234", "1023"})
-            for (int16 code : codes->signcodes)
+            for (int16 code : codes->state().signcodes)
                 QTest::addRow("%s answered %s", guess, qPrintable(codename(code)))
                     << QStringLiteral("%1:%2").arg(guess).arg(code, 2, 10, QLatin1Char('0'));
     }
@@ -156,22 +157,20 @@ private slots:
         table->makecandidates();
         int positions = 0;
         for (int game = 0; game < 3; ++game) {
-            const Row secret = table->candidates[std::uniform_int_distribution<int>(0, tablesize - 1)(draw)];
+            const Row secret = table->state().candidates[std::uniform_int_distribution<int>(0, tablesize - 1)(draw)];
             const std::uint32_t seedofgame = draw();
             m->setseeder([seedofgame] { return seedofgame; });
             m->startgame();
             window->outcome.reset();
             for (;;) {
-                m->makeguess();
-                const int16 code = countsigns(m->myguesses[m->myround], secret);
+                const int row = m->chooseguess();
+                const int16 code = countsigns(m->state().candidates[row], secret);
                 if (code == 40)
                     break;
-                m->mysigns[m->myround] = code;
-                ++m->myround;
-                m->yourround = int16(m->myround + 1);
+                m->playround(row, code);
                 const Reference ref = thinkliterally(*m);
                 const QString diff = thinkandcompare(*m, *window, ref);
-                QVERIFY2(diff.isEmpty(), qPrintable(QStringLiteral("round %1: ").arg(m->myround) + diff));
+                QVERIFY2(diff.isEmpty(), qPrintable(QStringLiteral("round %1: ").arg(m->state().myround) + diff));
                 if (ref.matchcount < 2) {
                     QCOMPARE(ref.matchcount, 1);
                     QVERIFY(ref.matches[0] == secret);
@@ -220,7 +219,7 @@ private slots:
         thinkstep(*m);
         const QString diff = mismatch(*m, ref);
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
-        QCOMPARE(int(m->bestcount), bestcount);
+        QCOMPARE(int(m->state().bestcount), bestcount);
         QCOMPARE(int(other.best.size()), otherbestcount);
     }
 
@@ -231,14 +230,14 @@ private slots:
         playrounds(*m, "1023:01");
         // 4561 fits the answer; put the guessed 1023 back in its place.
         int row = 0;
-        while (m->candidates[row] != rowof("4561"))
+        while (m->state().candidates[row] != rowof("4561"))
             ++row;
-        m->candidates[row] = rowof("1023");
+        ModulePeer::state(*m).candidates[row] = rowof("1023");
         const Reference ref = thinkliterally(*m);
         thinkstep(*m);
         const QString diff = mismatch(*m, ref);
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
-        QCOMPARE(int(m->matchcount), 1319);
+        QCOMPARE(int(m->state().matchcount), 1319);
     }
 
     // The columns of the splits follow the list of answer codes, whatever its order.
@@ -255,16 +254,16 @@ private slots:
         QFETCH(QString, rounds);
         QFETCH(bool, usualcodes);
         playrounds(*m, rounds);
-        std::reverse(m->signcodes.begin(), m->signcodes.end());
+        std::reverse(ModulePeer::state(*m).signcodes.begin(), ModulePeer::state(*m).signcodes.end());
         if (!usualcodes)
-            m->signcodes[0] = 31;
+            ModulePeer::state(*m).signcodes[0] = 31;
         const Reference ref = thinkliterally(*m);
         thinkstep(*m);
         const QString diff = mismatch(*m, ref);
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
         if (!usualcodes)
             for (int i = 0; i <= m->lastremaining(); ++i)
-                QCOMPARE(int(m->splits[i][0]), 0);
+                QCOMPARE(int(m->state().splits[i][0]), 0);
     }
 
     // Thinking twice over the same position, with other positions in between, gives the same results.
@@ -272,26 +271,27 @@ private slots:
     {
         playrounds(*m, "1023:01 4567:02");
         thinkstep(*m);
-        const auto splits = m->splits;
-        const auto ratings = m->ratings;
-        const std::vector<int16> best(m->bestguesses.begin(), m->bestguesses.begin() + m->bestcount);
-        const auto table = m->candidates;
-        const int16 round = m->myround;
+        const auto splits = m->state().splits;
+        const auto ratings = m->state().ratings;
+        const std::vector<int16> best(
+            m->state().bestguesses.begin(), m->state().bestguesses.begin() + m->state().bestcount);
+        const auto table = m->state().candidates;
+        const int16 round = m->state().myround;
 
         playrounds(*m, "5678:10");
         thinkstep(*m);
-        m->candidates = table;
-        m->myround = round;
-        m->myguesses[0] = rowof("1023");
-        m->mysigns[0] = 1;
-        m->myguesses[1] = rowof("4567");
-        m->mysigns[1] = 2;
+        ModulePeer::state(*m).candidates = table;
+        ModulePeer::state(*m).myround = round;
+        ModulePeer::state(*m).myguesses[0] = rowof("1023");
+        ModulePeer::state(*m).mysigns[0] = 1;
+        ModulePeer::state(*m).myguesses[1] = rowof("4567");
+        ModulePeer::state(*m).mysigns[1] = 2;
         thinkstep(*m);
         const int rows = m->lastremaining() + 1;
-        QVERIFY(std::equal(splits.begin(), splits.begin() + rows, m->splits.begin()));
-        QVERIFY(std::memcmp(ratings.data(), m->ratings.data(), rows * sizeof(ratings[0])) == 0);
-        QVERIFY(std::equal(best.begin(), best.end(), m->bestguesses.begin()));
-        QCOMPARE(int(m->bestcount), int(best.size()));
+        QVERIFY(std::equal(splits.begin(), splits.begin() + rows, m->state().splits.begin()));
+        QVERIFY(std::memcmp(ratings.data(), m->state().ratings.data(), rows * sizeof(ratings[0])) == 0);
+        QVERIFY(std::equal(best.begin(), best.end(), m->state().bestguesses.begin()));
+        QCOMPARE(int(m->state().bestcount), int(best.size()));
     }
 };
 

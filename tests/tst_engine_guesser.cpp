@@ -5,6 +5,7 @@
 // ratings, the best set and the random choices.
 
 #include "fakewindow.h"
+#include "modulepeer.h"
 
 #include <QtTest>
 
@@ -25,9 +26,9 @@ void answerfirstguess(Module1 &m, const std::string &guess, int code)
 {
     m.makecandidates();
     m.makesigncodes();
-    m.yousolved = False;
-    m.myround = 0;
-    numora::support::playround(m, numora::support::remainingrow(m, std::stoi(guess)), code);
+    ModulePeer::state(m).yousolved = False;
+    ModulePeer::state(m).myround = 0;
+    m.playround(numora::support::remainingrow(m, std::stoi(guess)), int16(code));
     m.think();
     m.rateguesses();
     m.findbest();
@@ -62,10 +63,10 @@ private slots:
     void workedExample()
     {
         answerfirstguess(*m, "1234", 0);
-        QCOMPARE(int(m->matchcount), 300);
-        QCOMPARE(int(m->bestcount), 180);
-        for (int b = 0; b < m->bestcount; ++b) {
-            const std::string best = numbertext(m->candidates[m->bestguesses[b]]);
+        QCOMPARE(int(m->state().matchcount), 300);
+        QCOMPARE(int(m->state().bestcount), 180);
+        for (int b = 0; b < m->state().bestcount; ++b) {
+            const std::string best = numbertext(m->state().candidates[m->state().bestguesses[b]]);
             QVERIFY2(contains(best, '0'), best.c_str());
             for (char digit : std::string("1234"))
                 QVERIFY(!contains(best, digit));
@@ -73,14 +74,14 @@ private slots:
 
         const int row = rowofnumber(*m, "5067");
         const std::array<int16, codecount> splits {0, 0, 70, 66, 6, 0, 44, 60, 6, 12, 22, 5, 8};
-        QCOMPARE(m->splits[row], splits);
-        const auto &rated = m->ratings[row];
+        QCOMPARE(m->state().splits[row], splits);
+        const auto &rated = m->state().ratings[row];
         QCOMPARE(bits(rated[Module1::worstsplit]), bits(70.0));
         QCOMPARE(bits(rated[Module1::leastsplit]), bits(5.0));
         QCOMPARE(bits(rated[Module1::hitchance]), bits(1.0 / 300));
         QCOMPARE(QString::number(rated[Module1::rating], 'f', 6), QStringLiteral("23.383373"));
 
-        const auto &other = m->ratings[rowofnumber(*m, "5678")];
+        const auto &other = m->state().ratings[rowofnumber(*m, "5678")];
         QCOMPARE(bits(other[Module1::worstsplit]), bits(77.0));
         QCOMPARE(QString::number(other[Module1::rating], 'f', 6), QStringLiteral("21.263209"));
     }
@@ -90,7 +91,7 @@ private slots:
     void ratingSumsItsTermsInOrder()
     {
         answerfirstguess(*m, "1234", 0);
-        const auto &rated = m->ratings[rowofnumber(*m, "5067")];
+        const auto &rated = m->state().ratings[rowofnumber(*m, "5067")];
         double sum = 0.0;
         for (double x : {70.0, 66.0, 6.0, 44.0, 60.0, 6.0, 12.0, 22.0, 5.0, 8.0})
             sum = sum + 1.0 / x;
@@ -127,8 +128,8 @@ private slots:
                             expected.insert(n);
                     }
         std::set<std::string> found;
-        for (int row = 0; row < m->matchcount; ++row)
-            found.insert(numbertext(m->matches[row]));
+        for (int row = 0; row < m->state().matchcount; ++row)
+            found.insert(numbertext(m->state().matches[row]));
         QCOMPARE(found, expected);
     }
 
@@ -137,8 +138,8 @@ private slots:
     {
         answerfirstguess(*m, "5678", 21);
         int row = 0;
-        for (int k = 0; k < m->matchcount; ++k) {
-            while (m->candidates[row] != m->matches[k])
+        for (int k = 0; k < m->state().matchcount; ++k) {
+            while (m->state().candidates[row] != m->state().matches[k])
                 ++row;
             QVERIFY(row <= m->lastremaining());
         }
@@ -155,7 +156,7 @@ private slots:
         Module1 reference;
         reference.makecandidates();
         for (int row = 0; row < tablesize; ++row)
-            valueofrow[std::stoi(numbertext(reference.candidates[row]))] = row;
+            valueofrow[std::stoi(numbertext(reference.state().candidates[row]))] = row;
         for (int n = 0; n < draws; ++n) {
             m->startgame();
             window->confirmnumber("1234");
@@ -173,15 +174,10 @@ private slots:
     void tiesAreBrokenUniformly()
     {
         answerfirstguess(*m, "1234", 0);
-        const auto table = m->candidates;
         std::map<std::string, int> chosen;
         const int draws = 180 * 60;
-        for (int n = 0; n < draws; ++n) {
-            m->candidates = table;
-            m->myround = 1;
-            m->makeguess();
-            ++chosen[window->guess];
-        }
+        for (int n = 0; n < draws; ++n)
+            ++chosen[numbertext(m->state().candidates[m->chooseguess()])];
         QCOMPARE(int(chosen.size()), 180);
         double chisquare = 0.0;
         for (const auto &[number, count] : chosen) {
@@ -198,9 +194,9 @@ private slots:
         answerfirstguess(*m, "1234", 0);
         m->makeguess();
         const std::string guess = window->guess;
-        QCOMPARE(numbertext(m->myguesses[1]), guess);
+        QCOMPARE(numbertext(m->state().myguesses[1]), guess);
         for (int row = 0; row < m->lastremaining(); ++row) // myround has not advanced yet
-            QVERIFY(numbertext(m->candidates[row]) != guess);
+            QVERIFY(numbertext(m->state().candidates[row]) != guess);
         QCOMPARE(m->step(), Step::signs);
     }
 
@@ -209,12 +205,12 @@ private slots:
     {
         for (int n = 0; n < 40; ++n) {
             answerfirstguess(*m, "1234", 11);
-            m->yousolved = True;
+            ModulePeer::state(*m).yousolved = True;
             m->makeguess();
             const Row guess = rowof(window->guess);
             bool found = false;
-            for (int k = 0; k < m->matchcount; ++k)
-                found = found || m->matches[k] == guess;
+            for (int k = 0; k < m->state().matchcount; ++k)
+                found = found || m->state().matches[k] == guess;
             QVERIFY2(found, window->guess.c_str());
         }
     }

@@ -4,6 +4,7 @@
 // The number table, the scoring rule, the answer codes and the removal rule.
 
 #include "fakewindow.h"
+#include "modulepeer.h"
 
 #include <QtTest>
 
@@ -16,11 +17,12 @@ using numora::testing::rowof;
 class EngineTable : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<Module1> m = std::make_unique<Module1>();
+    std::unique_ptr<Module1> m;
 
 private slots:
     void init()
     {
+        m = std::make_unique<Module1>();
         m->makecandidates();
         m->makesigncodes();
     }
@@ -28,12 +30,12 @@ private slots:
     // Every admissible number once, ascending, and nothing else.
     void tableHoldsEachAdmissibleNumberOnceInOrder()
     {
-        QCOMPARE(numbertext(m->candidates[0]), std::string("1023"));
-        QCOMPARE(numbertext(m->candidates[1]), std::string("1024"));
-        QCOMPARE(numbertext(m->candidates[tablesize - 1]), std::string("9876"));
+        QCOMPARE(numbertext(m->state().candidates[0]), std::string("1023"));
+        QCOMPARE(numbertext(m->state().candidates[1]), std::string("1024"));
+        QCOMPARE(numbertext(m->state().candidates[tablesize - 1]), std::string("9876"));
         std::set<std::string> seen;
         int previous = 0;
-        for (const Row &row : m->candidates) {
+        for (const Row &row : m->state().candidates) {
             QVERIFY(row[0] >= 1 && row[0] <= 9);
             QVERIFY(std::set<int16>(row.begin(), row.end()).size() == 4);
             const int value = std::stoi(numbertext(row));
@@ -84,8 +86,8 @@ private slots:
         std::set<int> found;
         for (int i = 0; i < tablesize; ++i)
             for (int j = i; j < tablesize; ++j) {
-                const int code = numora::countsigns(m->candidates[i], m->candidates[j]);
-                if (code != numora::countsigns(m->candidates[j], m->candidates[i]))
+                const int code = numora::countsigns(m->state().candidates[i], m->state().candidates[j]);
+                if (code != numora::countsigns(m->state().candidates[j], m->state().candidates[i]))
                     QFAIL("not symmetric");
                 if ((code == 40) != (i == j))
                     QFAIL("40 for different numbers or not 40 for the same");
@@ -99,29 +101,27 @@ private slots:
         testing::FakeWindow window(*m);
         const std::array<int16, codecount> expected {0, 1, 2, 3, 4, 10, 11, 12, 13, 20, 21, 22, 30};
         for (int match = 0; match < 3; ++match) {
-            m->signcodes.fill(99);
+            ModulePeer::state(*m).signcodes.fill(99);
             m->startgame();
-            QCOMPARE(m->signcodes, expected);
+            QCOMPARE(m->state().signcodes, expected);
         }
     }
 
     void everyRowHasFourCharacterText()
     {
-        for (const Row &row : m->candidates)
+        for (const Row &row : m->state().candidates)
             QCOMPARE(numbertext(row).size(), size_t(4));
     }
 
     // A guess taken from row 7 leaves the last number there and one row fewer.
     void removalMovesTheLastRemainingRowIntoTheGap()
     {
-        m->myround = 0;
-        m->removeguess(7);
-        QCOMPARE(numbertext(m->candidates[7]), std::string("9876"));
-        m->myround = 1;
+        m->playround(7, 0);
+        QCOMPARE(numbertext(m->state().candidates[7]), std::string("9876"));
         QCOMPARE(m->lastremaining(), tablesize - 2);
         std::set<std::string> remaining;
         for (int row = 0; row <= m->lastremaining(); ++row)
-            remaining.insert(numbertext(m->candidates[row]));
+            remaining.insert(numbertext(m->state().candidates[row]));
         QCOMPARE(int(remaining.size()), tablesize - 1);
         QVERIFY(!remaining.count("1032")); // row 7 of the fresh table
         QVERIFY(remaining.count("9876"));
@@ -129,10 +129,9 @@ private slots:
 
     void removingTheLastRemainingRowCopiesItOntoItself()
     {
-        m->myround = 0;
-        m->removeguess(tablesize - 1);
-        QCOMPARE(numbertext(m->candidates[tablesize - 1]), std::string("9876"));
-        QCOMPARE(numbertext(m->candidates[tablesize - 2]), std::string("9875"));
+        m->playround(tablesize - 1, 0);
+        QCOMPARE(numbertext(m->state().candidates[tablesize - 1]), std::string("9876"));
+        QCOMPARE(numbertext(m->state().candidates[tablesize - 2]), std::string("9875"));
     }
 
     // Each match start seeds from the clock, draws a fresh secret from the whole
@@ -142,18 +141,18 @@ private slots:
         testing::FakeWindow window(*m);
         std::set<std::string> secrets;
         for (int match = 0; match < 50; ++match) {
-            m->myround = 5;
-            m->yourround = 6;
-            m->yousolved = True;
+            ModulePeer::state(*m).myround = 5;
+            ModulePeer::state(*m).yourround = 6;
+            ModulePeer::state(*m).yousolved = True;
             m->startgame();
-            QCOMPARE(int(m->myround), 0);
-            QCOMPARE(int(m->yourround), 0);
-            QCOMPARE(int(m->yousolved), int(False));
-            QCOMPARE(int(m->bestcount), tablesize);
+            QCOMPARE(int(m->state().myround), 0);
+            QCOMPARE(int(m->state().yourround), 0);
+            QCOMPARE(int(m->state().yousolved), int(False));
+            QCOMPARE(int(m->state().bestcount), tablesize);
             QCOMPARE(m->step(), Step::number);
-            QCOMPARE(m->mynumber.size(), size_t(4));
-            QVERIFY(m->mynumber[0] != '0');
-            secrets.insert(m->mynumber);
+            QCOMPARE(m->state().mynumber.size(), size_t(4));
+            QVERIFY(m->state().mynumber[0] != '0');
+            secrets.insert(m->state().mynumber);
         }
         QVERIFY(secrets.size() > 40); // fresh seeds give fresh secrets
         QCOMPARE(window.loads, 50);

@@ -53,52 +53,38 @@ private slots:
         QVERIFY(f.Timer1->isActive());
     }
 
+    // The pads as drawn: two sign columns of five, plus counts left and minus
+    // counts right, 4 at the top and 378 twips per row (381 for the last step);
+    // a calculator grid of digits 480 twips apart with 0, "C" and "CA" at the
+    // bottom; each confirm button under its pad. Signs and their confirm button
+    // are light red, the number side light blue; digits and signs in the bold pad font.
     void buttons_data()
     {
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QRect>("place");
         QTest::addColumn<QColor>("colour");
-        QTest::addColumn<double>("points");
-        QTest::addColumn<bool>("bold");
-        struct Row
-        {
-            int n;
-            const char *caption;
-            int l, t, w, h;
-            bool sign;
-            bool pad;
+        QTest::addColumn<bool>("padfont");
+        auto add = [](int number, const QString &caption, QRect place, QColor colour, bool padfont) {
+            QTest::newRow(qPrintable(QStringLiteral("Command%1 %2").arg(number).arg(caption)))
+                << number << caption << place << colour << padfont;
         };
-        const Row rows[] = {
-            {20, "4 +", 120, 3360, 615, 300, true, true},
-            {19, "4 -", 840, 3360, 615, 300, true, true},
-            {18, "3 +", 120, 3738, 615, 300, true, true},
-            {17, "3 -", 840, 3738, 615, 300, true, true},
-            {16, "2 +", 120, 4116, 615, 300, true, true},
-            {15, "2 -", 840, 4116, 615, 300, true, true},
-            {13, "1 +", 120, 4494, 615, 300, true, true},
-            {14, "1 -", 840, 4494, 615, 300, true, true},
-            {22, "0 +", 120, 4875, 615, 300, true, true},
-            {21, "0 -", 840, 4875, 615, 300, true, true},
-            {23, "Confirm Signs", 120, 5280, 1335, 375, true, false},
-            {7, "7", 1800, 3360, 375, 375, false, true},
-            {8, "8", 2280, 3360, 375, 375, false, true},
-            {9, "9", 2760, 3360, 375, 375, false, true},
-            {4, "4", 1800, 3840, 375, 375, false, true},
-            {5, "5", 2280, 3840, 375, 375, false, true},
-            {6, "6", 2760, 3840, 375, 375, false, true},
-            {1, "1", 1800, 4320, 375, 375, false, true},
-            {2, "2", 2280, 4320, 375, 375, false, true},
-            {3, "3", 2760, 4320, 375, 375, false, true},
-            {10, "0", 1800, 4800, 375, 375, false, true},
-            {11, "C", 2280, 4800, 375, 375, false, false},
-            {24, "CA", 2760, 4800, 375, 375, false, false},
-            {12, "Confirm Number", 1800, 5280, 1335, 375, false, false},
-        };
-        for (const Row &r : rows)
-            QTest::newRow(qPrintable(QStringLiteral("Command%1 %2").arg(r.n).arg(QLatin1String(r.caption))))
-                << r.n << QString::fromLatin1(r.caption) << twips(r.l, r.t, r.w, r.h)
-                << (r.sign ? colour::lightred : colour::lightblue) << (r.pad ? 9.75 : 8.25) << r.pad;
+        for (int count = 0; count <= 4; ++count) {
+            const int top = 3360 + 378 * (4 - count) + (count == 0 ? 3 : 0);
+            add(pad::pluscolumn[count], QStringLiteral("%1 +").arg(count), twips(120, top, 615, 300), colour::lightred,
+                true);
+            add(pad::minuscolumn[count], QStringLiteral("%1 -").arg(count), twips(840, top, 615, 300), colour::lightred,
+                true);
+        }
+        for (int digit = 1; digit <= 9; ++digit)
+            add(digit, QString::number(digit),
+                twips(1800 + 480 * ((digit - 1) % 3), 3360 + 480 * (2 - (digit - 1) / 3), 375, 375), colour::lightblue,
+                true);
+        add(10, "0", twips(1800, 4800, 375, 375), colour::lightblue, true);
+        add(11, "C", twips(2280, 4800, 375, 375), colour::lightblue, false);
+        add(24, "CA", twips(2760, 4800, 375, 375), colour::lightblue, false);
+        add(23, "Confirm Signs", twips(120, 5280, 1335, 375), colour::lightred, false);
+        add(12, "Confirm Number", twips(1800, 5280, 1335, 375), colour::lightblue, false);
     }
     void buttons()
     {
@@ -106,15 +92,14 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QRect, place);
         QFETCH(QColor, colour);
-        QFETCH(double, points);
-        QFETCH(bool, bold);
+        QFETCH(bool, padfont);
         const platform::ColourButton *button = h->form->Command[number];
         QCOMPARE(button->text(), caption);
         QCOMPARE(button->geometry(), place);
         QCOMPARE(button->backcolor(), colour);
         QCOMPARE(face(button), colour);
-        QCOMPARE(button->font().pointSizeF(), points);
-        QCOMPARE(button->font().bold(), bold);
+        QCOMPARE(button->font().pointSizeF(), padfont ? 9.75 : 8.25);
+        QCOMPARE(button->font().bold(), padfont);
         QVERIFY(!button->isEnabled()); // locked until a match starts
     }
 
@@ -224,9 +209,10 @@ private slots:
         QFETCH(QColor, guessback);
         QFETCH(QColor, numberback);
         Form1 &f = *h->form;
-        f.numberkeys = numora::int16(numberkeys);
-        f.signkeys = numora::int16(signkeys);
-        f.keylock();
+        if (numberkeys || signkeys)
+            f.newgame_Click();
+        if (signkeys)
+            h->confirmnumber("1234");
         for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 24})
             QCOMPARE(f.Command[n]->isEnabled(), numberkeys != 0);
         for (int n = 13; n <= 23; ++n)
@@ -238,49 +224,33 @@ private slots:
     void startsLockedAndEmpty()
     {
         Form1 &f = *h->form;
-        QCOMPARE(int(f.numberkeys), 0);
-        QCOMPARE(int(f.signkeys), 0);
+        for (int n = 1; n <= 24; ++n)
+            QVERIFY(!f.Command[n]->isEnabled());
         QCOMPARE(back(f.Label8), colour::grey);
         QCOMPARE(back(f.Label10), colour::grey);
         QVERIFY(f.Label8->text().isEmpty() && f.Label10->text().isEmpty());
         QVERIFY(f.Picture1->lines().isEmpty() && f.Picture2->lines().isEmpty());
     }
 
-    // form_load empties displays and histories and locks; it leaves the pad
-    // colours and the form's counters as they were.
-    void formLoadResetsOnlyWhatItShould()
+    // A new game empties the displays and the histories, but the digit buttons
+    // marked as used stay blue until "CA" or a confirmed guess repaints them, and
+    // their digits can be typed again at once: only the display decides.
+    void newGameKeepsTheDigitColours()
     {
         Form1 &f = *h->form;
-        f.Label8->setText("1234");
-        f.Label10->setText("56");
-        f.Picture1->print(" 1234 ++", true);
-        f.Picture2->print(" 5678 ", true);
-        f.Command[5]->setbackcolor(colour::blue);
-        f.Command[13]->setbackcolor(colour::red);
-        f.plus = 2;
-        f.minus = 1;
-        f.keyplus = 3;
-        f.keyminus = 1;
-        f.pick = 7;
-        f.entry = "56";
-        f.newdigit = "6";
-        f.numberkeys = numora::True;
-        f.keylock();
-        f.form_load();
+        f.newgame_Click();
+        h->confirmnumber("1234");
+        h->answer(0, 0);
+        h->type("56");
+        f.newgame_Click();
+        h->settle();
         QVERIFY(f.Label8->text().isEmpty() && f.Label10->text().isEmpty());
         QVERIFY(f.Picture1->lines().isEmpty() && f.Picture2->lines().isEmpty());
         QCOMPARE(f.Picture1->textcursor(), QPoint(0, 0));
-        QCOMPARE(int(f.numberkeys), 0);
-        QVERIFY(!f.Command[12]->isEnabled());
         QCOMPARE(f.Command[5]->backcolor(), colour::blue);
-        QCOMPARE(f.Command[13]->backcolor(), colour::red);
-        QCOMPARE(int(f.plus), 2);
-        QCOMPARE(int(f.minus), 1);
-        QCOMPARE(int(f.keyplus), 3);
-        QCOMPARE(int(f.keyminus), 1);
-        QCOMPARE(int(f.pick), 7);
-        QCOMPARE(f.entry, QStringLiteral("56"));
-        QCOMPARE(f.newdigit, QStringLiteral("6"));
+        QCOMPARE(f.Command[6]->backcolor(), colour::blue);
+        h->type("5");
+        QCOMPARE(f.Label10->text(), QStringLiteral("5"));
     }
 
     void resizingMovesNothing()
@@ -302,14 +272,19 @@ private slots:
     {
         Form1 &f = *h->form;
         f.Timer1->stop();
-        f.iconframe = 0;
-        for (int tick = 0; tick < 18; ++tick) {
-            f.Timer1_Timer();
-            QCOMPARE(f.windowHandle()->icon().cacheKey(), f.Image1[tick].cacheKey());
-        }
-        QCOMPARE(int(f.iconframe), 0);
         f.Timer1_Timer();
-        QCOMPARE(int(f.iconframe), 1);
+        const auto shown = [&f] {
+            for (int frame = 0; frame < 18; ++frame)
+                if (f.windowHandle()->icon().cacheKey() == f.Image1[frame].cacheKey())
+                    return frame;
+            return -1;
+        };
+        const int first = shown();
+        QVERIFY(first >= 0);
+        for (int tick = 1; tick <= 18; ++tick) {
+            f.Timer1_Timer();
+            QCOMPARE(shown(), (first + tick) % 18);
+        }
     }
 };
 

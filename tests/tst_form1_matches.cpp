@@ -28,7 +28,7 @@ class Form1Matches : public QObject
     Q_OBJECT
     std::unique_ptr<FormHarness> h;
 
-    QString secret() const { return QString::fromStdString(h->engine->mynumber); }
+    QString secret() const { return QString::fromStdString(h->engine->state().mynumber); }
     QString shown() const { return h->form->Label8->text(); }
 
     // Answers the guess on display truthfully for the player's number `mine`.
@@ -78,7 +78,7 @@ private slots:
         QVERIFY(!h->form->frmUlost);
         QVERIFY(h->form->Picture1->lines().isEmpty() && h->form->Picture2->lines().isEmpty());
         QCOMPARE(h->engine->step(), numora::Step::number);
-        QCOMPARE(int(h->engine->yourround), 0);
+        QCOMPARE(int(h->engine->state().yourround), 0);
     }
 
     // Truthful answers until the computer names the player's number.

@@ -16,6 +16,7 @@
 #include "dialogs/outcomes.h"
 #include "formtesting.h"
 #include "platform/picturebox.h"
+#include "platform/twips.h"
 #include "support/position.h"
 
 #include <QLabel>
@@ -46,9 +47,6 @@ QString disagreement(const Form1 &f, const numora::Module1 &e)
     const Step step = e.step();
     const bool numbers = numora::numberstep(step);
     const bool signs = step != Step::none && !numbers;
-    if ((f.numberkeys == numora::True) != numbers || (f.signkeys == numora::True) != signs
-        || (f.numbermode == numora::True) != numbers)
-        return QStringLiteral("mode flags do not follow step %1").arg(int(step));
     for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 24})
         if (f.Command[n]->isEnabled() != numbers)
             return QStringLiteral("number pad button %1 out of step").arg(n);
@@ -62,8 +60,19 @@ QString disagreement(const Form1 &f, const numora::Module1 &e)
     for (int i = 0; i < typed.size(); ++i)
         if (!typed[i].isDigit() || typed.indexOf(typed[i]) != i)
             return "display " + typed;
+    // A typed digit shows its button as used; while a guess waits for its
+    // answer, each sign column shows one choice.
+    for (QChar digit : typed)
+        if (f.Command[pad::ofdigit(digit.digitValue())]->backcolor() != platform::colour::blue)
+            return QStringLiteral("digit %1 typed but its button not marked").arg(digit);
+    if (step == Step::signs)
+        for (const auto &column : {pad::pluscolumn, pad::minuscolumn})
+            if (std::count_if(column.begin(), column.end(),
+                    [&f](int n) { return f.Command[n]->backcolor() == platform::colour::red; })
+                != 1)
+                return QStringLiteral("a sign column without exactly one choice");
     const QString shown = f.Label8->text();
-    if (step == Step::signs && shown != number(e.myguesses[e.myround]))
+    if (step == Step::signs && shown != number(e.state().myguesses[e.state().myround]))
         return "the guess on display is not the one waiting for an answer: " + shown;
     if (step != Step::signs && step != Step::outcome && !shown.isEmpty())
         return "a guess on display with nothing to answer: " + shown;
@@ -71,24 +80,26 @@ QString disagreement(const Form1 &f, const numora::Module1 &e)
         return "status left at " + f.Label6->text();
 
     // No match gets past ten guesses a side.
-    if (e.yourround > 10 || e.myround > 9)
-        return QStringLiteral("rounds %1 and %2").arg(e.yourround).arg(e.myround);
+    if (e.state().yourround > 10 || e.state().myround > 9)
+        return QStringLiteral("rounds %1 and %2").arg(e.state().yourround).arg(e.state().myround);
     QStringList mine;
-    for (int r = 0; r < e.yourround; ++r)
-        mine << historyline(QString::fromStdString(e.yourguesses[r]), e.yourplus[r], e.yourminus[r]);
+    for (int r = 0; r < e.state().yourround; ++r)
+        mine << historyline(
+            QString::fromStdString(e.state().yourguesses[r]), e.state().yourplus[r], e.state().yourminus[r]);
     if (f.Picture1->lines() != mine)
         return "player's history " + f.Picture1->lines().join('|') + " against " + mine.join('|');
     // The computer's lines are its answered guesses: all of them up to the
     // current round, and the current one once answered.
     const int answered = f.Picture2->lines().size();
-    const bool currentanswered = step == Step::numberafter || step == Step::outcome;
-    if (answered != e.myround && !(currentanswered && answered == e.myround + 1))
+    const bool currentanswered = step == Step::deciding || step == Step::numberafter || step == Step::outcome;
+    if (answered != e.state().myround && !(currentanswered && answered == e.state().myround + 1))
         return QStringLiteral("%1 lines of the computer's guesses in round %2, step %3")
             .arg(answered)
-            .arg(e.myround)
+            .arg(e.state().myround)
             .arg(int(step));
     for (int r = 0; r < answered; ++r)
-        if (f.Picture2->lines()[r] != historyline(number(e.myguesses[r]), e.mysigns[r] / 10, e.mysigns[r] % 10))
+        if (f.Picture2->lines()[r]
+            != historyline(number(e.state().myguesses[r]), e.state().mysigns[r] / 10, e.state().mysigns[r] % 10))
             return QStringLiteral("computer's line %1: %2").arg(r).arg(f.Picture2->lines()[r]);
     return {};
 }
@@ -192,16 +203,16 @@ class Form1Robustness : public QObject
         const numora::Module1 &e = *h->engine;
         const Step step = e.step();
         if (numora::numberstep(step)) {
-            if (step == Step::number && e.yourround == 0)
+            if (step == Step::number && e.state().yourround == 0)
                 secret = randomnumber();
             auto tried = [&](const QString &guess) {
-                for (int r = 0; r < e.yourround; ++r)
-                    if (e.yourguesses[r] == guess.toStdString())
+                for (int r = 0; r < e.state().yourround; ++r)
+                    if (e.state().yourguesses[r] == guess.toStdString())
                         return true;
                 return false;
             };
             if (f.Label10->text().size() < 4 || (tried(f.Label10->text()) && chance(80))) {
-                QString guess = chance(12) ? QString::fromStdString(e.mynumber) : randomnumber();
+                QString guess = chance(12) ? QString::fromStdString(e.state().mynumber) : randomnumber();
                 if (tried(guess) && chance(90))
                     guess = randomnumber();
                 click(f.Command[24]);
@@ -209,18 +220,17 @@ class Form1Robustness : public QObject
                     digit(d);
                 return "types " + guess;
             }
-            confirm(12);
+            confirm(pad::confirmnumber);
             return "confirms " + f.Label10->text();
         }
         if (step == Step::signs) {
-            int code = numora::countsigns(e.myguesses[e.myround], numora::support::rowof(secret.toStdString()));
+            int code = numora::countsigns(
+                e.state().myguesses[e.state().myround], numora::support::rowof(secret.toStdString()));
             if (chance(3))
                 code = QList<int> {0, 1, 2, 3, 4, 10, 11, 12, 13, 20, 21, 22, 30, 40}[pick(14)];
             if (chance(50)) {
-                static const int pluses[] = {22, 13, 16, 18, 20};
-                static const int minuses[] = {21, 14, 15, 17, 19};
-                click(f.Command[pluses[code / 10]]);
-                click(f.Command[minuses[code % 10]]);
+                click(f.Command[pad::pluscolumn[code / 10]]);
+                click(f.Command[pad::minuscolumn[code % 10]]);
             } else {
                 key(Qt::Key_Period);
                 for (int p = 0; p < code / 10; ++p)
@@ -228,7 +238,7 @@ class Form1Robustness : public QObject
                 for (int m = 0; m < code % 10; ++m)
                     key(Qt::Key_Minus);
             }
-            confirm(23);
+            confirm(pad::confirmsigns);
             return QStringLiteral("answers %1").arg(code);
         }
         if (step == Step::outcome) {
@@ -351,15 +361,15 @@ private slots:
         boxanswerer.start(0);
 
         for (int event = 0; event < events; ++event) {
-            const std::uint64_t before = h->engine->matchid();
+            const std::uint64_t before = h->engine->gameid();
             const QString what = chance(60) ? play() : noise();
             someofthework();
             if (h->ends > 0) { // Exit, NO or the close box: the program has ended
                 startprogram();
                 continue;
             }
-            matches += h->engine->matchid() != before;
-            deepest = std::max<int>(deepest, h->engine->yourround);
+            matches += h->engine->gameid() != before;
+            deepest = std::max<int>(deepest, h->engine->state().yourround);
             const QString fault = disagreement(*h->form, *h->engine);
             if (!fault.isEmpty())
                 QFAIL(qPrintable(
