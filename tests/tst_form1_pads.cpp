@@ -168,7 +168,7 @@ private slots:
         QTest::newRow("C on empty") << "C"
                                     << ""
                                     << "";
-        QTest::newRow("CA") << "1234A"
+        QTest::newRow("CA") << "1034A"
                             << ""
                             << "";
         QTest::newRow("digit again after C") << "12C2"
@@ -221,6 +221,7 @@ private slots:
         QTest::newRow("5678") << "5678" << 0 << 0 << " 5678 ";
         QTest::newRow("4321") << "4321" << 0 << 4 << " 4321  - - - -";
         QTest::newRow("1243") << "1243" << 2 << 2 << " 1243 ++ - -";
+        QTest::newRow("with a 0") << "1043" << 1 << 2 << " 1043 + - -";
     }
     void scoringAgainstTheSecret()
     {
@@ -459,12 +460,37 @@ private slots:
         QCOMPARE(bluedigits(*h->form), blue);
     }
 
-    void mainKeyboardDigitsTypeNothing()
+    // Only the numeric keypad is mapped: the main keyboard's digits and its
+    // + - . , keys act in neither mode.
+    void mainKeyboardKeysDoNothing_data()
     {
-        startwithsecret();
-        for (int key = Qt::Key_0; key <= Qt::Key_9; ++key)
-            QTest::keyClick(h->form->windowHandle(), Qt::Key(key));
-        QVERIFY(h->form->Label10->text().isEmpty());
+        QTest::addColumn<bool>("signmode");
+        QTest::addColumn<int>("key");
+        const std::pair<const char *, int> keys[] = {{"0", Qt::Key_0}, {"5", Qt::Key_5}, {"+", Qt::Key_Plus},
+            {"-", Qt::Key_Minus}, {".", Qt::Key_Period}, {",", Qt::Key_Comma}};
+        for (bool signmode : {false, true})
+            for (const auto &[name, key] : keys)
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(signmode ? "signs" : "number", name)))
+                    << signmode << key;
+    }
+    void mainKeyboardKeysDoNothing()
+    {
+        QFETCH(bool, signmode);
+        QFETCH(int, key);
+        if (signmode) {
+            tosignstep();
+            h->keypad(Qt::Key_Plus); // a keypad count, which any key in sign mode re-selects
+        } else {
+            startwithsecret();
+            h->keypad(Qt::Key_1);
+            h->keypad(Qt::Key_2);
+        }
+        QTest::keyClick(h->form->windowHandle(), Qt::Key(key));
+        FormHarness::settle();
+        if (signmode)
+            QCOMPARE(redsigns(*h->form), QStringLiteral("1 +,0 -"));
+        else
+            QCOMPARE(h->form->Label10->text(), QStringLiteral("12"));
     }
 
     void keypadSigns_data()
