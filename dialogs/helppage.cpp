@@ -267,9 +267,21 @@ void Form2::makepage()
     column(left, margin, QStringLiteral("p { margin-bottom: 9px; } h1 { margin-top: 16px; }"), page);
     QTextBrowser *rightcolumn = column(right, dialogs::rightcolumn, QString(), page);
 
-    // The keypad under the right column, and beside it what its keys do.
+    // The keypad under the right column, and beside it what its keys do. A
+    // longer translation draws the column's paragraphs closer together, then
+    // the keypad closer to the text, before the keypad loses its air below.
     auto *keypad = new Keypad(page);
-    keypad->move(dialogs::rightcolumn + 1, columntop + int(rightcolumn->document()->size().height()) + 22);
+    constexpr int air = 19, gap = 22, leastgap = 10;
+    const auto room = [&] {
+        return pageheight - air - keypad->height() - columntop - int(rightcolumn->document()->size().height());
+    };
+    if (room() < gap) {
+        delete rightcolumn;
+        rightcolumn = column(
+            right, dialogs::rightcolumn, QStringLiteral("p { margin-bottom: 2px; } h1 { margin-top: 6px; }"), page);
+    }
+    keypad->move(dialogs::rightcolumn + 1,
+        columntop + int(rightcolumn->document()->size().height()) + std::clamp(room(), leastgap, gap));
     struct Line
     {
         QColor ink;

@@ -306,8 +306,8 @@ void Form1::layoutcontrols(QWidget *client)
     // A translated status may run on over the empty line to its right, as far
     // as the sign pad's frame reaches; the English one keeps its own width.
     if (const QString status = QCoreApplication::translate(enginecontext, thinking); status != QLatin1String(thinking))
-        Label6->resize(std::clamp(Label6->fontMetrics().horizontalAdvance(status) + 2, Label6->width(),
-                           platform::pixels(1575)),
+        Label6->resize(
+            std::clamp(Label6->fontMetrics().horizontalAdvance(status) + 2, Label6->width(), platform::pixels(1575)),
             Label6->height());
 
     // For readers: what the displays show, which buttons stand for a choice, how

@@ -50,8 +50,8 @@ QStringList candidates(const QString &uilanguage, const QString &directory, bool
         names.append(name);
     // Any country's translation before none: Brazilian texts read better to
     // a Portuguese player than English ones.
-    const QStringList others = QDir(directory).entryList(
-        {QStringLiteral("numora_%1_*.qm").arg(language)}, QDir::Files, QDir::Name);
+    const QStringList others
+        = QDir(directory).entryList({QStringLiteral("numora_%1_*.qm").arg(language)}, QDir::Files, QDir::Name);
     for (const QString &file : others)
         names.append(QFileInfo(file).completeBaseName().mid(7));
     return names;

@@ -203,7 +203,7 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
     </message>
     <message>
         <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
-        <translation>Gib deine Zahl auf dem &lt;span class=&apos;key&apos;&gt;Ziffernblock&lt;/span&gt; (mit eingeschalteter Num-Taste) ein oder klicke die Zifferntasten an. Die &lt;span class=&apos;key&apos;&gt;Komma-Taste&lt;/span&gt; löscht die letzte Ziffer. Mit &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; gibst du die Zahl ab.</translation>
+        <translation>Gib deine Zahl bei eingeschalteter Num-Taste auf dem &lt;span class=&apos;key&apos;&gt;Ziffernblock&lt;/span&gt; ein oder klicke die Zifferntasten an. Die &lt;span class=&apos;key&apos;&gt;Komma-Taste&lt;/span&gt; löscht die letzte Ziffer. Mit &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; gibst du die Zahl ab.</translation>
     </message>
     <message>
         <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>

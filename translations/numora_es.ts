@@ -203,7 +203,7 @@ Ten más cuidado la próxima vez.</translation>
     </message>
     <message>
         <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
-        <translation>Escribe tu intento en el &lt;span class=&apos;key&apos;&gt;teclado numérico&lt;/span&gt; (con Bloq Num activado) o haz clic en las cifras. El &lt;span class=&apos;key&apos;&gt;punto decimal&lt;/span&gt; del teclado borra la última cifra. Pulsa &lt;span class=&apos;key&apos;&gt;Intro&lt;/span&gt; para confirmar tu número.</translation>
+        <translation>Escribe tu intento en el &lt;span class=&apos;key&apos;&gt;teclado numérico&lt;/span&gt; (con Bloq Num activado) o haz clic en las cifras. El &lt;span class=&apos;key&apos;&gt;punto decimal&lt;/span&gt; del teclado borra la última cifra. Pulsa &lt;span class=&apos;key&apos;&gt;Intro&lt;/span&gt; para confirmar tu número.</translation>
     </message>
     <message>
         <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>

@@ -203,7 +203,7 @@ La prossima volta fai più attenzione.</translation>
     </message>
     <message>
         <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
-        <translation>Scrivi il tuo tentativo sul &lt;span class=&apos;key&apos;&gt;tastierino numerico&lt;/span&gt; (con Bloc Num attivo) o fai clic sulle cifre. Il &lt;span class=&apos;key&apos;&gt;punto decimale&lt;/span&gt; del tastierino cancella l&apos;ultima cifra. Premi &lt;span class=&apos;key&apos;&gt;Invio&lt;/span&gt; per confermare il numero.</translation>
+        <translation>Scrivi il tuo tentativo sul &lt;span class=&apos;key&apos;&gt;tastierino numerico&lt;/span&gt; (con Bloc Num attivo) o fai clic sulle cifre. Il &lt;span class=&apos;key&apos;&gt;punto decimale&lt;/span&gt; del tastierino cancella l&apos;ultima cifra. Premi &lt;span class=&apos;key&apos;&gt;Invio&lt;/span&gt; per confermare il numero.</translation>
     </message>
     <message>
         <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>

@@ -205,7 +205,7 @@ Please be more careful next time.</source>
     </message>
     <message>
         <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
-        <translation>Набирайте вариант на &lt;span class=&apos;key&apos;&gt;цифровой клавиатуре&lt;/span&gt; (Num Lock включён) или нажимайте кнопки с цифрами. &lt;span class=&apos;key&apos;&gt;Десятичная точка&lt;/span&gt; стирает последнюю цифру, &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; подтверждает число.</translation>
+        <translation>Набирайте вариант на &lt;span class=&apos;key&apos;&gt;цифровой клавиатуре&lt;/span&gt; (Num Lock включён) или нажимайте кнопки с цифрами. &lt;span class=&apos;key&apos;&gt;Десятичная точка&lt;/span&gt; стирает последнюю цифру, &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; подтверждает число.</translation>
     </message>
     <message>
         <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>
@@ -221,7 +221,7 @@ Please be more careful next time.</source>
     </message>
     <message>
         <source>Do not hope for a lucky hit with your first guesses. Use them to gather information: a guess that leaves fewer numbers possible is worth more than one that might be right.</source>
-        <translation>Не надейтесь на удачу в первых ходах: собирайте ими сведения. Вариант, после которого остаётся меньше возможных чисел, ценнее того, что может случайно оказаться верным.</translation>
+        <translation>Не надейтесь на удачу в первых ходах: собирайте сведения. Вариант, который оставляет меньше возможных чисел, ценнее того, что может оказаться верным.</translation>
     </message>
     <message>
         <source>The computer thinks for a while before it guesses: longest in the first few moves, and faster with every move after that.</source>
