@@ -267,21 +267,7 @@ void Form2::makepage()
     column(left, margin, QStringLiteral("p { margin-bottom: 9px; } h1 { margin-top: 16px; }"), page);
     QTextBrowser *rightcolumn = column(right, dialogs::rightcolumn, QString(), page);
 
-    // The keypad under the right column, and beside it what its keys do. A
-    // longer translation draws the column's paragraphs closer together, then
-    // the keypad closer to the text, before the keypad loses its air below.
-    auto *keypad = new Keypad(page);
-    constexpr int air = 19, gap = 22, leastgap = 10;
-    const auto room = [&] {
-        return pageheight - air - keypad->height() - columntop - int(rightcolumn->document()->size().height());
-    };
-    if (room() < gap) {
-        delete rightcolumn;
-        rightcolumn = column(
-            right, dialogs::rightcolumn, QStringLiteral("p { margin-bottom: 2px; } h1 { margin-top: 6px; }"), page);
-    }
-    keypad->move(dialogs::rightcolumn + 1,
-        columntop + int(rightcolumn->document()->size().height()) + std::clamp(room(), leastgap, gap));
+    // The keypad under the right column, and beside it what its keys do.
     struct Line
     {
         QColor ink;
@@ -294,6 +280,34 @@ void Form2::makepage()
         {green, tr("Enter"), tr("confirm the number or the signs")},
     };
     const QFont meaningfont = pixelfont(QStringLiteral("Liberation Sans"), 14);
+    const auto meaningheight = [&meaningfont](const QString &meaning) {
+        return QFontMetrics(meaningfont)
+            .boundingRect(QRect(0, 0, 190, 60), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, meaning)
+            .height();
+    };
+    int legendheight = 2;
+    for (const Line &line : legend)
+        legendheight += meaningheight(line.meaning) + 8;
+    const QFont wishfont = pixelfont(QStringLiteral("Liberation Serif"), 30, true, true);
+    const int wishtop = pageheight - 16 - QFontMetrics(wishfont).height();
+
+    // A longer translation draws the column's paragraphs closer together,
+    // then the keypad closer to the text, before the keypad loses its air
+    // below or its legend meets the closing wish.
+    auto *keypad = new Keypad(page);
+    constexpr int air = 18, gap = 22, leastgap = 10; // the English page: 22 and 18
+    const auto room = [&] {
+        return std::min(pageheight - air - keypad->height(), wishtop - legendheight) - columntop
+            - int(rightcolumn->document()->size().height());
+    };
+    if (room() < gap) {
+        delete rightcolumn;
+        rightcolumn = column(
+            right, dialogs::rightcolumn, QStringLiteral("p { margin-bottom: 2px; } h1 { margin-top: 6px; }"), page);
+    }
+    keypad->raise(); // over a column laid out again
+    keypad->move(dialogs::rightcolumn + 1,
+        columntop + int(rightcolumn->document()->size().height()) + std::clamp(room(), leastgap, gap));
     const int keysleft = keypad->x() + 4 * Keypad::step + 14;
     int top = keypad->y() + 2;
     for (const Line &line : legend) {
@@ -307,16 +321,13 @@ void Form2::makepage()
         meaning->setFont(meaningfont);
         meaning->setWordWrap(true);
         meaning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        const int height
-            = QFontMetrics(meaningfont)
-                  .boundingRect(QRect(0, 0, 190, 60), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line.meaning)
-                  .height();
+        const int height = meaningheight(line.meaning);
         meaning->setGeometry(keysleft + 50, top, 190, height);
         top += height + 8;
     }
 
     auto *wish = new QLabel(tr("Good luck!"), page);
-    wish->setFont(pixelfont(QStringLiteral("Liberation Serif"), 30, true, true));
+    wish->setFont(wishfont);
     wish->setStyleSheet(QStringLiteral("color: %1").arg(yellow.name()));
     wish->setAlignment(Qt::AlignRight | Qt::AlignBottom);
     wish->setGeometry(0, 0, pagewidth - margin, pageheight - 16);

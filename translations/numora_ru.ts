@@ -197,7 +197,7 @@ Please be more careful next time.</source>
     </message>
     <message>
         <source>For example: the 8 is in its place, %1; the 1 and the 4 are elsewhere, %2; the 2 is not there at all. The answer to %3 is %4</source>
-        <translation>Например: 8 стоит на своём месте, %1; 1 и 4 стоят в другом месте, %2; 2 в числе нет вовсе. Ответ на %3: %4</translation>
+        <translation>Например: 8 стоит на своём месте, %1; 1 и 4 — в другом месте, %2; 2 в числе нет вовсе. Ответ на %3: %4</translation>
     </message>
     <message>
         <source>PLAYING</source>
