@@ -7,7 +7,6 @@
 #include "platform/runtime.h"
 
 #include <QApplication>
-#include <QLocale>
 
 #include <memory>
 
@@ -20,7 +19,8 @@ int main(int argc, char *argv[])
     if (const auto status = numora::answercommandline(QCoreApplication::arguments()))
         return *status;
     platform::setupapplication(app);
-    platform::uselanguage(QLocale::system().uiLanguages(), platform::translationsdir());
+    platform::uselanguage(platform::preferredlanguages(), platform::translationsdir());
+    platform::printcaptionswhenasked();
     auto engine = std::make_unique<numora::Module1>();
     Form1 form(*engine);
     return app.exec();

@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QTextBrowser>
 
+#include <algorithm>
+
 namespace dialogs {
 
 namespace {
@@ -79,6 +81,16 @@ QString p(const QString &text)
     return QStringLiteral("<p>%1</p>").arg(text);
 }
 
+// The width of the example's first column: the design's, or a longer word's.
+int examplelabels(const QString &secret, const QString &guess, const QString &signs)
+{
+    const QFontMetrics metrics(pixelfont(QStringLiteral("Liberation Sans"), 14));
+    int width = 62;
+    for (const QString &label : {secret, guess, signs})
+        width = std::max(width, metrics.horizontalAdvance(label) + 6);
+    return width;
+}
+
 // A column of the page: rich text on the page's ground, neither scrolled nor
 // edited nor focused, read by screen readers as a document.
 QTextBrowser *column(const QString &html, int left, const QString &spacing, QWidget *page)
@@ -129,6 +141,13 @@ protected:
     }
 };
 
+// The keypad's decimal key as the keyboards of the language print it: "," on
+// German ones, where the text calls it the comma key.
+QString decimalkey()
+{
+    return Form2::tr(".", "the numeric keypad's decimal key");
+}
+
 // A numeric keypad with the keys the game uses picked out in the inks of the
 // legend beside it.
 class Keypad : public QWidget
@@ -171,7 +190,7 @@ protected:
             {QStringLiteral("3"), 2, 3, 1, 1, body},
             {Form2::tr("Enter"), 3, 3, 1, 2, green},
             {QStringLiteral("0"), 0, 4, 2, 1, body},
-            {QStringLiteral("."), 2, 4, 1, 1, orange},
+            {decimalkey(), 2, 4, 1, 1, orange},
         };
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -181,7 +200,7 @@ protected:
             painter.setPen(QPen(k.ink, 1.5));
             painter.setBrush(rule);
             painter.drawRoundedRect(face, 4, 4);
-            const bool word = k.label.size() > 1, point = k.label == QLatin1String(".");
+            const bool word = k.label.size() > 1, point = k.label == decimalkey();
             painter.setFont(pixelfont(QStringLiteral("Liberation Sans"), word ? 10 : point ? 24 : 16, true));
             painter.drawText(face, Qt::AlignCenter, k.label);
         }
@@ -216,7 +235,7 @@ void Form2::makepage()
                 .arg(sign(QStringLiteral("+")), sign(QStringLiteral("-")), sign(QStringLiteral("+ + + +"))))
         + QStringLiteral("<table cellspacing='0' cellpadding='0' style='margin-top: 8px'><tr><td>"
                          "<table cellspacing='0' cellpadding='1'>"
-                         "<tr><td width='62'>%1</td><td width='16' class='number'>4</td>"
+                         "<tr><td width='%5'>%1</td><td width='16' class='number'>4</td>"
                          "<td width='16' class='number'>8</td><td width='16' class='number'>1</td>"
                          "<td width='16' class='number'>5</td></tr>"
                          "<tr><td>%2</td><td class='number'>1</td><td class='number'>8</td>"
@@ -227,7 +246,8 @@ void Form2::makepage()
                   p(tr("For example: the 8 is in its place, %1; the 1 and the 4 are elsewhere, %2; "
                        "the 2 is not there at all. The answer to %3 is %4")
                           .arg(sign(QStringLiteral("+")), sign(QStringLiteral("- -")), span("number", "1842"),
-                              sign(QStringLiteral("+ - -")))));
+                              sign(QStringLiteral("+ - -")))),
+                  QString::number(examplelabels(tr("Secret"), tr("Guess"), tr("Signs"))));
 
     const QString right = h1(tr("PLAYING"))
         + p(tr("Type your guess on the <span class='key'>numeric keypad</span> (with Num Lock on) or "
@@ -248,8 +268,6 @@ void Form2::makepage()
     QTextBrowser *rightcolumn = column(right, dialogs::rightcolumn, QString(), page);
 
     // The keypad under the right column, and beside it what its keys do.
-    auto *keypad = new Keypad(page);
-    keypad->move(dialogs::rightcolumn + 1, columntop + int(rightcolumn->document()->size().height()) + 22);
     struct Line
     {
         QColor ink;
@@ -257,15 +275,43 @@ void Form2::makepage()
     };
     const QList<Line> legend {
         {body, tr("0 to 9"), tr("type your guess")},
-        {orange, QStringLiteral("."), tr("delete the last digit, or start the signs again")},
+        {orange, decimalkey(), tr("delete the last digit, or start the signs again")},
         {yellow, QStringLiteral("+  -"), tr("one more plus or minus sign")},
         {green, tr("Enter"), tr("confirm the number or the signs")},
     };
     const QFont meaningfont = pixelfont(QStringLiteral("Liberation Sans"), 14);
+    const auto meaningheight = [&meaningfont](const QString &meaning) {
+        return QFontMetrics(meaningfont)
+            .boundingRect(QRect(0, 0, 190, 60), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, meaning)
+            .height();
+    };
+    int legendheight = 2;
+    for (const Line &line : legend)
+        legendheight += meaningheight(line.meaning) + 8;
+    const QFont wishfont = pixelfont(QStringLiteral("Liberation Serif"), 30, true, true);
+    const int wishtop = pageheight - 16 - QFontMetrics(wishfont).height();
+
+    // A longer translation draws the column's paragraphs closer together,
+    // then the keypad closer to the text, before the keypad loses its air
+    // below or its legend meets the closing wish.
+    auto *keypad = new Keypad(page);
+    constexpr int air = 18, gap = 22, leastgap = 10; // the English page: 22 and 18
+    const auto room = [&] {
+        return std::min(pageheight - air - keypad->height(), wishtop - legendheight) - columntop
+            - int(rightcolumn->document()->size().height());
+    };
+    if (room() < gap) {
+        delete rightcolumn;
+        rightcolumn = column(
+            right, dialogs::rightcolumn, QStringLiteral("p { margin-bottom: 2px; } h1 { margin-top: 6px; }"), page);
+    }
+    keypad->raise(); // over a column laid out again
+    keypad->move(dialogs::rightcolumn + 1,
+        columntop + int(rightcolumn->document()->size().height()) + std::clamp(room(), leastgap, gap));
     const int keysleft = keypad->x() + 4 * Keypad::step + 14;
     int top = keypad->y() + 2;
     for (const Line &line : legend) {
-        const bool point = line.keys == QLatin1String(".");
+        const bool point = line.keys == decimalkey();
         auto *keys = new QLabel(line.keys, page);
         keys->setFont(pixelfont(QStringLiteral("Liberation Sans"), point ? 24 : 14, true)); // a lone point needs size
         keys->setStyleSheet(QStringLiteral("color: %1").arg(line.ink.name()));
@@ -275,16 +321,13 @@ void Form2::makepage()
         meaning->setFont(meaningfont);
         meaning->setWordWrap(true);
         meaning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        const int height
-            = QFontMetrics(meaningfont)
-                  .boundingRect(QRect(0, 0, 190, 60), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line.meaning)
-                  .height();
+        const int height = meaningheight(line.meaning);
         meaning->setGeometry(keysleft + 50, top, 190, height);
         top += height + 8;
     }
 
     auto *wish = new QLabel(tr("Good luck!"), page);
-    wish->setFont(pixelfont(QStringLiteral("Liberation Serif"), 30, true, true));
+    wish->setFont(wishfont);
     wish->setStyleSheet(QStringLiteral("color: %1").arg(yellow.name()));
     wish->setAlignment(Qt::AlignRight | Qt::AlignBottom);
     wish->setGeometry(0, 0, pagewidth - margin, pageheight - 16);

@@ -220,6 +220,12 @@ void Form1::layoutcontrols(QWidget *client)
     Label6 = makelabel<platform::Display>(
         client, QString(), twips(0, 5805, 750, 195), colour::maroon, Qt::AlignLeft | Qt::AlignTop);
     Label6->setAccessibleName(tr("Status"));
+    // A translated status may run on over the empty line to its right, as far
+    // as the sign pad's frame reaches; the English one keeps its own width.
+    if (const QString status = QCoreApplication::translate(enginecontext, thinking); status != QLatin1String(thinking))
+        Label6->resize(
+            std::clamp(Label6->fontMetrics().horizontalAdvance(status) + 2, Label6->width(), platform::pixels(1575)),
+            Label6->height());
 
     // For readers: what the displays show, which buttons stand for a choice, how
     // the history lines read aloud, and what the row scales number.

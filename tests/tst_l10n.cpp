@@ -3,8 +3,9 @@
 
 // The game in every language it speaks: every text translated after lupdate
 // has read today's sources, access keys unique in each menu, every caption
-// fitting its control in its own font, the help page without overflow, and the
-// program speaking the language the player prefers, English where asked.
+// fitting its control in its own font, the help page without overflow, the
+// words a player acts on meaning what they say, and the built program
+// speaking the language the desktop asks for, English where asked.
 
 #include "dialogs/about.h"
 #include "dialogs/outcomes.h"
@@ -164,6 +165,14 @@ private slots:
     void programSpeaksThePreferredLanguage_data();
     void programSpeaksThePreferredLanguage();
     void programFindsItsTranslationsBesideIt();
+    void builtProgramSpeaksTheLanguageTheDesktopAsks_data();
+    void builtProgramSpeaksTheLanguageTheDesktopAsks();
+    void wordsThatDecideWhatHappensMeanWhatTheySay_data();
+    void wordsThatDecideWhatHappensMeanWhatTheySay();
+    void differentTextsOfOneWindowReadDifferently_data() { everyTextHasAFaithfulTranslation_data(); }
+    void differentTextsOfOneWindowReadDifferently();
+    void winMessageBreaksOnlyAfterTheExclamation_data() { captionsFitTheirControls_data(); }
+    void winMessageBreaksOnlyAfterTheExclamation();
 };
 
 void TestL10n::everyTextHasAFaithfulTranslation_data()
@@ -333,10 +342,31 @@ void TestL10n::helpPageFitsWithoutScrolling()
                 const QTextLine line = block.layout()->lineAt(k);
                 const QString text = block.text();
                 const int end = line.textStart() + line.textLength();
-                if (!text.at(end - 1).isSpace() && text.at(end - 1) != QLatin1Char('-') && !text.at(end).isSpace())
+                // A hyphen may end a line after a word; no line ends at a
+                // no-break space, as inside a row of signs.
+                const bool hyphen = text.at(end - 1) == QLatin1Char('-') && end > 1 && text.at(end - 2).isLetter();
+                if ((!text.at(end - 1).isSpace() && !hyphen && !text.at(end).isSpace())
+                    || text.at(end - 1) == QChar::Nbsp || text.at(end) == QChar::Nbsp)
                     faults << text;
+                // "(starts with 0)" reads as one note: no line ends inside one.
+                if (text.left(end).count(QLatin1Char('(')) > text.left(end).count(QLatin1Char(')')))
+                    faults << QStringLiteral("broken inside brackets: ") + text;
             }
     }
+    // The keypad keeps most of the air below it that the English page gives it (19 px).
+    QWidget *keypad = nullptr;
+    for (QWidget *widget : help.findChildren<QWidget *>())
+        if (widget->accessibleName() == dialogs::Form2::tr("The numeric keypad"))
+            keypad = widget;
+    QVERIFY(keypad);
+    const int below = keypad->parentWidget()->height() - keypad->geometry().bottom() - 1;
+    if (below < 14)
+        faults << QStringLiteral("the keypad stands %1 px above the frame").arg(below);
+    // The columns paint their ground: one stacked over the keypad hides it.
+    const QObjectList stack = keypad->parentWidget()->children(); // bottom first
+    for (QTextBrowser *column : columns)
+        if (column->geometry().intersects(keypad->geometry()) && stack.indexOf(column) > stack.indexOf(keypad))
+            faults << QStringLiteral("the keypad is under a column");
     QLabel *wish = nullptr;
     for (QLabel *label : help.findChildren<QLabel *>())
         if (label->alignment() & Qt::AlignBottom)
@@ -374,8 +404,14 @@ void TestL10n::programSpeaksThePreferredLanguage_data()
         {"Proposer", "&Jeu", " Perdu\u00a0! Mon nombre était\u00a0: 1023", "Aide du jeu", "Annuler"});
     row("Mexican Spanish", {"es-MX"}, "es",
         {"Probar número", "&Juego", " ¡Has perdido! Mi número era: 1023", "Ayuda del juego", "Cancelar"});
-    row("unknown first, then Italian", {"xx-YY", "it"}, "it",
-        {"Prova numero", "&Gioco", " Hai perso! Il mio numero era: 1023", "Guida del gioco", "Annulla"});
+    // As Qt 6.4's uiLanguages() lists LANGUAGE=xx_YY:it and LANGUAGE=crh:ru: a
+    // "C" after each code it cannot map.
+    row("unknown first, then Italian, as Qt lists it", {"xx-YY", "C", "it", "it-Latn-IT", "it-IT"}, "it",
+        {"Invia numero", "&Gioco", " Hai perso! Il mio numero era: 1023", "Guida del gioco", "Annulla"});
+    row("Crimean Tatar, then Russian, as Qt lists it", {"crh", "C", "ru", "ru-Cyrl-RU", "ru-RU"}, "ru",
+        {"Назвать число", "&Игра", " Вы проиграли! Моё число: 1023", "Справка по игре", "Отмена"});
+    row("Portuguese of Portugal reads Brazilian", {"pt-PT", "pt-Latn-PT"}, "pt_BR",
+        {"Enviar palpite", "&Jogo", " Você perdeu! Meu número era: 1023", "Ajuda do jogo", "Cancelar"});
     row("Brazilian Portuguese", {"pt-BR"}, "pt_BR",
         {"Enviar palpite", "&Jogo", " Você perdeu! Meu número era: 1023", "Ajuda do jogo", "Cancelar"});
     row("Russian", {"ru-RU", "en-US"}, "ru",
@@ -403,6 +439,198 @@ void TestL10n::programFindsItsTranslationsBesideIt()
     QCOMPARE(QDir(platform::translationsdir()).canonicalPath(), QDir(translationsbuilt()).canonicalPath());
     for (const QString &language : languages)
         QVERIFY(QFile::exists(QDir(translationsbuilt()).filePath(QStringLiteral("numora_%1.qm").arg(language))));
+}
+
+void TestL10n::builtProgramSpeaksTheLanguageTheDesktopAsks_data()
+{
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QStringList>("shown"); // the Game menu, its New item, Confirm Number
+    const QStringList english {"&Game", "&New", "Confirm Number"}, german {"&Spiel", "&Neu", "Tipp abgeben"};
+    const auto row = [](const char *name, const char *environment, QStringList shown) {
+        QTest::newRow(name) << QString::fromLatin1(environment).split(QLatin1Char(' ')) << shown;
+    };
+    row("unknown code, then Russian", "LANG=en_US.UTF-8 LANGUAGE=xx:ru", {"&Игра", "&Новая игра", "Назвать число"});
+    row("Venetian, then Italian", "LANG=en_US.UTF-8 LANGUAGE=vec:it", {"&Gioco", "&Nuova partita", "Invia numero"});
+    row("Arpitan, then French", "LANG=en_US.UTF-8 LANGUAGE=frp:fr", {"&Jeu", "&Nouvelle partie", "Proposer"});
+    row("C locale ignores LANGUAGE", "LC_ALL=C LANGUAGE=de", english);
+    row("POSIX locale ignores LANGUAGE", "LC_MESSAGES=POSIX LANG=de_DE.UTF-8 LANGUAGE=de", english);
+    row("no locale at all ignores LANGUAGE", "LANGUAGE=de", english);
+    row("C.UTF-8 takes LANGUAGE, as glibc does", "LANG=C.UTF-8 LANGUAGE=de", german);
+    row("German locale", "LANG=de_DE.UTF-8", german);
+    row("German before English", "LANG=en_US.UTF-8 LANGUAGE=de:en", german);
+    row("English before German", "LANG=de_DE.UTF-8 LANGUAGE=en:de", english);
+    row("only an unknown code", "LANG=en_US.UTF-8 LANGUAGE=xx", english);
+    row("LANGUAGE over the locale", "LANG=de_DE.UTF-8 LANGUAGE=es", {"&Juego", "&Nueva partida", "Probar número"});
+    row("LC_MESSAGES over LANG", "LANG=fr_FR.UTF-8 LC_MESSAGES=de_DE.UTF-8", german);
+    row("LC_ALL over LC_MESSAGES", "LC_ALL=es_MX.UTF-8 LC_MESSAGES=de_DE.UTF-8",
+        {"&Juego", "&Nueva partida", "Probar número"});
+    row("Portugal reads Brazilian", "LANG=pt_PT.UTF-8", {"&Jogo", "&Novo jogo", "Enviar palpite"});
+}
+
+// The program as shipped, started as a desktop starts it: what its main window
+// shows. A language loaded before the application exists never reaches it.
+void TestL10n::builtProgramSpeaksTheLanguageTheDesktopAsks()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QStringList, shown);
+    QProcessEnvironment settings = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"})
+        settings.remove(QLatin1String(name));
+    for (const QString &setting : environment)
+        settings.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
+    settings.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    settings.insert(QStringLiteral("NUMORA_PRINT_CAPTIONS"), QStringLiteral("1"));
+    QProcess program;
+    program.setProcessEnvironment(settings);
+    program.start(QStringLiteral(NUMORA_PROGRAM), QStringList());
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 0);
+    const QStringList captions = QString::fromUtf8(program.readAllStandardOutput()).split(QLatin1Char('\n'));
+    QVERIFY2(captions.size() > 3, qPrintable(captions.join(QLatin1Char('|'))));
+    QCOMPARE(captions.at(0), QStringLiteral("Numora"));
+    const QStringList seen {captions.at(1), captions.at(2), captions.at(captions.size() - 2)};
+    QCOMPARE(seen, shown);
+}
+
+void TestL10n::wordsThatDecideWhatHappensMeanWhatTheySay_data()
+{
+    // Reviewed by readers of each language; the .qm files must keep saying this.
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("words");
+    // YES, NO, New, Exit, Confirm Number, Confirm Signs, won, lost, draw, the
+    // found rule of the help page, the keypad's decimal key.
+    QTest::newRow("en") << QString()
+                        << QStringList {"YES", "NO", "&New", "E&xit", "Confirm Number", "Confirm Signs", "You Won!",
+                               " You have lost!", " It's a draw!", "+ + + + means the number is found", "."};
+    QTest::newRow("de") << "de"
+                        << QStringList {"JA", "NEIN", "&Neu", "&Beenden", "Tipp abgeben", "Antwort geben", "Gewonnen!",
+                               " Verloren!", " Unentschieden!", "+ + + + heißt: Zahl gefunden", ","};
+    QTest::newRow("es") << "es"
+                        << QStringList {"SÍ", "NO", "&Nueva partida", "&Salir", "Probar número", "Responder",
+                               "¡Has ganado!", " ¡Has perdido!", " ¡Empate!",
+                               "+ + + + significa que se ha encontrado el número", "."};
+    QTest::newRow("fr") << "fr"
+                        << QStringList {"OUI", "NON", "&Nouvelle partie", "&Quitter", "Proposer", "Répondre",
+                               "Gagné\u00a0!", " Perdu\u00a0!", " Match nul\u00a0!",
+                               "+ + + + signifie que le nombre est trouvé", "."};
+    QTest::newRow("it") << "it"
+                        << QStringList {"SÌ", "NO", "&Nuova partita", "&Esci", "Invia numero", "Rispondi", "Hai vinto!",
+                               " Hai perso!", " Pareggio!", "+ + + + vuol dire che il numero è stato trovato", "."};
+    QTest::newRow("pt_BR") << "pt_BR"
+                           << QStringList {"SIM", "NÃO", "&Novo jogo", "&Sair", "Enviar palpite", "Responder",
+                                  "Você venceu!", " Você perdeu!", " Empate!",
+                                  "+ + + + significa que o número foi encontrado", "."};
+    QTest::newRow("ru") << "ru"
+                        << QStringList {"ДА", "НЕТ", "&Новая игра", "&Выход", "Назвать число", "Ответить",
+                               "Вы победили!", " Вы проиграли!", " Ничья!", "+ + + + означает, что число найдено", "."};
+}
+
+// What the windows show where the player decides: a JA that ends the program
+// or a help page that calls three plus a found number is caught here.
+void TestL10n::wordsThatDecideWhatHappensMeanWhatTheySay()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, words);
+    QCOMPARE(
+        platform::uselanguage({language.isEmpty() ? QStringLiteral("en") : language}, translationsbuilt()), language);
+    FormHarness harness;
+    const QMenu *game = harness.form->menuBar()->actions().at(0)->menu();
+    QVERIFY(game);
+    dialogs::frmUwin won;
+    dialogs::frmUlost lost;
+    dialogs::TSdraw draw;
+    for (dialogs::OutcomeDialog *dialog : {static_cast<dialogs::OutcomeDialog *>(&won),
+             static_cast<dialogs::OutcomeDialog *>(&lost), static_cast<dialogs::OutcomeDialog *>(&draw)}) {
+        QCOMPARE(dialog->Command1->text(), words.at(0));
+        QCOMPARE(dialog->Command2->text(), words.at(1));
+    }
+    QCOMPARE(game->actions().at(0)->text(), words.at(2));
+    QCOMPARE(game->actions().at(1)->text(), words.at(3));
+    QCOMPARE(harness.form->Command[12]->text(), words.at(4));
+    QCOMPARE(harness.form->Command[23]->text(), words.at(5));
+    QCOMPARE(won.windowTitle(), words.at(6));
+    QCOMPARE(lost.windowTitle(), words.at(7));
+    QCOMPARE(draw.windowTitle(), words.at(8));
+
+    // The page as drawn, the signs filled in.
+    dialogs::Form2 help;
+    QString page;
+    for (const QTextBrowser *column : help.findChildren<QTextBrowser *>())
+        page += column->document()->toPlainText() + QLatin1Char('\n');
+    page.replace(QChar::Nbsp, QLatin1Char(' '));
+    QVERIFY2(page.contains(words.at(9)), qPrintable(page));
+    QStringList legend;
+    for (const QLabel *label : help.findChildren<QLabel *>())
+        legend << label->text();
+    QVERIFY2(legend.contains(words.at(10)), qPrintable(legend.join(QLatin1Char('|'))));
+}
+
+// Two texts of one window, or of one dialog with its buttons, that differ in
+// English differ in every translation: a YES that also reads as NO is caught.
+void TestL10n::differentTextsOfOneWindowReadDifferently()
+{
+    QFETCH(QString, language);
+    QCOMPARE(platform::uselanguage({language}, translationsbuilt()), language);
+    QFile file(QStringLiteral(NUMORA_TS_DIR "/numora_%1.ts").arg(language));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    using Text = std::pair<QString, QString>; // context, source
+    QMap<QString, QList<Text>> windows; // by context
+    QString context;
+    bool numerus = false;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("message"))
+            numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+        else if (xml.name() == QLatin1String("source") && !numerus)
+            windows[context] << Text {context, xml.readElementText(QXmlStreamReader::IncludeChildElements)};
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    // The outcome dialogs show their buttons' words beside their own.
+    const QList<Text> buttons = windows.take(QStringLiteral("dialogs::OutcomeDialog"));
+    QCOMPARE(buttons.size(), 2);
+    for (const char *dialog : {"dialogs::frmUwin", "dialogs::frmUlost", "dialogs::TSdraw"})
+        windows[QLatin1String(dialog)] << buttons;
+    QStringList faults;
+    for (auto window = windows.cbegin(); window != windows.cend(); ++window) {
+        QHash<QString, QString> seen; // translation -> source
+        for (const auto &[context, source] : window.value()) {
+            const QString translation
+                = QCoreApplication::translate(context.toLatin1().constData(), source.toUtf8().constData(),
+                    source == QLatin1String(".") ? "the numeric keypad's decimal key" : nullptr);
+            if (seen.contains(translation))
+                faults << QStringLiteral("%1: '%2' and '%3' both read '%4'")
+                              .arg(window.key(), seen.value(translation), source, translation);
+            seen.insert(translation, source);
+        }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+// "Bravo !  On rejoue ?" breaks where the English breaks, after the
+// exclamation, never inside the question.
+void TestL10n::winMessageBreaksOnlyAfterTheExclamation()
+{
+    QFETCH(QString, language);
+    platform::uselanguage({language.isEmpty() ? QStringLiteral("en") : language}, translationsbuilt());
+    dialogs::frmUwin won;
+    won.show();
+    QTextLayout layout(won.Label1->text(), won.Label1->font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QStringList lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(won.Label1->contentsRect().width());
+        lines << won.Label1->text().mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    for (int k = 0; k + 1 < lines.size(); ++k)
+        QVERIFY2(lines.at(k).endsWith(QLatin1Char('!')), qPrintable(lines.join(QLatin1Char('|'))));
 }
 
 QTEST_MAIN(TestL10n)

@@ -203,7 +203,7 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
     </message>
     <message>
         <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
-        <translation>Tippe deine Zahl auf dem &lt;span class=&apos;key&apos;&gt;Ziffernblock&lt;/span&gt; (bei eingeschaltetem Num) oder klicke die Zifferntasten an. Die &lt;span class=&apos;key&apos;&gt;Komma-Taste&lt;/span&gt; des Ziffernblocks löscht die letzte Ziffer. Mit &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; gibst du die Zahl ab.</translation>
+        <translation>Gib deine Zahl bei eingeschalteter Num-Taste auf dem &lt;span class=&apos;key&apos;&gt;Ziffernblock&lt;/span&gt; ein oder klicke die Zifferntasten an. Die &lt;span class=&apos;key&apos;&gt;Komma-Taste&lt;/span&gt; löscht die letzte Ziffer. Mit &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; gibst du die Zahl ab.</translation>
     </message>
     <message>
         <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>
@@ -231,7 +231,7 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
     </message>
     <message>
         <source>type your guess</source>
-        <translation>Tipp eintippen</translation>
+        <translation>Tipp eingeben</translation>
     </message>
     <message>
         <source>delete the last digit, or start the signs again</source>
@@ -248,6 +248,11 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
     <message>
         <source>Good luck!</source>
         <translation>Viel Glück!</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>the numeric keypad&apos;s decimal key</comment>
+        <translation>,</translation>
     </message>
 </context>
 <context>
@@ -273,7 +278,7 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
     </message>
     <message>
         <source> Play again?</source>
-        <translation> Nochmal?</translation>
+        <translation> Noch eins?</translation>
     </message>
 </context>
 <context>
@@ -323,7 +328,7 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
     </message>
     <message>
         <source>Play again?</source>
-        <translation>Noch eine Runde?</translation>
+        <translation>Noch ein Spiel?</translation>
     </message>
 </context>
 <context>
@@ -334,7 +339,7 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
     </message>
     <message>
         <source>Congratulations!  Play again?</source>
-        <translation>Glückwunsch!  Neue Runde?</translation>
+        <translation>Glückwunsch!  Noch ein Spiel?</translation>
     </message>
 </context>
 </TS>

@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>A&amp;yuda</translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -110,7 +110,7 @@
     <name>Module1</name>
     <message>
         <source>Thinking...</source>
-        <translation>Pienso...</translation>
+        <translation>Pensando...</translation>
     </message>
     <message>
         <source> You have lost! My number was : </source>
@@ -147,11 +147,11 @@ Ten más cuidado la próxima vez.</translation>
     </message>
     <message>
         <source>You and the computer each hold a secret number and try to find the other&apos;s. You take turns to guess, and every guess is answered with plus and minus signs. Whoever finds the other&apos;s number first wins the match.</source>
-        <translation>Tú y el ordenador tenéis cada uno un número secreto e intentáis descubrir el del otro. Adivináis por turnos, y cada intento se responde con signos más y menos. Quien descubra antes el número del otro gana la partida.</translation>
+        <translation>Tú y el ordenador tienen cada uno un número secreto y cada uno intenta descubrir el del otro. Se adivina por turnos, y cada intento se responde con signos más y menos. Quien descubra antes el número del otro gana la partida.</translation>
     </message>
     <message>
         <source>It is a fair fight: you always make the first guess, and both of you get the same number of guesses.</source>
-        <translation>Es una lucha justa: tú siempre haces el primer intento y los dos tenéis el mismo número de intentos.</translation>
+        <translation>Es una partida justa: tú siempre haces el primer intento y los dos tienen el mismo número de intentos.</translation>
     </message>
     <message>
         <source>THE RULES</source>
@@ -203,7 +203,7 @@ Ten más cuidado la próxima vez.</translation>
     </message>
     <message>
         <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
-        <translation>Escribe tu intento en el &lt;span class=&apos;key&apos;&gt;teclado numérico&lt;/span&gt; (con Bloq Num activado) o haz clic en las cifras. El &lt;span class=&apos;key&apos;&gt;punto decimal&lt;/span&gt; del teclado borra la última cifra. Pulsa &lt;span class=&apos;key&apos;&gt;Intro&lt;/span&gt; para confirmar tu número.</translation>
+        <translation>Escribe tu intento en el &lt;span class=&apos;key&apos;&gt;teclado numérico&lt;/span&gt; (con Bloq Num activado) o haz clic en las cifras. El &lt;span class=&apos;key&apos;&gt;punto decimal&lt;/span&gt; del teclado borra la última cifra. Pulsa &lt;span class=&apos;key&apos;&gt;Intro&lt;/span&gt; para confirmar tu número.</translation>
     </message>
     <message>
         <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>
@@ -239,7 +239,7 @@ Ten más cuidado la próxima vez.</translation>
     </message>
     <message>
         <source>one more plus or minus sign</source>
-        <translation>un signo más o menos adicional</translation>
+        <translation>añadir un signo más o un signo menos</translation>
     </message>
     <message>
         <source>confirm the number or the signs</source>
@@ -248,6 +248,11 @@ Ten más cuidado la próxima vez.</translation>
     <message>
         <source>Good luck!</source>
         <translation>¡Buena suerte!</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>the numeric keypad&apos;s decimal key</comment>
+        <translation>.</translation>
     </message>
 </context>
 <context>

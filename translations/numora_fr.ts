@@ -151,7 +151,7 @@ Soyez plus attentif la prochaine fois.</translation>
     </message>
     <message>
         <source>It is a fair fight: you always make the first guess, and both of you get the same number of guesses.</source>
-        <translation>Le combat est loyal&#xa0;: vous jouez toujours en premier, et chacun a droit au même nombre d&apos;essais.</translation>
+        <translation>La partie est équitable&#xa0;: vous jouez toujours en premier, et chacun a droit au même nombre d&apos;essais.</translation>
     </message>
     <message>
         <source>THE RULES</source>
@@ -249,6 +249,11 @@ Soyez plus attentif la prochaine fois.</translation>
         <source>Good luck!</source>
         <translation>Bonne chance&#xa0;!</translation>
     </message>
+    <message>
+        <source>.</source>
+        <comment>the numeric keypad&apos;s decimal key</comment>
+        <translation>.</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::OutcomeDialog</name>
@@ -334,7 +339,7 @@ Soyez plus attentif la prochaine fois.</translation>
     </message>
     <message>
         <source>Congratulations!  Play again?</source>
-        <translation>Bravo&#xa0;!  On rejoue&#xa0;?</translation>
+        <translation>Bravo&#xa0;!  On&#xa0;rejoue&#xa0;?</translation>
     </message>
 </context>
 </TS>

@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>My guess is</source>
-        <translation>Mio tentativo</translation>
+        <translation>Il mio tentativo</translation>
     </message>
     <message>
         <source>Your guess is</source>
-        <translation>Tuo tentativo</translation>
+        <translation>Il tuo tentativo</translation>
     </message>
     <message>
         <source>Confirm Signs</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Confirm Number</source>
-        <translation>Prova numero</translation>
+        <translation>Invia numero</translation>
     </message>
     <message>
         <source>Status</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aiuto</translation>
+        <translation>G&amp;uida</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -65,19 +65,19 @@
     </message>
     <message>
         <source>My guess is %1</source>
-        <translation>Mio tentativo: %1</translation>
+        <translation>Il mio tentativo: %1</translation>
     </message>
     <message>
         <source>My guess: none yet</source>
-        <translation>Mio tentativo: ancora nessuno</translation>
+        <translation>Il mio tentativo: ancora nessuno</translation>
     </message>
     <message>
         <source>Your guess is %1</source>
-        <translation>Tuo tentativo: %1</translation>
+        <translation>Il tuo tentativo: %1</translation>
     </message>
     <message>
         <source>Your guess: nothing typed</source>
-        <translation>Tuo tentativo: niente digitato</translation>
+        <translation>Il tuo tentativo: nessuna cifra digitata</translation>
     </message>
     <message>
         <source>My rounds</source>
@@ -110,7 +110,7 @@
     <name>Module1</name>
     <message>
         <source>Thinking...</source>
-        <translation>Penso...</translation>
+        <translation>Sto pensando...</translation>
     </message>
     <message>
         <source> You have lost! My number was : </source>
@@ -203,7 +203,7 @@ La prossima volta fai più attenzione.</translation>
     </message>
     <message>
         <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
-        <translation>Scrivi il tuo tentativo sul &lt;span class=&apos;key&apos;&gt;tastierino numerico&lt;/span&gt; (con Bloc Num attivo) o fai clic sulle cifre. Il &lt;span class=&apos;key&apos;&gt;punto decimale&lt;/span&gt; del tastierino cancella l&apos;ultima cifra. Premi &lt;span class=&apos;key&apos;&gt;Invio&lt;/span&gt; per confermare il numero.</translation>
+        <translation>Scrivi il tuo tentativo sul &lt;span class=&apos;key&apos;&gt;tastierino numerico&lt;/span&gt; (con Bloc Num attivo) o fai clic sulle cifre. Il &lt;span class=&apos;key&apos;&gt;punto decimale&lt;/span&gt; del tastierino cancella l&apos;ultima cifra. Premi &lt;span class=&apos;key&apos;&gt;Invio&lt;/span&gt; per confermare il numero.</translation>
     </message>
     <message>
         <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>
@@ -239,7 +239,7 @@ La prossima volta fai più attenzione.</translation>
     </message>
     <message>
         <source>one more plus or minus sign</source>
-        <translation>un segno più o meno in più</translation>
+        <translation>aggiungi un segno più o meno</translation>
     </message>
     <message>
         <source>confirm the number or the signs</source>
@@ -248,6 +248,11 @@ La prossima volta fai più attenzione.</translation>
     <message>
         <source>Good luck!</source>
         <translation>Buona fortuna!</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>the numeric keypad&apos;s decimal key</comment>
+        <translation>.</translation>
     </message>
 </context>
 <context>
@@ -273,7 +278,7 @@ La prossima volta fai più attenzione.</translation>
     </message>
     <message>
         <source> Play again?</source>
-        <translation> Ancora?</translation>
+        <translation> Un&apos;altra?</translation>
     </message>
 </context>
 <context>
@@ -323,7 +328,7 @@ La prossima volta fai più attenzione.</translation>
     </message>
     <message>
         <source>Play again?</source>
-        <translation>Giochi ancora?</translation>
+        <translation>Un&apos;altra partita?</translation>
     </message>
 </context>
 <context>
@@ -334,7 +339,7 @@ La prossima volta fai più attenzione.</translation>
     </message>
     <message>
         <source>Congratulations!  Play again?</source>
-        <translation>Complimenti!  Giochi ancora?</translation>
+        <translation>Complimenti!  Un&apos;altra partita?</translation>
     </message>
 </context>
 </TS>

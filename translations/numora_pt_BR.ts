@@ -110,7 +110,7 @@
     <name>Module1</name>
     <message>
         <source>Thinking...</source>
-        <translation>Pensando</translation>
+        <translation>Pensando...</translation>
     </message>
     <message>
         <source> You have lost! My number was : </source>
@@ -171,7 +171,7 @@ Tenha mais cuidado da próxima vez.</translation>
     </message>
     <message>
         <source>Not allowed:&amp;nbsp; %1 (starts with 0),&amp;nbsp; %2 and %3 (a digit twice)</source>
-        <translation>Inválidos:&amp;nbsp; %1 (começa com 0),&amp;nbsp; %2 e %3 (algarismo repetido)</translation>
+        <translation>Inválidos:&amp;nbsp; %1 (começa&#xa0;com&#xa0;0),&amp;nbsp; %2 e %3 (algarismo&#xa0;repetido)</translation>
     </message>
     <message>
         <source>Marking a guess</source>
@@ -239,7 +239,7 @@ Tenha mais cuidado da próxima vez.</translation>
     </message>
     <message>
         <source>one more plus or minus sign</source>
-        <translation>um sinal de mais ou de menos a mais</translation>
+        <translation>acrescentar um sinal de mais ou de menos</translation>
     </message>
     <message>
         <source>confirm the number or the signs</source>
@@ -248,6 +248,11 @@ Tenha mais cuidado da próxima vez.</translation>
     <message>
         <source>Good luck!</source>
         <translation>Boa sorte!</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>the numeric keypad&apos;s decimal key</comment>
+        <translation>.</translation>
     </message>
 </context>
 <context>
@@ -334,7 +339,7 @@ Tenha mais cuidado da próxima vez.</translation>
     </message>
     <message>
         <source>Congratulations!  Play again?</source>
-        <translation>Parabéns!  Jogar de novo?</translation>
+        <translation>Parabéns!  Jogar&#xa0;de&#xa0;novo?</translation>
     </message>
 </context>
 </TS>

@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;Новая</translation>
+        <translation>&amp;Новая игра</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -149,11 +149,11 @@ Please be more careful next time.</source>
     </message>
     <message>
         <source>You and the computer each hold a secret number and try to find the other&apos;s. You take turns to guess, and every guess is answered with plus and minus signs. Whoever finds the other&apos;s number first wins the match.</source>
-        <translation>У вас и у компьютера есть по тайному числу, и каждый пытается отгадать число другого. Вы ходите по очереди, и на каждую догадку отвечают знаками плюс и минус. Кто первым отгадает число соперника, тот и побеждает.</translation>
+        <translation>У вас и у компьютера есть по тайному числу, и каждый пытается отгадать число другого. Вы называете варианты по очереди, и на каждый вариант отвечают знаками плюс и минус. Кто первым отгадает число соперника, тот и побеждает.</translation>
     </message>
     <message>
         <source>It is a fair fight: you always make the first guess, and both of you get the same number of guesses.</source>
-        <translation>Всё честно: первый ход всегда за вами, и у обоих одинаковое число попыток.</translation>
+        <translation>Всё честно: первый вариант всегда называете вы, и у обоих одинаковое число вариантов.</translation>
     </message>
     <message>
         <source>THE RULES</source>
@@ -173,23 +173,23 @@ Please be more careful next time.</source>
     </message>
     <message>
         <source>Not allowed:&amp;nbsp; %1 (starts with 0),&amp;nbsp; %2 and %3 (a digit twice)</source>
-        <translation>Нельзя:&amp;nbsp; %1 (начинается с 0),&amp;nbsp; %2 и %3 (цифра повторяется)</translation>
+        <translation>Нельзя:&amp;nbsp; %1 (начинается&#xa0;с&#xa0;0),&amp;nbsp; %2 и %3 (цифра&#xa0;повторяется)</translation>
     </message>
     <message>
         <source>Marking a guess</source>
-        <translation>Как отвечают на догадку</translation>
+        <translation>Как отвечают на вариант</translation>
     </message>
     <message>
         <source>Every digit of the guess that stands at the same place in the secret number earns a %1. Every digit that is in the secret number but at another place earns a %2. So a guess gets at most four signs, and %3 means the number is found.</source>
-        <translation>Каждая цифра догадки, которая стоит в тайном числе на том же месте, даёт %1. Каждая цифра, которая есть в тайном числе, но на другом месте, даёт %2. Поэтому знаков не больше четырёх, а %3 означает, что число найдено.</translation>
+        <translation>Каждая цифра варианта, которая стоит в тайном числе на том же месте, даёт %1. Каждая цифра, которая есть в тайном числе, но на другом месте, даёт %2. Поэтому знаков не больше четырёх, а %3 означает, что число найдено.</translation>
     </message>
     <message>
         <source>Secret</source>
-        <translation>Секрет</translation>
+        <translation>Загадано</translation>
     </message>
     <message>
         <source>Guess</source>
-        <translation>Догадка</translation>
+        <translation>Вариант</translation>
     </message>
     <message>
         <source>Signs</source>
@@ -197,7 +197,7 @@ Please be more careful next time.</source>
     </message>
     <message>
         <source>For example: the 8 is in its place, %1; the 1 and the 4 are elsewhere, %2; the 2 is not there at all. The answer to %3 is %4</source>
-        <translation>Например: 8 стоит на своём месте, %1; 1 и 4 стоят в другом месте, %2; 2 в числе нет вовсе. Ответ на %3: %4</translation>
+        <translation>Например: 8 стоит на своём месте, %1; 1 и 4 — в другом месте, %2; 2 в числе нет вовсе. Ответ на %3: %4</translation>
     </message>
     <message>
         <source>PLAYING</source>
@@ -205,11 +205,11 @@ Please be more careful next time.</source>
     </message>
     <message>
         <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
-        <translation>Набирайте догадку на &lt;span class=&apos;key&apos;&gt;цифровой клавиатуре&lt;/span&gt; (Num Lock включён) или нажимайте кнопки с цифрами. &lt;span class=&apos;key&apos;&gt;Десятичная точка&lt;/span&gt; стирает последнюю цифру, &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; подтверждает число.</translation>
+        <translation>Набирайте вариант на &lt;span class=&apos;key&apos;&gt;цифровой клавиатуре&lt;/span&gt; (Num Lock включён) или нажимайте кнопки с цифрами. &lt;span class=&apos;key&apos;&gt;Десятичная точка&lt;/span&gt; стирает последнюю цифру, &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; подтверждает число.</translation>
     </message>
     <message>
         <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>
-        <translation>Затем ответьте на догадку компьютера: каждое нажатие %1 или %2 на цифровой клавиатуре добавляет знак, а &lt;span class=&apos;key&apos;&gt;десятичная точка&lt;/span&gt; сбрасывает ответ на %3. Можно и кнопками со знаками. &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; подтверждает знаки.</translation>
+        <translation>Затем ответьте на вариант компьютера: каждое нажатие %1 или %2 добавляет знак, а &lt;span class=&apos;key&apos;&gt;десятичная точка&lt;/span&gt; сбрасывает ответ на %3. Можно и кнопками со знаками. &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; подтверждает знаки.</translation>
     </message>
     <message>
         <source>The mouse does everything the keys do.</source>
@@ -221,7 +221,7 @@ Please be more careful next time.</source>
     </message>
     <message>
         <source>Do not hope for a lucky hit with your first guesses. Use them to gather information: a guess that leaves fewer numbers possible is worth more than one that might be right.</source>
-        <translation>Не надейтесь на удачу в первых ходах: собирайте ими сведения. Догадка, после которой остаётся меньше возможных чисел, ценнее той, что может случайно оказаться верной.</translation>
+        <translation>Не надейтесь на удачу в первых ходах: собирайте сведения. Вариант, который оставляет меньше возможных чисел, ценнее того, что может оказаться верным.</translation>
     </message>
     <message>
         <source>The computer thinks for a while before it guesses: longest in the first few moves, and faster with every move after that.</source>
@@ -233,7 +233,7 @@ Please be more careful next time.</source>
     </message>
     <message>
         <source>type your guess</source>
-        <translation>набрать догадку</translation>
+        <translation>набрать вариант</translation>
     </message>
     <message>
         <source>delete the last digit, or start the signs again</source>
@@ -250,6 +250,11 @@ Please be more careful next time.</source>
     <message>
         <source>Good luck!</source>
         <translation>Удачи!</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <comment>the numeric keypad&apos;s decimal key</comment>
+        <translation>.</translation>
     </message>
 </context>
 <context>
