@@ -152,7 +152,6 @@ private slots:
     void helpPageWordsAreThereForScreenReaders();
     void helpPageExamplesFollowTheRules();
     void helpPageTextsAreTranslatedAParagraphAtATime();
-    void helpWindowUnloadsWhenClosed();
 
     // --- pictures
     void programIconComesInEverySize_data();
@@ -579,15 +578,6 @@ void TestAbout::helpPageTextsAreTranslatedAParagraphAtATime()
         ++translated;
     }
     QVERIFY(translated >= 20);
-}
-
-void TestAbout::helpWindowUnloadsWhenClosed()
-{
-    QPointer<Form2> help = new Form2;
-    help->show();
-    help->close();
-    settle();
-    QVERIFY(help.isNull());
 }
 
 // ---------------------------------------------------------------- pictures
