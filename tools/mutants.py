@@ -129,6 +129,77 @@ MUTANTS = [
      "mainwindow/form1.cpp",
      "    followstep();\n    Command[12]->setFocus();\n}",
      "    followstep();\n}"),
+    ("About: the ground white instead of light cyan",
+     "dialogs/about.cpp",
+     "    setcolour(this, QPalette::Window, colour::lightcyan);",
+     "    setcolour(this, QPalette::Window, colour::white);"),
+    ("About and Help: opened below the middle of the screen",
+     "dialogs/about.cpp",
+     "    place.moveCenter(screen->availableGeometry().center());",
+     "    place.moveCenter(screen->availableGeometry().center() + QPoint(0, 20));"),
+    ("About: the window can be resized",
+     "dialogs/about.cpp",
+     "    setFixedSize(platform::pixels(3150), platform::pixels(2760));",
+     "    resize(platform::pixels(3150), platform::pixels(2760));"),
+    ("About: the author line a line lower",
+     "dialogs/about.cpp",
+     "twips(120, 705, 1845, 195)",
+     "twips(120, 720, 1845, 195)"),
+    ("About: the E-mail label in the window's sans-serif font",
+     "dialogs/about.cpp",
+     "Label1 = label(tr(\"E-mail\"), twips(2400, 705, 510, 195), serifbold,",
+     "Label1 = label(tr(\"E-mail\"), twips(2400, 705, 510, 195), windowfont,"),
+    ("Help: the page's box as tall as the window",
+     "dialogs/about.cpp",
+     "    Picture1->setGeometry(platform::twips(0, 0, 13515, 8175));",
+     "    Picture1->setGeometry(platform::twips(0, 0, 13515, 8190));"),
+    ("high density: the spinning top's double-size frames loaded only at scale 2 or more",
+     "mainwindow/form1.cpp",
+     "    const bool dense = qApp->devicePixelRatio() > 1;",
+     "    const bool dense = qApp->devicePixelRatio() >= 2;"),
+    ("secret drawn from 4535 rows, 9876 never",
+     "engine/module1.cpp",
+     "    mynumber = numbertext(candidates[drawindex(tablesize)]);",
+     "    mynumber = numbertext(candidates[drawindex(tablesize - 1)]);"),
+    ("secret drawn from rows 1 to 4535, 1023 never",
+     "engine/module1.cpp",
+     "    mynumber = numbertext(candidates[drawindex(tablesize)]);",
+     "    mynumber = numbertext(candidates[1 + drawindex(tablesize - 1)]);"),
+    ("speed: no family shares its split counts (same results, ten times slower)",
+     "engine/fastsplits.cpp",
+     "    if (relabelling.freecount < 2)\n        return false;",
+     "    if (relabelling.freecount < 2 || true)\n        return false;"),
+    # The five below are caught by tests on other branches of the same round.
+    ("digit pad: the 0 button stays dark blue after Confirm Number or CA",
+     "mainwindow/form1.cpp",
+     "    for (int n = 1; n <= 10; ++n)\n        Command[n]->setbackcolor(colour::lightblue);",
+     "    for (int n = 1; n <= 9; ++n)\n        Command[n]->setbackcolor(colour::lightblue);"),
+    ("keys: the main keyboard's + - . , act as the keypad's",
+     "platform/keys.cpp",
+     "    if (!(event.modifiers() & Qt::KeypadModifier))\n        return key::other;\n"
+     "    if (k >= Qt::Key_0 && k <= Qt::Key_9)\n        return key::keypad0 + (k - Qt::Key_0);",
+     "    if (k >= Qt::Key_0 && k <= Qt::Key_9)\n"
+     "        return event.modifiers() & Qt::KeypadModifier ? key::keypad0 + (k - Qt::Key_0) : key::other;"),
+    ("German: JA and NEIN swapped",
+     "translations/numora_de.ts",
+     "<source>YES</source>\n        <translation>JA</translation>\n    </message>\n    <message>\n"
+     "        <source>NO</source>\n        <translation>NEIN</translation>",
+     "<source>YES</source>\n        <translation>NEIN</translation>\n    </message>\n    <message>\n"
+     "        <source>NO</source>\n        <translation>JA</translation>"),
+    ("Help: three plus said to find the number",
+     "dialogs/helppage.cpp",
+     "sign(QStringLiteral(\"+ + + +\"))",
+     "sign(QStringLiteral(\"+ + +\"))"),
+    ("language chosen before the application object exists",
+     "app/main.cpp",
+     "    QApplication app(argc, argv);\n"
+     "    if (const auto status = numora::answercommandline(QCoreApplication::arguments()))\n"
+     "        return *status;\n    platform::setupapplication(app);\n"
+     "    platform::uselanguage(QLocale::system().uiLanguages(), platform::translationsdir());\n",
+     "    platform::uselanguage(QLocale::system().uiLanguages(), platform::translationsdir());\n"
+     "    QApplication app(argc, argv);\n"
+     "    if (const auto status = numora::answercommandline(QCoreApplication::arguments()))\n"
+     "        return *status;\n    platform::setupapplication(app);\n"),
 ]
 
 
