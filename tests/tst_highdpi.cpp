@@ -192,6 +192,8 @@ private slots:
     void helpTextHasTwiceTheDetail();
     void picturesShowTheirDoubleSizeImages_data();
     void picturesShowTheirDoubleSizeImages();
+    void iconFramesShowTheirDoubleSizeImages_data();
+    void iconFramesShowTheirDoubleSizeImages();
 };
 
 void TestHighDpi::historyLinesAreDrawnLikeTheirRowScale_data()
@@ -363,8 +365,8 @@ void TestHighDpi::picturesShowTheirDoubleSizeImages_data()
 }
 
 // On a screen of two device pixels to the pixel every picture shows its
-// double-size image pixel for pixel: the About picture, the outcome pictures,
-// the frames of the spinning top and the program icon.
+// double-size image pixel for pixel: the About picture, the outcome pictures
+// and the program icon.
 void TestHighDpi::picturesShowTheirDoubleSizeImages()
 {
     QFETCH(int, screen);
@@ -409,14 +411,43 @@ void TestHighDpi::picturesShowTheirDoubleSizeImages()
             pixels(box->grab().toImage()), onground(QStringLiteral(":/outcomes/%1-64.png").arg(QLatin1String(name))));
     }
 
-    FormHarness h;
-    showon(h.form.get(), dense);
     const auto argb = QImage::Format_ARGB32;
-    for (int frame = 0; frame < 18; ++frame)
-        QCOMPARE(pixels(h.form->Image1[frame].pixmap(QSize(32, 32), ratio).toImage(), argb),
-            pixels(QImage(QStringLiteral(":/icons/top-%1@2x.png").arg(frame, 2, 10, QLatin1Char('0'))), argb));
     QCOMPARE(pixels(dialogs::programicon().pixmap(QSize(32, 32), ratio).toImage(), argb),
         pixels(QImage(QStringLiteral(":/icons/numora-64.png")), argb));
+}
+
+void TestHighDpi::iconFramesShowTheirDoubleSizeImages_data()
+{
+    QTest::addColumn<int>("screen");
+    const QList<QScreen *> all = screens();
+    for (int k = 0; k < all.size(); ++k)
+        if (all[k]->devicePixelRatio() > 1)
+            QTest::addRow("%g device pixels to the pixel", all[k]->devicePixelRatio()) << k;
+    if (all.last()->devicePixelRatio() == 1)
+        QSKIP("no screen of more than one device pixel to the pixel");
+}
+
+// On any screen denser than one device pixel to the pixel, whole or not, each
+// frame of the spinning top is drawn from its double-size image: that image
+// itself at two, brought down smoothly in between, never the plain one blown up.
+void TestHighDpi::iconFramesShowTheirDoubleSizeImages()
+{
+    QFETCH(int, screen);
+    QScreen *dense = screens()[screen];
+    const qreal ratio = dense->devicePixelRatio();
+    const int size = qRound(32 * ratio);
+    auto premultiplied = [](QImage image) {
+        image.setDevicePixelRatio(1);
+        return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    FormHarness h;
+    showon(h.form.get(), dense);
+    for (int frame = 0; frame < 18; ++frame) {
+        const QImage shown = premultiplied(h.form->Image1[frame].pixmap(QSize(32, 32), ratio).toImage());
+        const QImage twice
+            = premultiplied(QImage(QStringLiteral(":/icons/top-%1@2x.png").arg(frame, 2, 10, QLatin1Char('0'))));
+        QCOMPARE(shown, twice.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
 }
 
 QTEST_MAIN(TestHighDpi)
