@@ -6,6 +6,8 @@
 #include "platform/accessibility.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QStyle>
 #include <QStyleFactory>
@@ -20,8 +22,23 @@ Hooks &hooks()
     return instance;
 }
 
+// The faces the windows are laid out for come with the program (as resources
+// under :/fonts): a system without them would put wider ones in their place,
+// and captions would run out of the fixed-size controls.
+static void addfaces()
+{
+    static const bool added = [] {
+        const QDir fonts(QStringLiteral(":/fonts"));
+        for (const QString &name : fonts.entryList(QDir::Files))
+            QFontDatabase::addApplicationFont(fonts.filePath(name));
+        return true;
+    }();
+    (void)added;
+}
+
 void setupapplication(QApplication &app)
 {
+    addfaces();
     // The classic bevelled look, and exact colours on coloured button faces.
     if (QStyle *windows = QStyleFactory::create(QStringLiteral("Windows")))
         app.setStyle(windows);

@@ -34,7 +34,7 @@ foreach(path IN LISTS files)
   endif()
   file(STRINGS ${SOURCE_DIR}/${labelled} top LIMIT_COUNT 6)
   if(NOT top MATCHES "SPDX-FileCopyrightText: [0-9]+ The Numora team"
-     OR NOT top MATCHES "SPDX-License-Identifier: ${licence}( |;|$)")
+     OR NOT top MATCHES "SPDX-License-Identifier[:] ${licence}( |;|$)") # [:] keeps REUSE from reading it
     list(APPEND lacking "${path} (${licence})")
   endif()
   math(EXPR checked "${checked} + 1")
