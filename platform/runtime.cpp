@@ -9,9 +9,12 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QScreen>
+#include <QWindow>
 #include <QStyle>
 #include <QStyleFactory>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace platform {
@@ -74,6 +77,25 @@ QFont serif(double points, bool bold)
     return face({QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"),
                     QStringLiteral("Serif")},
         points, bold);
+}
+
+QSize roomonscreen(const QWidget *window, const QScreen *screen)
+{
+    QMargins frame = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull()) {
+        const QStyle *style = window->style();
+        const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, window);
+        const int title = style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+        frame = QMargins(border, border + title, border, border);
+    }
+    return screen->availableGeometry().size().shrunkBy(frame);
+}
+
+QRect keptinside(QRect frame, const QRect &available)
+{
+    frame.moveLeft(std::max(available.left(), std::min(frame.left(), available.right() + 1 - frame.width())));
+    frame.moveTop(std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height())));
+    return frame;
 }
 
 void messagebox(QWidget *parent, const QString &text)
