@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QShowEvent>
 #include <QWindow>
 
@@ -171,8 +172,16 @@ Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window | fixedframe)
     // Where the screen has less room than the page (a laptop at 200 %), the
     // window takes the room there is and the page scrolls inside it.
     QSize room = design;
-    if (QScreen *screen = screenof(this))
-        room = design.boundedTo(platform::roomonscreen(this, screen));
+    if (QScreen *screen = screenof(this)) {
+        const QSize most = platform::roomonscreen(this, screen);
+        room = design.boundedTo(most);
+        // A scroll bar one way takes no width of the page the other way.
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+        if (room.height() < design.height())
+            room.setWidth(std::min(design.width() + bar, most.width()));
+        if (room.width() < design.width())
+            room.setHeight(std::min(design.height() + bar, most.height()));
+    }
     setFixedSize(room);
     QWidget *sheet = this;
     if (room != design) {
