@@ -68,8 +68,7 @@ struct Parser
     // Qt's options are listed only when helpall is set.
     explicit Parser(bool helpall) : help(parser.addHelpOption()), version(parser.addVersionOption())
     {
-        parser.setApplicationDescription(
-            QStringLiteral("A two-sided number guessing game against the computer."));
+        parser.setApplicationDescription(QStringLiteral("A two-sided number guessing game against the computer."));
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions); // -platform, as Qt writes it
         for (const QtOption &qt : qtoptions) {
             QCommandLineOption option(QString::fromLatin1(qt.name),

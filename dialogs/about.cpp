@@ -14,8 +14,8 @@
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
-#include <QStyle>
 #include <QShowEvent>
+#include <QStyle>
 #include <QWindow>
 
 #include <algorithm>
@@ -55,7 +55,8 @@ void centreonscreen(QWidget *window)
     const QMargins frame = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
     QRect place(QPoint(), window->size().grownBy(frame));
     place.moveCenter(screen->availableGeometry().center());
-    window->move(platform::keptinside(place, screen->availableGeometry()).topLeft()); // a window's position is its frame's
+    // A window's position is its frame's.
+    window->move(platform::keptinside(place, screen->availableGeometry()).topLeft());
 }
 
 // A one-line label on the window's ground. Its place is the design's; it only

@@ -10,9 +10,9 @@
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QScreen>
-#include <QWindow>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdlib>

@@ -88,12 +88,13 @@ void TestFonts::everyWindowKeepsTheFacesItWasLaidOutFor_data()
         form.about_Click();
         return static_cast<QWidget *>(form.aboutwindow);
     });
-    const auto outcome = [](numora::Outcome which, const char *caption, QPointer<dialogs::OutcomeDialog> Form1::*dialog) {
-        return std::function<QWidget *(Form1 &)>([=](Form1 &form) {
-            form.showoutcome(which, caption);
-            return static_cast<QWidget *>(form.*dialog);
-        });
-    };
+    const auto outcome
+        = [](numora::Outcome which, const char *caption, QPointer<dialogs::OutcomeDialog> Form1::*dialog) {
+              return std::function<QWidget *(Form1 &)>([=](Form1 &form) {
+                  form.showoutcome(which, caption);
+                  return static_cast<QWidget *>(form.*dialog);
+              });
+          };
     QTest::newRow("won") << outcome(numora::Outcome::won, "", &Form1::frmUwin);
     QTest::newRow("lost") << outcome(numora::Outcome::lost, " You have lost! My number was : 1023", &Form1::frmUlost);
     QTest::newRow("draw") << outcome(numora::Outcome::draw, "", &Form1::TSdraw);
