@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev libxkbcommon-dev
-          groff-base fonts-liberation2 desktop-file-utils appstream
+          groff-base fonts-liberation2 desktop-file-utils appstream reuse
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 
 install_missing() {

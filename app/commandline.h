@@ -15,14 +15,14 @@ namespace numora {
 // The program's name (on X11 also its window class), version and desktop entry.
 void setidentity();
 
-// Answers --help and --version before any window system is reached, so that
-// they work without a display. Returns the exit status when the program is to
-// end; nothing when the command line is for the game, or may hold Qt's own
-// options (-platform, -style, ...) that only QApplication knows.
+// Answers --help, --help-all and --version, and refuses any option or argument
+// that neither the game nor Qt takes with a message and exit status 2, all
+// before any window system is reached: no display is needed. Returns the exit
+// status when the program is to end; nothing when the command line is for the
+// game (Qt's own options, -platform, -style ..., pass on to QApplication).
 std::optional<int> answerbeforewindows(int argc, char *argv[]);
 
-// The same for the arguments QApplication has left, refusing any option or
-// argument the game does not take with a message and exit status 2.
+// The same for the arguments QApplication has left: whatever Qt did not take.
 std::optional<int> answercommandline(const QStringList &arguments);
 
 } // namespace numora

@@ -13,7 +13,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShowEvent>
+#include <QStyle>
 #include <QWindow>
 
 #include <algorithm>
@@ -33,21 +35,28 @@ void setcolour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
     widget->setPalette(pal);
 }
 
-// Both windows open in the middle of the screen their owner is on, frame and
-// all as far as the frame is known yet. Placed once before the first show (so
-// nothing else places them) and again as that show begins.
-void centreonscreen(QWidget *window)
+// The screen a window opens on: its owner's.
+QScreen *screenof(QWidget *window)
 {
     QWidget *owner = window->parentWidget();
     QScreen *screen = owner ? owner->screen() : window->screen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+// Both windows open in the middle of the screen their owner is on, frame and
+// all as far as the frame is known yet, and wholly inside its available area.
+// Placed once before the first show (so nothing else places them) and again as
+// that show begins.
+void centreonscreen(QWidget *window)
+{
+    QScreen *screen = screenof(window);
     if (!screen)
         return;
     const QMargins frame = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
     QRect place(QPoint(), window->size().grownBy(frame));
     place.moveCenter(screen->availableGeometry().center());
-    window->move(place.topLeft()); // a window's position is its frame's
+    // A window's position is its frame's.
+    window->move(platform::keptinside(place, screen->availableGeometry()).topLeft());
 }
 
 // A one-line label on the window's ground. Its place is the design's; it only
@@ -160,9 +169,32 @@ Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window | fixedframe)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Game Help"));
     setWindowIcon(programicon());
-    setFixedSize(platform::pixels(13515), platform::pixels(8190));
+    const QSize design(platform::pixels(13515), platform::pixels(8190));
+    // Where the screen has less room than the page (a laptop at 200 %), the
+    // window takes the room there is and the page scrolls inside it.
+    QSize room = design;
+    if (QScreen *screen = screenof(this)) {
+        const QSize most = platform::roomonscreen(this, screen);
+        room = design.boundedTo(most);
+        // A scroll bar one way takes no width of the page the other way.
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+        if (room.height() < design.height())
+            room.setWidth(std::min(design.width() + bar, most.width()));
+        if (room.width() < design.width())
+            room.setHeight(std::min(design.height() + bar, most.height()));
+    }
+    setFixedSize(room);
+    QWidget *sheet = this;
+    if (room != design) {
+        auto *scroller = new QScrollArea(this);
+        scroller->setFrameShape(QFrame::NoFrame);
+        scroller->setGeometry(rect());
+        sheet = new QWidget;
+        sheet->resize(design);
+        scroller->setWidget(sheet);
+    }
 
-    Picture1 = new QFrame(this);
+    Picture1 = new QFrame(sheet);
     Picture1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     Picture1->setGeometry(platform::twips(0, 0, 13515, 8175));
     setcolour(Picture1, QPalette::Window, platform::colour::white);

@@ -681,9 +681,12 @@ void Form1::showEvent(QShowEvent *event)
         return;
     placed = true;
     if (const QScreen *screen = this->screen()) {
+        // Wholly on the screen, title bar first, also where the screen has less
+        // room than the window (a high scale).
+        resize(size().boundedTo(platform::roomonscreen(this, screen)));
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+        move(platform::keptinside(frame, screen->availableGeometry()).topLeft());
     }
 }
 

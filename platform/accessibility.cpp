@@ -262,6 +262,7 @@ public:
     explicit DisplayAccessible(Display *display) : QAccessibleWidget(display, QAccessible::StaticText) { }
     Display *display() const { return static_cast<Display *>(widget()); }
 
+    using ReadOnlyText::text; // the text interface's text(start, end) beside this one
     QString text(QAccessible::Text which) const override
     {
         if (which == QAccessible::Name)

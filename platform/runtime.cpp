@@ -6,10 +6,15 @@
 #include "platform/accessibility.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QWindow>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace platform {
@@ -20,8 +25,23 @@ Hooks &hooks()
     return instance;
 }
 
+// The faces the windows are laid out for come with the program (as resources
+// under :/fonts): a system without them would put wider ones in their place,
+// and captions would run out of the fixed-size controls.
+static void addfaces()
+{
+    static const bool added = [] {
+        const QDir fonts(QStringLiteral(":/fonts"));
+        for (const QString &name : fonts.entryList(QDir::Files))
+            QFontDatabase::addApplicationFont(fonts.filePath(name));
+        return true;
+    }();
+    (void)added;
+}
+
 void setupapplication(QApplication &app)
 {
+    addfaces();
     // The classic bevelled look, and exact colours on coloured button faces.
     if (QStyle *windows = QStyleFactory::create(QStringLiteral("Windows")))
         app.setStyle(windows);
@@ -57,6 +77,25 @@ QFont serif(double points, bool bold)
     return face({QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"),
                     QStringLiteral("Serif")},
         points, bold);
+}
+
+QSize roomonscreen(const QWidget *window, const QScreen *screen)
+{
+    QMargins frame = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull()) {
+        const QStyle *style = window->style();
+        const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, window);
+        const int title = style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+        frame = QMargins(border, border + title, border, border);
+    }
+    return screen->availableGeometry().size().shrunkBy(frame);
+}
+
+QRect keptinside(QRect frame, const QRect &available)
+{
+    frame.moveLeft(std::max(available.left(), std::min(frame.left(), available.right() + 1 - frame.width())));
+    frame.moveTop(std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height())));
+    return frame;
 }
 
 void messagebox(QWidget *parent, const QString &text)

@@ -9,6 +9,9 @@
 #include <functional>
 
 class QApplication;
+class QRect;
+class QScreen;
+class QSize;
 class QWidget;
 
 namespace platform {
@@ -21,6 +24,14 @@ void setupapplication(QApplication &app);
 // The stated Windows faces with their nearest free stand-ins.
 QFont sansserif(double points, bool bold = false);
 QFont serif(double points, bool bold = false);
+
+// The client size a window can have on the screen: the screen's available area
+// less the window's frame (before the window is first mapped, when the window
+// manager has not told it yet, a title bar and border of the style's size).
+QSize roomonscreen(const QWidget *window, const QScreen *screen);
+// The frame moved, as little as it takes, to lie wholly inside `available`; a
+// frame larger than it keeps its top-left corner (and so its title bar) inside.
+QRect keptinside(QRect frame, const QRect &available);
 
 // A modal box with OK only, no icon, titled with the application title.
 void messagebox(QWidget *parent, const QString &text);

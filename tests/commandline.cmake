@@ -1,29 +1,42 @@
 # SPDX-FileCopyrightText: 2026 The Numora team
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Runs the game's program with command lines a user might type: --help and
-# --version answer and end with status 0, the version without any display;
-# what the program does not know is refused on stderr with status 2.
+# Runs the game's program with command lines a user might type, with no display
+# and no platform chosen, as from a text console: --help, --help-all and
+# --version answer and end with status 0; what neither the game nor Qt takes is
+# refused on stderr with status 2. None of them may need a window system (Qt
+# would abort, status 134, for want of a display).
 #   cmake -DPROGRAM=.../numora -DVERSION=2.0.0.14 -P commandline.cmake
 
 string(REPLACE "." "\\." version "${VERSION}")
-# name | environment, separated by commas | arguments | status | stream | pattern
+set(console "--unset=DISPLAY,--unset=WAYLAND_DISPLAY,--unset=QT_QPA_PLATFORM")
+# name | arguments, separated by commas | status | stream | pattern | what it must not print
 set(cases
-    "version|QT_QPA_PLATFORM=offscreen|--version|0|stdout|^numora ${version}\n$"
-    "short version|QT_QPA_PLATFORM=offscreen|-v|0|stdout|^numora ${version}\n$"
-    "version without a display|--unset=DISPLAY,--unset=WAYLAND_DISPLAY,QT_QPA_PLATFORM=xcb|--version|0|stdout|^numora ${version}\n$"
-    "help|QT_QPA_PLATFORM=offscreen|--help|0|stdout|Usage: .*numora.*--help.*--version"
-    "unknown option|QT_QPA_PLATFORM=offscreen|--bogus|2|stderr|numora: Unknown option 'bogus'"
-    "argument|QT_QPA_PLATFORM=offscreen|extra|2|stderr|numora: Unexpected argument 'extra'")
+    "version|--version|0|stdout|^numora ${version}\n$"
+    "short version|-v|0|stdout|^numora ${version}\n$"
+    "version after Qt's options|-platform,xcb,-style,Windows,--version|0|stdout|^numora ${version}\n$"
+    "help|--help|0|stdout|Usage: .*numora.*--help.*--help-all.*--version"
+    "help leaves out Qt's options|-h|0|stdout|--version|platform"
+    "help with Qt's options|--help-all|0|stdout|--help.*--version.*--platform <platformName.*--reverse"
+    "unknown option|--bogus|2|stderr|^numora: Unknown option 'bogus'.*--help"
+    "unknown option after version|--version,--bogus|2|stderr|^numora: Unknown option 'bogus'"
+    "unknown option after Qt's|-platform,offscreen,--bogus|2|stderr|^numora: Unknown option 'bogus'"
+    "Qt's option without its value|-platform|2|stderr|^numora: Missing value after '-platform'"
+    "argument|extra|2|stderr|^numora: Unexpected argument 'extra'")
 foreach(case IN LISTS cases)
   string(REPLACE "|" ";" fields "${case}")
   list(GET fields 0 name)
-  list(GET fields 1 environment)
-  list(GET fields 2 arguments)
-  list(GET fields 3 status)
-  list(GET fields 4 stream)
-  list(GET fields 5 pattern)
-  string(REPLACE "," ";" environment "${environment}")
+  list(GET fields 1 arguments)
+  list(GET fields 2 status)
+  list(GET fields 3 stream)
+  list(GET fields 4 pattern)
+  set(absent)
+  list(LENGTH fields count)
+  if(count GREATER 5)
+    list(GET fields 5 absent)
+  endif()
+  string(REPLACE "," ";" arguments "${arguments}")
+  string(REPLACE "," ";" environment "${console}")
   execute_process(COMMAND ${CMAKE_COMMAND} -E env ${environment} ${PROGRAM} ${arguments}
                   RESULT_VARIABLE result OUTPUT_VARIABLE stdout ERROR_VARIABLE stderr TIMEOUT 20)
   if(NOT result STREQUAL status)
@@ -31,6 +44,9 @@ foreach(case IN LISTS cases)
   endif()
   if(NOT "${${stream}}" MATCHES "${pattern}")
     message(FATAL_ERROR "${name}: ${stream} does not match '${pattern}':\n${${stream}}")
+  endif()
+  if(absent AND "${${stream}}" MATCHES "${absent}")
+    message(FATAL_ERROR "${name}: ${stream} has '${absent}':\n${${stream}}")
   endif()
 endforeach()
 message(STATUS "command line answers checked")

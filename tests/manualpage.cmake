@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Formats the manual page with every groff warning on and fails on any of them,
-# and checks that it describes every option the program's --help lists.
+# and checks that it describes every option the program's --help lists, the
+# environment variables the program reads and the files it reads.
 #   cmake -DGROFF=.../groff -DPAGE=.../numora.6 -DPROGRAM=.../numora -P manualpage.cmake
 execute_process(COMMAND ${GROFF} -ww -z -man -Tutf8 ${PAGE}
                 RESULT_VARIABLE result ERROR_VARIABLE warnings)
@@ -28,4 +29,18 @@ foreach(option IN LISTS options)
     message(FATAL_ERROR "the manual page does not describe ${option}")
   endif()
 endforeach()
+# The variables the program reads and where it finds its translations.
+if(NOT page MATCHES "\n\\.SH ENVIRONMENT\n(.*)\n\\.SH FILES\n(.*)\n\\.SH ")
+  message(FATAL_ERROR "the manual page has no ENVIRONMENT section before FILES")
+endif()
+set(environment "${CMAKE_MATCH_1}")
+set(files "${CMAKE_MATCH_2}")
+foreach(variable LANGUAGE LC_ALL LC_MESSAGES LANG QT_SCALE_FACTOR)
+  if(NOT environment MATCHES "(^|[^A-Z_])${variable}([^A-Z_]|$)")
+    message(FATAL_ERROR "the manual page's ENVIRONMENT does not name ${variable}")
+  endif()
+endforeach()
+if(NOT files MATCHES "/share/numora/translations/")
+  message(FATAL_ERROR "the manual page's FILES does not name the translations")
+endif()
 message(STATUS "manual page checked; options ${options}")

@@ -6,27 +6,15 @@
 # lines near its top: GPL-3.0-or-later, the metainfo CC0-1.0. The translations
 # are rewritten by lupdate, which keeps no comment: theirs stand in a file of
 # the same name with ".license" added, as REUSE has it. Without git (an
-# unpacked tarball) the files under SOURCE_DIR are taken instead.
+# unpacked tarball) the files under SOURCE_DIR are taken instead, less build
+# trees and a distribution's packaging.
 #   cmake -DSOURCE_DIR=... [-DGIT=.../git] -P spdxheaders.cmake
-set(files)
-if(GIT AND EXISTS ${SOURCE_DIR}/.git)
-  execute_process(COMMAND ${GIT} -C ${SOURCE_DIR} ls-files RESULT_VARIABLE result OUTPUT_VARIABLE files)
-  if(NOT result EQUAL 0)
-    message(FATAL_ERROR "git ls-files failed in ${SOURCE_DIR}")
-  endif()
-  string(REGEX REPLACE "\n$" "" files "${files}")
-  string(REPLACE "\n" ";" files "${files}")
-else()
-  file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*)
-  list(FILTER files EXCLUDE REGEX "^(build[^/]*|\\.git)/")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/sourcefiles.cmake)
+numora_source_files(files ${SOURCE_DIR} "${GIT}")
 
 set(checked 0)
 set(lacking)
 foreach(path IN LISTS files)
-  if(NOT EXISTS ${SOURCE_DIR}/${path} OR IS_DIRECTORY ${SOURCE_DIR}/${path})
-    continue()
-  endif()
   set(labelled ${path})
   if(path MATCHES "\\.ts$")
     set(labelled ${path}.license)
@@ -46,7 +34,7 @@ foreach(path IN LISTS files)
   endif()
   file(STRINGS ${SOURCE_DIR}/${labelled} top LIMIT_COUNT 6)
   if(NOT top MATCHES "SPDX-FileCopyrightText: [0-9]+ The Numora team"
-     OR NOT top MATCHES "SPDX-License-Identifier: ${licence}( |;|$)")
+     OR NOT top MATCHES "SPDX-License-Identifier[:] ${licence}( |;|$)") # [:] keeps REUSE from reading it
     list(APPEND lacking "${path} (${licence})")
   endif()
   math(EXPR checked "${checked} + 1")
