@@ -661,16 +661,16 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == windowHandle() && event->type() == QEvent::KeyPress) {
         auto *press = static_cast<QKeyEvent *>(event);
-        keyclock.sample(press->timestamp());
+        const qint64 pressed = keyclock.timeof(press->timestamp());
         const int code = platform::keycode(*press);
         Form_KeyDown(code, int(press->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)));
-        // A key that presses a button answers the computer's guess only when it
-        // comes well after the guess went on screen: one pressed before, or so
-        // soon after that it cannot be a reply (the quick second Enter of a
-        // double tap after the number), is dropped.
+        // A key that would confirm the answer takes it only when it comes well
+        // after the guess went on screen: one pressed before, or so soon after
+        // that it cannot be a reply (the quick second Enter of a double tap after
+        // the number), is dropped. Choosing a sign is never held back.
         if (engine.step() == Step::signs && platform::pressesbutton(*press)
-            && keyclock.before(
-                press->timestamp(), signstepbegan + QGuiApplication::styleHints()->keyboardInputInterval()))
+            && QApplication::focusWidget() == Command[23]
+            && pressed + 1 < signstepbegan + QGuiApplication::styleHints()->keyboardInputInterval())
             return true;
         // The default button: Enter confirms the number when no button has the focus.
         if (code == platform::key::enter && !qobject_cast<QAbstractButton *>(QApplication::focusWidget())

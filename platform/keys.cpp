@@ -5,6 +5,8 @@
 
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace platform {
 
 int keycode(const QKeyEvent &event)
@@ -43,6 +45,15 @@ void InputClock::sample(quint64 stamp)
     if (!known || difference < offset || difference - offset > 10000)
         offset = difference;
     known = true;
+}
+
+qint64 InputClock::timeof(quint64 stamp)
+{
+    const qint64 handled = now();
+    if (stamp == 0)
+        return handled;
+    sample(stamp);
+    return std::min(qint64(stamp) + offset, handled);
 }
 
 } // namespace platform

@@ -34,14 +34,15 @@ class InputClock
 {
 public:
     InputClock() { clock.start(); }
-    // An event with time stamp `stamp` is being handled now.
-    void sample(quint64 stamp);
     qint64 now() const { return clock.elapsed(); }
-    // The event with `stamp` certainly happened before `moment` (a value of now()).
-    // Both clocks count whole milliseconds, so a millisecond is given away.
-    bool before(quint64 stamp, qint64 moment) const { return known && qint64(stamp) + offset < moment - 1; }
+    // When the event stamped `stamp`, handled now, happened, on this clock. A
+    // missing stamp (0: a screen reader's bridge re-sends keys without theirs)
+    // is timed by this clock as handled now; so is one that would lie ahead.
+    qint64 timeof(quint64 stamp);
 
 private:
+    void sample(quint64 stamp);
+
     QElapsedTimer clock;
     qint64 offset = 0; // steady clock minus stamps, as small as seen
     bool known = false;
