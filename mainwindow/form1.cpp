@@ -163,6 +163,7 @@ Form1::Form1(Module1 &game, QWidget *parent) : QMainWindow(parent), engine(game)
     // before the focused control.
     winId();
     windowHandle()->installEventFilter(this);
+    new platform::KeypadPassage(this); // the keypad past a screen reader
 
     engine.attach(this);
     form_load();
@@ -312,6 +313,14 @@ void Form1::layoutcontrols(QWidget *client)
     for (int n = 1; n <= 22; ++n)
         if (n <= 10 || n >= 13)
             Command[n]->setchosen(false);
+    // Each sign column is one choice, read as counts: "1 minus", not "1 dash".
+    for (int n = 13; n <= 22; ++n) {
+        const int count = Command[n]->text().left(1).toInt();
+        platform::oneofaset(Command[n]);
+        Command[n]->setAccessibleName(Command[n]->text().endsWith(QLatin1Char('+'))
+                ? tr("%n plus", nullptr, count)
+                : tr("%n minus", nullptr, count));
+    }
     platform::readlinesas(Picture1, &Form1::spokenline);
     platform::readlinesas(Picture2, &Form1::spokenline);
     Label4->setAccessibleName(tr("My rounds"));
@@ -367,6 +376,7 @@ void Form1::wait2()
     // Each step begins on its confirm button, as the sign step does on "Confirm
     // Signs": Enter on it with too few digits does nothing, and readers hear
     // which step has begun.
+    platform::describe(Command[12], QString());
     Command[12]->setFocus();
 }
 
@@ -382,6 +392,7 @@ void Form1::wait()
     // The guess goes on screen now: the moment from which a key can be a reply to it.
     Label8->repaint();
     signstepbegan = keyclock.now();
+    platform::announce(Command[23], Label8->reading() + QStringLiteral(". ") + newsof(Picture1));
 }
 
 // The one place where the window's mode flags follow the step the engine waits for.
@@ -466,6 +477,8 @@ void Form1::displaybutton()
 void Form1::settyped(const QString &text)
 {
     Label10->settext(text);
+    if (numberstep(engine.step()))
+        platform::announce(Command[12], Label10->reading());
     for (int n = 1; n <= 10; ++n)
         Command[n]->setchosen(text.contains(QString::number(n % 10)));
 }
@@ -531,6 +544,7 @@ void Form1::Command12_Click()
     minus = 0;
     Command[12]->clearFocus(); // straight to "Confirm Signs", by no other button on the way
     followstep();
+    platform::describe(Command[23], QString()); // until the computer's guess is told
     Command[23]->setFocus();
 }
 
@@ -630,6 +644,7 @@ void Form1::Command23_Click()
         return;
     Command[23]->clearFocus(); // not to whatever follows it once it is disabled
     followstep();
+    platform::describe(Command[12], newsof(Picture2)); // heard with the focus
     Command[12]->setFocus();
 }
 
@@ -642,6 +657,18 @@ void Form1::printhistory(platform::PictureBox *box, const QString &guess, int pl
     for (int m = 0; m < minus; ++m)
         box->print(QStringLiteral(" -"), false);
     box->print(QString(), true);
+}
+
+QString Form1::newsof(const platform::PictureBox *box)
+{
+    // No colons: readers speak them aloud.
+    const QStringList lines = box->lines();
+    if (lines.isEmpty())
+        return QString();
+    const QString line = lines.last().trimmed();
+    return box->accessibleName() + QStringLiteral(". ") + line.section(QLatin1Char(' '), 0, 0) + QStringLiteral(", ")
+        + tr("%n plus", nullptr, int(line.count(QLatin1Char('+')))) + QStringLiteral(", ")
+        + tr("%n minus", nullptr, int(line.count(QLatin1Char('-'))));
 }
 
 QString Form1::spokenline(const QString &printed)
@@ -708,6 +735,8 @@ void Form1::Form_KeyDown(int keycode, int /*shift*/)
         plusbutton(keyplus);
     if (keyminus >= 1 && keyminus <= 4)
         minusbutton(keyminus);
+    if (keycode == keypaddecimal || keycode == keypadplus || keycode == keypadminus)
+        platform::announce(Command[23], tr("%n plus", nullptr, plus) + QStringLiteral(", ") + tr("%n minus", nullptr, minus));
 }
 
 // ---------------------------------------------------------------- menus, icon, closing

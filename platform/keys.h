@@ -4,8 +4,13 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QObject>
 
+#include <memory>
+
+class QAction;
 class QKeyEvent;
+class QWidget;
 
 namespace platform {
 
@@ -46,6 +51,32 @@ private:
     QElapsedTimer clock;
     qint64 offset = 0; // steady clock minus stamps, as small as seen
     bool known = false;
+};
+
+// Hands the game's keypad keys to `window` past a screen reader's bridge while
+// Num Lock is on. Qt's AT-SPI bridge tells the reader of every key without the
+// Num Lock state, so Orca takes the keypad for its review commands as if Num
+// Lock were off and the keys never arrive. The keys the game uses (keypad
+// digits, decimal point, plus, minus, Enter) are caught as window shortcuts,
+// ahead of the bridge, and delivered to the window as the key events they were;
+// with Num Lock off they go their usual way, to the reader's review keys.
+class KeypadPassage : public QObject
+{
+public:
+    explicit KeypadPassage(QWidget *window);
+    ~KeypadPassage() override;
+    // The keypad key `event` reaches the window through the passage.
+    static bool passes(const QKeyEvent &event);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void deliver();
+
+    QWidget *window;
+    QAction *take;
+    std::unique_ptr<QKeyEvent> caught; // the key the shortcut stands for
 };
 
 } // namespace platform
