@@ -443,6 +443,29 @@ void oneofaset(ColourButton *button)
     QObject::connect(button, &QObject::destroyed, [key = static_cast<const QObject *>(button)] { exclusive().remove(key); });
 }
 
+namespace {
+class ActivationTeller : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ActivationChange && QAccessible::isActive()) {
+            QAccessible::State changed;
+            changed.active = true;
+            QAccessibleStateChangeEvent told(watched, changed);
+            QAccessible::updateAccessibility(&told);
+        }
+        return false;
+    }
+};
+} // namespace
+
+void tellactivation(QWidget *window)
+{
+    window->installEventFilter(new ActivationTeller(window));
+}
+
 void labelfor(QWidget *label, QWidget *target)
 {
     labelled().insert(label, target);
