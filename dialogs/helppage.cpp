@@ -256,7 +256,7 @@ void Form2::makepage()
     QTextBrowser *rightcolumn = column(right, dialogs::rightcolumn, QString(), page);
     setTabOrder(leftcolumn, rightcolumn);
     leftcolumn->setFocus();
-    platform::tellactivation(this);
+    platform::readaspanel(Picture1);
     // Heard with the page when the window opens: how to read it, and how to play.
     leftcolumn->setAccessibleDescription(
         tr("Tab goes to the other column, the arrow keys read the text, Esc closes this window. "

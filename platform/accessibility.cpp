@@ -67,6 +67,12 @@ QHash<const QObject *, QAccessible::Id> &notices()
     return table;
 }
 
+QSet<const QObject *> &panels()
+{
+    static QSet<const QObject *> set;
+    return set;
+}
+
 QHash<const QObject *, QPointer<QWidget>> &labelled()
 {
     static QHash<const QObject *, QPointer<QWidget>> table;
@@ -378,6 +384,8 @@ QAccessibleInterface *factory(const QString &classname, QObject *object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
+    if (classname == QLatin1String("QFrame") && panels().contains(object))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Pane);
     if (classname == QLatin1String("QLabel") && labelled().contains(object))
         return new LabelAccessible(static_cast<QLabel *>(object));
     if (classname == QLatin1String("platform::PictureBox")) {
@@ -443,27 +451,13 @@ void oneofaset(ColourButton *button)
     QObject::connect(button, &QObject::destroyed, [key = static_cast<const QObject *>(button)] { exclusive().remove(key); });
 }
 
-namespace {
-class ActivationTeller : public QObject
+void readaspanel(QWidget *widget)
 {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::ActivationChange && QAccessible::isActive()) {
-            QAccessible::State changed;
-            changed.active = true;
-            QAccessibleStateChangeEvent told(watched, changed);
-            QAccessible::updateAccessibility(&told);
-        }
-        return false;
-    }
-};
-} // namespace
-
-void tellactivation(QWidget *window)
-{
-    window->installEventFilter(new ActivationTeller(window));
+    panels().insert(widget);
+    QObject::connect(widget, &QObject::destroyed, [key = static_cast<const QObject *>(widget)] { panels().remove(key); });
+    if (QAccessible::isActive())
+        if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(widget); made && made->role() != QAccessible::Pane)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 void labelfor(QWidget *label, QWidget *target)

@@ -48,10 +48,9 @@ void describe(QWidget *widget, const QString &news);
 // is, as a notification of `widget`'s window. Nothing is told for no news.
 void announce(QWidget *widget, const QString &news);
 
-// Readers are told whenever `window` becomes active or inactive. Without it a
-// window made before it was first activated stays inactive for Orca, which then
-// ignores the focus inside it.
-void tellactivation(QWidget *window);
+// `widget`, a frame inside a window, reads as a panel: readers take a frame for
+// a window of its own, and ignore the focus inside one that is not active.
+void readaspanel(QWidget *widget);
 
 // `label` is the label of `target` (a line of a dialog's message, say): readers
 // read it as part of `target`, not as loose text around it.
