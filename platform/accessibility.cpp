@@ -104,8 +104,9 @@ public:
 };
 
 // A widget that shows rows of text one under the other at the height of a line
-// of its font: a list with an item per row and the rows as text, a text line each.
-class RowsAccessible : public QAccessibleWidget, public ReadOnlyText
+// of its font: a list with an item per row. Not text as well: a reader's flat
+// review would then read every row twice, once per item and once per line.
+class RowsAccessible : public QAccessibleWidget
 {
 public:
     RowsAccessible(QWidget *widget, std::function<QStringList()> readrows)
@@ -152,37 +153,6 @@ public:
             if (rowrect(row).contains(x, y))
                 return child(row);
         return nullptr;
-    }
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    // Each row a text line of its own, the last one ended too.
-    QString plain() const override
-    {
-        QString all;
-        for (const QString &row : rows())
-            all += row + QLatin1Char('\n');
-        return all;
-    }
-    QRect characterRect(int offset) const override
-    {
-        return offset >= 0 && offset < characterCount() ? rowrect(int(plain().left(offset).count(QLatin1Char('\n'))))
-                                                        : QRect();
-    }
-    int offsetAtPoint(const QPoint &point) const override
-    {
-        const QStringList all = rows();
-        int offset = 0;
-        for (int row = 0; row < all.size(); ++row) {
-            if (rowrect(row).contains(point))
-                return offset;
-            offset += int(all[row].size()) + 1;
-        }
-        return -1;
     }
 
 private:
@@ -482,25 +452,10 @@ void lineschanged(PictureBox *box, const QStringList &before)
     int kept = 0;
     while (kept < was.size() && kept < now.size() && was[kept] == now[kept])
         ++kept;
-    auto joined = [](const QStringList &rows, int from) {
-        QString text;
-        for (int row = from; row < rows.size(); ++row)
-            text += rows[row] + QLatin1Char('\n');
-        return text;
-    };
-    const int position = int(joined(was, 0).size() - joined(was, kept).size());
     list->forgetitems(kept, was);
-    if (kept < was.size()) {
-        QAccessibleTextRemoveEvent removed(list, position, joined(was, kept));
-        QAccessible::updateAccessibility(&removed);
-    }
     for (int row = kept; row < now.size(); ++row) {
         QAccessibleEvent made(list->child(row), QAccessible::ObjectCreated);
         QAccessible::updateAccessibility(&made);
-    }
-    if (kept < now.size()) {
-        QAccessibleTextInsertEvent inserted(list, position, joined(now, kept));
-        QAccessible::updateAccessibility(&inserted);
     }
 }
 

@@ -236,8 +236,7 @@ private slots:
                                      .arg(computer, guessed)
                                      .arg(scored / 10)
                                      .arg(scored % 10);
-            told({"row in Your progress: " + history.last(), "Your progress +" + history.last() + "\n",
-                "Your guess: nothing typed -" + guess, "My guess is " + computer + " +" + computer,
+            told({"row in Your progress: " + history.last(), "Your guess: nothing typed -" + guess, "My guess is " + computer + " +" + computer,
                 "name My guess is " + computer, "notice " + news});
             QCOMPARE(::button("Confirm Signs")->text(QAccessible::Description), news);
             QVERIFY(::button("1")->state().disabled);
@@ -270,7 +269,7 @@ private slots:
                 [](const QString &n) { return n.contains('!'); });
             QCOMPARE(bool(dialog), code == 40 || solved);
             // The deciding line is told before the outcome.
-            told({"row in My progress: " + line, "My progress +" + line + "\n", "My guess: none yet -" + computer,
+            told({"row in My progress: " + line, "My guess: none yet -" + computer,
                 dialog ? "alert " + nameof(dialog) : "name My guess: none yet"});
             if (!dialog) // the next step begins on Confirm Number, which tells the answer just given
                 QCOMPARE(::button("Confirm Number")->text(QAccessible::Description),
@@ -302,15 +301,14 @@ private slots:
                 QCOMPARE(lines->child(k)->rect().top(), numbers->child(k)->rect().top());
                 QCOMPARE(lines->child(k)->rect().height(), numbers->child(k)->rect().height());
             }
-            QAccessibleTextInterface *text = lines->textInterface();
-            QCOMPARE(text->text(0, text->characterCount()), rows(box).join('\n') + '\n');
+            QVERIFY(!lines->textInterface()); // rows once, as items: not again as lines of text
         }
 
         // YES: a new match, and both boxes read empty again.
         const QStringList mylines = rows("My progress");
         QVERIFY(press(QAccessible::Button, "YES"));
         QVERIFY(rows("My progress").isEmpty() && rows("Your progress").isEmpty());
-        told({"row out of My progress: " + mylines.last(), "My progress -" + mylines.join('\n') + '\n'});
+        told({"row out of My progress: " + mylines.last()});
         QVERIFY(!::button("1")->state().disabled);
         h->form->activateWindow(); // as the window manager does when the dialog goes
         QVERIFY(QTest::qWaitForWindowActive(h->form.get()));
