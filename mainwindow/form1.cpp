@@ -317,9 +317,8 @@ void Form1::layoutcontrols(QWidget *client)
     for (int n = 13; n <= 22; ++n) {
         const int count = Command[n]->text().left(1).toInt();
         platform::oneofaset(Command[n]);
-        Command[n]->setAccessibleName(Command[n]->text().endsWith(QLatin1Char('+'))
-                ? tr("%n plus", nullptr, count)
-                : tr("%n minus", nullptr, count));
+        Command[n]->setAccessibleName(Command[n]->text().endsWith(QLatin1Char('+')) ? tr("%n plus", nullptr, count)
+                                                                                    : tr("%n minus", nullptr, count));
     }
     platform::readlinesas(Picture1, &Form1::spokenline);
     platform::readlinesas(Picture2, &Form1::spokenline);
@@ -736,7 +735,8 @@ void Form1::Form_KeyDown(int keycode, int /*shift*/)
     if (keyminus >= 1 && keyminus <= 4)
         minusbutton(keyminus);
     if (keycode == keypaddecimal || keycode == keypadplus || keycode == keypadminus)
-        platform::announce(Command[23], tr("%n plus", nullptr, plus) + QStringLiteral(", ") + tr("%n minus", nullptr, minus));
+        platform::announce(
+            Command[23], tr("%n plus", nullptr, plus) + QStringLiteral(", ") + tr("%n minus", nullptr, minus));
 }
 
 // ---------------------------------------------------------------- menus, icon, closing

@@ -418,15 +418,18 @@ void announce(QWidget *widget, const QString &news)
 void oneofaset(ColourButton *button)
 {
     exclusive().insert(button);
-    QObject::connect(button, &QObject::destroyed, [key = static_cast<const QObject *>(button)] { exclusive().remove(key); });
+    QObject::connect(
+        button, &QObject::destroyed, [key = static_cast<const QObject *>(button)] { exclusive().remove(key); });
 }
 
 void readaspanel(QWidget *widget)
 {
     panels().insert(widget);
-    QObject::connect(widget, &QObject::destroyed, [key = static_cast<const QObject *>(widget)] { panels().remove(key); });
+    QObject::connect(
+        widget, &QObject::destroyed, [key = static_cast<const QObject *>(widget)] { panels().remove(key); });
     if (QAccessible::isActive())
-        if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(widget); made && made->role() != QAccessible::Pane)
+        if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(widget);
+            made && made->role() != QAccessible::Pane)
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
@@ -435,9 +438,11 @@ void labelfor(QWidget *label, QWidget *target)
     labelled().insert(label, target);
     // A reader's interface made before (as the label was created) is made anew.
     if (QAccessible::isActive())
-        if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(label); made && !made->relations(QAccessible::Label).size())
+        if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(label);
+            made && !made->relations(QAccessible::Label).size())
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
-    QObject::connect(label, &QObject::destroyed, [key = static_cast<const QObject *>(label)] { labelled().remove(key); });
+    QObject::connect(
+        label, &QObject::destroyed, [key = static_cast<const QObject *>(label)] { labelled().remove(key); });
 }
 
 void lineschanged(PictureBox *box, const QStringList &before)

@@ -63,9 +63,8 @@ qint64 InputClock::timeof(quint64 stamp)
 namespace {
 
 // The keypad keys the game answers to; the others stay the reader's.
-constexpr Qt::Key passagekeys[]
-    = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6, Qt::Key_7, Qt::Key_8, Qt::Key_9,
-        Qt::Key_Period, Qt::Key_Comma, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Enter};
+constexpr Qt::Key passagekeys[] = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6,
+    Qt::Key_7, Qt::Key_8, Qt::Key_9, Qt::Key_Period, Qt::Key_Comma, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Enter};
 
 // X11's modifier bit that the standard keymaps give to Num Lock.
 constexpr quint32 numlockbit = 1u << 4;

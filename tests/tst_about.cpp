@@ -21,8 +21,8 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
-#include <QTranslator>
 #include <QTextBrowser>
+#include <QTranslator>
 #include <QtTest>
 
 #include <algorithm>

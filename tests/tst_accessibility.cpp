@@ -236,8 +236,8 @@ private slots:
                                      .arg(computer, guessed)
                                      .arg(scored / 10)
                                      .arg(scored % 10);
-            told({"row in Your progress: " + history.last(), "Your guess: nothing typed -" + guess, "My guess is " + computer + " +" + computer,
-                "name My guess is " + computer, "notice " + news});
+            told({"row in Your progress: " + history.last(), "Your guess: nothing typed -" + guess,
+                "My guess is " + computer + " +" + computer, "name My guess is " + computer, "notice " + news});
             QCOMPARE(::button("Confirm Signs")->text(QAccessible::Description), news);
             QVERIFY(::button("1")->state().disabled);
             for (const char *sign : {"0 plus", "0 minus", "1 plus", "4 minus"}) {

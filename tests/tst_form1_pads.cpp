@@ -458,7 +458,8 @@ private slots:
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString());
         press.setTimestamp(stamp);
         QCoreApplication::sendEvent(window, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString());
+        QKeyEvent release(
+            QEvent::KeyRelease, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString());
         release.setTimestamp(stamp);
         QCoreApplication::sendEvent(window, &release);
         FormHarness::settle();
