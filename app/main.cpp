@@ -22,6 +22,9 @@ int main(int argc, char *argv[])
     platform::uselanguage(platform::preferredlanguages(), platform::translationsdir());
     platform::printcaptionswhenasked();
     auto engine = std::make_unique<numora::Module1>();
+    // For tests that play the real program: every match drawn from the same seed.
+    if (const QByteArray seed = qgetenv("NUMORA_TEST_SEED"); !seed.isEmpty())
+        engine->setseeder([value = seed.toUInt()] { return value; });
     Form1 form(*engine);
     return app.exec();
 }

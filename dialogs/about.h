@@ -42,7 +42,7 @@ private:
 };
 
 // "Game Help": the rules on one page of text in a window of fixed size that has
-// its own place in the task bar. Deletes itself when closed.
+// its own place in the task bar. Esc closes it. Deletes itself when closed.
 class Form2 : public QWidget
 {
     Q_OBJECT
@@ -52,6 +52,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void makepage();

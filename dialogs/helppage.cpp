@@ -9,6 +9,9 @@
 
 #include "dialogs/about.h"
 
+#include "platform/accessibility.h"
+
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QTextBrowser>
@@ -92,15 +95,19 @@ int examplelabels(const QString &secret, const QString &guess, const QString &si
 }
 
 // A column of the page: rich text on the page's ground, neither scrolled nor
-// edited nor focused, read by screen readers as a document.
+// edited, read by screen readers as a document. It takes the focus from Tab,
+// and its caret (never drawn) goes through the text with the arrow keys, so a
+// reader reads the page column by column, line by line.
 QTextBrowser *column(const QString &html, int left, const QString &spacing, QWidget *page)
 {
     auto *text = new QTextBrowser(page);
     text->setFrameShape(QFrame::NoFrame);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text->setTextInteractionFlags(Qt::NoTextInteraction);
-    text->setFocusPolicy(Qt::NoFocus);
+    text->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+    text->setCursorWidth(0);
+    text->setTabChangesFocus(true);
+    text->setFocusPolicy(Qt::TabFocus);
     text->setContextMenuPolicy(Qt::NoContextMenu);
     text->viewport()->setCursor(Qt::ArrowCursor);
     QTextDocument *document = text->document();
@@ -264,8 +271,17 @@ void Form2::makepage()
                "and faster with every move after that."));
 
     // The left column is the shorter one: it gets more air between paragraphs.
-    column(left, margin, QStringLiteral("p { margin-bottom: 9px; } h1 { margin-top: 16px; }"), page);
+    QTextBrowser *leftcolumn
+        = column(left, margin, QStringLiteral("p { margin-bottom: 9px; } h1 { margin-top: 16px; }"), page);
     QTextBrowser *rightcolumn = column(right, dialogs::rightcolumn, QString(), page);
+    setTabOrder(leftcolumn, rightcolumn);
+    leftcolumn->setFocus();
+    platform::readaspanel(Picture1);
+    // Heard with the page when the window opens: how to read it, and how to play.
+    leftcolumn->setAccessibleDescription(
+        tr("Tab goes to the other column, the arrow keys read the text, Esc closes this window. "
+           "In the game the numeric keypad works with Num Lock on, also with a screen reader: "
+           "each digit, the computer's guess, your signs and each new line are spoken."));
 
     // The keypad under the right column, and beside it what its keys do.
     struct Line
@@ -331,6 +347,15 @@ void Form2::makepage()
     wish->setStyleSheet(QStringLiteral("color: %1").arg(yellow.name()));
     wish->setAlignment(Qt::AlignRight | Qt::AlignBottom);
     wish->setGeometry(0, 0, pagewidth - margin, pageheight - 16);
+}
+
+void Form2::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace dialogs

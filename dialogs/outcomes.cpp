@@ -5,6 +5,7 @@
 
 #include "dialogs/programicon.h"
 
+#include "platform/accessibility.h"
 #include "platform/colourbutton.h"
 #include "platform/picture.h"
 #include "platform/runtime.h"
@@ -138,6 +139,16 @@ void OutcomeDialog::makebuttons(const QRect &yesplace, const QRect &noplace, con
     Command1->setFocus();
 }
 
+void OutcomeDialog::readmessage(std::initializer_list<QLabel *> lines)
+{
+    QStringList message;
+    for (QLabel *line : lines) {
+        message << line->text().simplified();
+        platform::labelfor(line, this);
+    }
+    setAccessibleDescription(message.join(QLatin1Char(' ')));
+}
+
 frmUwin::frmUwin(QWidget *parent) : OutcomeDialog(parent)
 {
     setWindowTitle(tr("You Won!"));
@@ -149,6 +160,7 @@ frmUwin::frmUwin(QWidget *parent) : OutcomeDialog(parent)
     Label1 = message(tr("Congratulations!  Play again?"), platform::twips(240, 120, 2535, 735), this);
     Label1->setWordWrap(true);
     Picture2 = picture(QStringLiteral("oldman"), {32, 48, 16, 64}, platform::twips(1800, 960, 480, 480), this);
+    readmessage({Label1});
 }
 
 frmUlost::frmUlost(QWidget *parent) : OutcomeDialog(parent)
@@ -162,6 +174,7 @@ frmUlost::frmUlost(QWidget *parent) : OutcomeDialog(parent)
         button->setFont(platform::sansserif(8.25, true));
     Label1 = message(tr("Play again?"), platform::twips(120, 120, 3495, 375), this);
     Picture1 = picture(QStringLiteral("wheelchair"), {32, 16, 64}, platform::twips(1920, 480, 480, 480), this);
+    readmessage({Label1});
 }
 
 TSdraw::TSdraw(QWidget *parent) : OutcomeDialog(parent)
@@ -180,6 +193,7 @@ TSdraw::TSdraw(QWidget *parent) : OutcomeDialog(parent)
     Label2 = message(tr(" Play again?"), platform::twips(0, 600, 1935, 375), this);
     Label1 = message(tr(" Not bad at all!"), platform::twips(0, 120, 3495, 375), this);
     Picture1 = picture(QStringLiteral("handshake"), {32, 16, 64}, platform::twips(2040, 480, 480, 480), this);
+    readmessage({Label1, Label2});
 }
 
 void placedialog(QWidget *dialog, const QWidget *mainwindow)

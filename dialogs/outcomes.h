@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <initializer_list>
+
 class QLabel;
 namespace platform {
 class ColourButton;
@@ -34,6 +36,9 @@ protected:
 
     // YES (default button, first in the tab order, holding the focus) and NO.
     void makebuttons(const QRect &yesplace, const QRect &noplace, const QColor &face);
+    // The message's lines, top first: readers hear them whole with the title,
+    // as the dialog's description, when the dialog opens.
+    void readmessage(std::initializer_list<QLabel *> lines);
 };
 
 class frmUwin : public OutcomeDialog

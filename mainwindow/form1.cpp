@@ -163,6 +163,7 @@ Form1::Form1(Module1 &game, QWidget *parent) : QMainWindow(parent), engine(game)
     // before the focused control.
     winId();
     windowHandle()->installEventFilter(this);
+    new platform::KeypadPassage(this); // the keypad past a screen reader
 
     engine.attach(this);
     form_load();
@@ -331,6 +332,12 @@ void Form1::makebuttons(QWidget *client)
         button->setFont(p.role == Role::command ? windowfont : padfont);
         button->setAutoDefault(true); // Enter presses the focused button
         button->setAccessibleName(caption);
+        if (p.role == Role::plus || p.role == Role::minus) {
+            // Each sign column is one choice, read as counts: "1 minus", not "1 dash".
+            platform::oneofaset(button);
+            button->setAccessibleName(
+                p.role == Role::plus ? tr("%n plus", nullptr, p.value) : tr("%n minus", nullptr, p.value));
+        }
         connect(button, &QPushButton::clicked, this, handler);
         Command[number] = button;
         taborder[made++] = {p.tab, button};
@@ -410,8 +417,11 @@ void Form1::stepchanged(Step step)
     numberkeys = number;
     signkeys = signs;
     keylock();
-    if (confirm)
+    if (confirm) {
+        // What the player hears with the focus: the line just answered, or nothing yet.
+        platform::describe(confirm, step == Step::numberafter ? newsof(Picture2) : QString());
         confirm->setFocus();
+    }
     if (step == Step::signs)
         wait();
 }
@@ -428,6 +438,7 @@ void Form1::wait()
     // The guess goes on screen now: the moment from which a key can be a reply to it.
     Label8->repaint();
     signstepbegan = keyclock.now();
+    platform::announce(Command[pad::confirmsigns], Label8->reading() + QStringLiteral(". ") + newsof(Picture1));
 }
 
 // ---------------------------------------------------------------- number pad
@@ -458,6 +469,8 @@ void Form1::displaybutton()
 void Form1::settyped(const QString &text)
 {
     Label10->settext(text);
+    if (numberstep(engine.step()))
+        platform::announce(Command[pad::confirmnumber], Label10->reading());
     for (int digit = 0; digit <= 9; ++digit)
         Command[pad::ofdigit(digit)]->setchosen(text.contains(QString::number(digit)));
 }
@@ -565,6 +578,18 @@ void Form1::printhistory(platform::PictureBox *box, const QString &guess, int pl
     box->print(QString(), true);
 }
 
+QString Form1::newsof(const platform::PictureBox *box)
+{
+    // No colons: readers speak them aloud.
+    const QStringList lines = box->lines();
+    if (lines.isEmpty())
+        return QString();
+    const QString line = lines.last().trimmed();
+    return box->accessibleName() + QStringLiteral(". ") + line.section(QLatin1Char(' '), 0, 0) + QStringLiteral(", ")
+        + tr("%n plus", nullptr, int(line.count(QLatin1Char('+')))) + QStringLiteral(", ")
+        + tr("%n minus", nullptr, int(line.count(QLatin1Char('-'))));
+}
+
 QString Form1::spokenline(const QString &printed)
 {
     // Counts rather than runs of signs: a count is heard at once, "-" is often
@@ -582,16 +607,16 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == windowHandle() && event->type() == QEvent::KeyPress) {
         auto *press = static_cast<QKeyEvent *>(event);
-        keyclock.sample(press->timestamp());
+        const qint64 pressed = keyclock.timeof(press->timestamp());
         const int code = platform::keycode(*press);
         Form_KeyDown(code, int(press->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)));
-        // A key that presses a button answers the computer's guess only when it
-        // comes well after the guess went on screen: one pressed before, or so
-        // soon after that it cannot be a reply (the quick second Enter of a
-        // double tap after the number), is dropped.
+        // A key that would confirm the answer takes it only when it comes well
+        // after the guess went on screen: one pressed before, or so soon after
+        // that it cannot be a reply (the quick second Enter of a double tap after
+        // the number), is dropped. Choosing a sign is never held back.
         if (engine.step() == Step::signs && platform::pressesbutton(*press)
-            && keyclock.before(
-                press->timestamp(), signstepbegan + QGuiApplication::styleHints()->keyboardInputInterval()))
+            && QApplication::focusWidget() == Command[pad::confirmsigns]
+            && pressed + 1 < signstepbegan + QGuiApplication::styleHints()->keyboardInputInterval())
             return true;
         // The default button: Enter confirms the number when no button has the focus.
         if (code == platform::key::enter && !qobject_cast<QAbstractButton *>(QApplication::focusWidget())
@@ -627,6 +652,9 @@ void Form1::Form_KeyDown(int keycode, int /*shift*/)
         plusbutton(keyplus);
     if (keyminus >= 1 && keyminus <= 4)
         minusbutton(keyminus);
+    if (keycode == keypaddecimal || keycode == keypadplus || keycode == keypadminus)
+        platform::announce(Command[pad::confirmsigns],
+            tr("%n plus", nullptr, plus) + QStringLiteral(", ") + tr("%n minus", nullptr, minus));
 }
 
 // ---------------------------------------------------------------- menus, icon, closing

@@ -87,6 +87,8 @@ public:
     static void printhistory(platform::PictureBox *box, const QString &guess, int plus, int minus);
     // How a history line reads aloud: "1023: 1 plus, 2 minus".
     static QString spokenline(const QString &printed);
+    // A box's last line as readers are told it: "Your progress. 1023, 1 plus, 2 minus".
+    static QString newsof(const platform::PictureBox *box);
 
     // --- GameWindow
     void setstatus(const std::string &text) override;

@@ -11,6 +11,9 @@
 #include <QAccessibleWidget>
 #include <QHash>
 #include <QKeySequence>
+#include <QLabel>
+#include <QPointer>
+#include <QSet>
 
 #include <vector>
 
@@ -21,6 +24,58 @@ namespace {
 QHash<const QObject *, LineReader> &readers()
 {
     static QHash<const QObject *, LineReader> table;
+    return table;
+}
+
+QSet<const QObject *> &exclusive()
+{
+    static QSet<const QObject *> set;
+    return set;
+}
+
+// What a window tells readers wherever the focus is: one notification per
+// window, shown afresh with each piece of news. It stands in no list of
+// children, so nothing leads a reader to it but its showing.
+class Notice : public QAccessibleInterface
+{
+public:
+    explicit Notice(QWidget *window) : owner(window) { }
+
+    bool isValid() const override { return !owner.isNull(); }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return owner ? owner->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(owner.data()); }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text which) const override { return which == QAccessible::Name ? news : QString(); }
+    void setText(QAccessible::Text, const QString &) override { }
+    QRect rect() const override { return QRect(); }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return QAccessible::State(); }
+
+    QString news;
+
+private:
+    QPointer<QWidget> owner;
+};
+
+QHash<const QObject *, QAccessible::Id> &notices()
+{
+    static QHash<const QObject *, QAccessible::Id> table;
+    return table;
+}
+
+QSet<const QObject *> &panels()
+{
+    static QSet<const QObject *> set;
+    return set;
+}
+
+QHash<const QObject *, QPointer<QWidget>> &labelled()
+{
+    static QHash<const QObject *, QPointer<QWidget>> table;
     return table;
 }
 
@@ -49,8 +104,9 @@ public:
 };
 
 // A widget that shows rows of text one under the other at the height of a line
-// of its font: a list with an item per row and the rows as text, a text line each.
-class RowsAccessible : public QAccessibleWidget, public ReadOnlyText
+// of its font: a list with an item per row. Not text as well: a reader's flat
+// review would then read every row twice, once per item and once per line.
+class RowsAccessible : public QAccessibleWidget
 {
 public:
     RowsAccessible(QWidget *widget, std::function<QStringList()> readrows)
@@ -97,37 +153,6 @@ public:
             if (rowrect(row).contains(x, y))
                 return child(row);
         return nullptr;
-    }
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    // Each row a text line of its own, the last one ended too.
-    QString plain() const override
-    {
-        QString all;
-        for (const QString &row : rows())
-            all += row + QLatin1Char('\n');
-        return all;
-    }
-    QRect characterRect(int offset) const override
-    {
-        return offset >= 0 && offset < characterCount() ? rowrect(int(plain().left(offset).count(QLatin1Char('\n'))))
-                                                        : QRect();
-    }
-    int offsetAtPoint(const QPoint &point) const override
-    {
-        const QStringList all = rows();
-        int offset = 0;
-        for (int row = 0; row < all.size(); ++row) {
-            if (rowrect(row).contains(point))
-                return offset;
-            offset += int(all[row].size()) + 1;
-        }
-        return -1;
     }
 
 private:
@@ -216,6 +241,15 @@ public:
     explicit ButtonAccessible(ColourButton *button) : QAccessibleWidget(button, QAccessible::Button) { }
     ColourButton *button() const { return static_cast<ColourButton *>(widget()); }
 
+    // Readers speak the checked state of radio buttons and check boxes, not of
+    // push buttons.
+    QAccessible::Role role() const override
+    {
+        if (!button()->choosable())
+            return QAccessible::Button;
+        return exclusive().contains(button()) ? QAccessible::RadioButton : QAccessible::CheckBox;
+    }
+
     QString text(QAccessible::Text which) const override
     {
         if (which == QAccessible::Name && button()->accessibleName().isEmpty())
@@ -292,10 +326,39 @@ public:
     int offsetAtPoint(const QPoint &point) const override { return rect().contains(point) ? 0 : -1; }
 };
 
+// A label that labels another widget: its text, and the relation.
+class LabelAccessible : public QAccessibleWidget
+{
+public:
+    explicit LabelAccessible(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) { }
+    QLabel *label() const { return static_cast<QLabel *>(widget()); }
+
+    QString text(QAccessible::Text which) const override
+    {
+        if (which == QAccessible::Name && label()->accessibleName().isEmpty())
+            return label()->text().trimmed();
+        return QAccessibleWidget::text(which);
+    }
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(
+        QAccessible::Relation match = QAccessible::AllRelations) const override
+    {
+        auto found = QAccessibleWidget::relations(match);
+        const QPointer<QWidget> target = labelled().value(label());
+        if (target && (match & QAccessible::Label))
+            if (QAccessibleInterface *other = QAccessible::queryAccessibleInterface(target))
+                found.append({other, QAccessible::Label});
+        return found;
+    }
+};
+
 QAccessibleInterface *factory(const QString &classname, QObject *object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
+    if (classname == QLatin1String("QFrame") && panels().contains(object))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Pane);
+    if (classname == QLatin1String("QLabel") && labelled().contains(object))
+        return new LabelAccessible(static_cast<QLabel *>(object));
     if (classname == QLatin1String("platform::PictureBox")) {
         auto *box = static_cast<PictureBox *>(object);
         return new RowsAccessible(box, [box] { return spokenlines(box, box->lines()); });
@@ -328,6 +391,61 @@ void readlinesas(PictureBox *box, LineReader reader)
     QObject::connect(box, &QObject::destroyed, [key = static_cast<const QObject *>(box)] { readers().remove(key); });
 }
 
+void describe(QWidget *widget, const QString &news)
+{
+    widget->setAccessibleDescription(news);
+}
+
+void announce(QWidget *widget, const QString &news)
+{
+    describe(widget, news);
+    if (news.isEmpty() || !QAccessible::isActive())
+        return;
+    QWidget *window = widget->window();
+    QAccessible::Id &id = notices()[window];
+    if (!id) {
+        id = QAccessible::registerAccessibleInterface(new Notice(window));
+        QObject::connect(window, &QObject::destroyed, [key = static_cast<const QObject *>(window)] {
+            QAccessible::deleteAccessibleInterface(notices().take(key));
+        });
+    }
+    auto *notice = static_cast<Notice *>(QAccessible::accessibleInterface(id));
+    notice->news = news;
+    // Readers speak a notification as it is shown.
+    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+void oneofaset(ColourButton *button)
+{
+    exclusive().insert(button);
+    QObject::connect(
+        button, &QObject::destroyed, [key = static_cast<const QObject *>(button)] { exclusive().remove(key); });
+}
+
+void readaspanel(QWidget *widget)
+{
+    panels().insert(widget);
+    QObject::connect(
+        widget, &QObject::destroyed, [key = static_cast<const QObject *>(widget)] { panels().remove(key); });
+    if (QAccessible::isActive())
+        if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(widget);
+            made && made->role() != QAccessible::Pane)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+void labelfor(QWidget *label, QWidget *target)
+{
+    labelled().insert(label, target);
+    // A reader's interface made before (as the label was created) is made anew.
+    if (QAccessible::isActive())
+        if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(label);
+            made && !made->relations(QAccessible::Label).size())
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    QObject::connect(
+        label, &QObject::destroyed, [key = static_cast<const QObject *>(label)] { labelled().remove(key); });
+}
+
 void lineschanged(PictureBox *box, const QStringList &before)
 {
     if (!QAccessible::isActive())
@@ -340,25 +458,10 @@ void lineschanged(PictureBox *box, const QStringList &before)
     int kept = 0;
     while (kept < was.size() && kept < now.size() && was[kept] == now[kept])
         ++kept;
-    auto joined = [](const QStringList &rows, int from) {
-        QString text;
-        for (int row = from; row < rows.size(); ++row)
-            text += rows[row] + QLatin1Char('\n');
-        return text;
-    };
-    const int position = int(joined(was, 0).size() - joined(was, kept).size());
     list->forgetitems(kept, was);
-    if (kept < was.size()) {
-        QAccessibleTextRemoveEvent removed(list, position, joined(was, kept));
-        QAccessible::updateAccessibility(&removed);
-    }
     for (int row = kept; row < now.size(); ++row) {
         QAccessibleEvent made(list->child(row), QAccessible::ObjectCreated);
         QAccessible::updateAccessibility(&made);
-    }
-    if (kept < now.size()) {
-        QAccessibleTextInsertEvent inserted(list, position, joined(now, kept));
-        QAccessible::updateAccessibility(&inserted);
     }
 }
 

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace platform {
 
+class ColourButton;
 class PictureBox;
 
 // What the eye gets from colour and place, readers get from the accessibility
@@ -19,7 +20,11 @@ class PictureBox;
 //   as text, one text line per printed line; each item stands where its line is
 //   drawn, so it lines up with the row beside it;
 // - a row scale is a list of its rows, each where it is drawn;
-// - a colour button that stands for a choice reports it as its checked state;
+// - a colour button that stands for a choice reports it as its checked state,
+//   as a radio button when it is one of a set of which one is chosen
+//   (oneofaset), else as a check box;
+// - a label made the label of another widget (labelfor) is no loose text of
+//   its window any more but that widget's label;
 // - a display reads as what it is and what it shows ("My guess is 1234").
 // Installs the interfaces once; later calls do nothing.
 void installaccessibility();
@@ -31,5 +36,24 @@ void readlinesas(PictureBox *box, LineReader reader);
 // `box` has changed its lines: they were `before`. Tells readers what was added
 // or taken away.
 void lineschanged(PictureBox *box, const QStringList &before);
+
+// `button` is one of a set of choices of which one is in force.
+void oneofaset(ColourButton *button);
+
+// Gives `widget` `news` as its description: readers read it with the widget
+// whenever it gets the focus ("Confirm Signs push button. My guess is 4213.").
+void describe(QWidget *widget, const QString &news);
+
+// Describes `widget` with `news` and tells readers at once, wherever the focus
+// is, as a notification of `widget`'s window. Nothing is told for no news.
+void announce(QWidget *widget, const QString &news);
+
+// `widget`, a frame inside a window, reads as a panel: readers take a frame for
+// a window of its own, and ignore the focus inside one that is not active.
+void readaspanel(QWidget *widget);
+
+// `label` is the label of `target` (a line of a dialog's message, say): readers
+// read it as part of `target`, not as loose text around it.
+void labelfor(QWidget *label, QWidget *target);
 
 } // namespace platform

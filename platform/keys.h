@@ -4,8 +4,13 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QObject>
 
+#include <memory>
+
+class QAction;
 class QKeyEvent;
+class QWidget;
 
 namespace platform {
 
@@ -34,17 +39,44 @@ class InputClock
 {
 public:
     InputClock() { clock.start(); }
-    // An event with time stamp `stamp` is being handled now.
-    void sample(quint64 stamp);
     qint64 now() const { return clock.elapsed(); }
-    // The event with `stamp` certainly happened before `moment` (a value of now()).
-    // Both clocks count whole milliseconds, so a millisecond is given away.
-    bool before(quint64 stamp, qint64 moment) const { return known && qint64(stamp) + offset < moment - 1; }
+    // When the event stamped `stamp`, handled now, happened, on this clock. A
+    // missing stamp (0: a screen reader's bridge re-sends keys without theirs)
+    // is timed by this clock as handled now; so is one that would lie ahead.
+    qint64 timeof(quint64 stamp);
 
 private:
+    void sample(quint64 stamp);
+
     QElapsedTimer clock;
     qint64 offset = 0; // steady clock minus stamps, as small as seen
     bool known = false;
+};
+
+// Hands the game's keypad keys to `window` past a screen reader's bridge while
+// Num Lock is on. Qt's AT-SPI bridge tells the reader of every key without the
+// Num Lock state, so Orca takes the keypad for its review commands as if Num
+// Lock were off and the keys never arrive. The keys the game uses (keypad
+// digits, decimal point, plus, minus, Enter) are caught as window shortcuts,
+// ahead of the bridge, and delivered to the window as the key events they were;
+// with Num Lock off they go their usual way, to the reader's review keys.
+class KeypadPassage : public QObject
+{
+public:
+    explicit KeypadPassage(QWidget *window);
+    ~KeypadPassage() override;
+    // The keypad key `event` reaches the window through the passage.
+    static bool passes(const QKeyEvent &event);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void deliver();
+
+    QWidget *window;
+    QAction *take;
+    std::unique_ptr<QKeyEvent> caught; // the key the shortcut stands for
 };
 
 } // namespace platform

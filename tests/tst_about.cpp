@@ -20,6 +20,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
+#include <QTextBrowser>
 #include <QTranslator>
 #include <QtTest>
 
@@ -152,6 +153,8 @@ private slots:
     void helpPageWordsAreThereForScreenReaders();
     void helpPageExamplesFollowTheRules();
     void helpPageTextsAreTranslatedAParagraphAtATime();
+    void helpPageIsReadByKeyboardColumnByColumn();
+    void escClosesTheHelpWindow();
 
     // --- pictures
     void programIconComesInEverySize_data();
@@ -578,6 +581,37 @@ void TestAbout::helpPageTextsAreTranslatedAParagraphAtATime()
         ++translated;
     }
     QVERIFY(translated >= 20);
+}
+
+// The page's text takes the focus: the left column first, Tab to the right
+// one; the arrow keys move a caret through the text, which readers follow.
+void TestAbout::helpPageIsReadByKeyboardColumnByColumn()
+{
+    Form2 help;
+    help.show();
+    help.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&help));
+    auto *left = qobject_cast<QTextBrowser *>(QApplication::focusWidget());
+    QVERIFY(left);
+    QVERIFY(left->toPlainText().startsWith(QLatin1String("THE GAME")));
+    QVERIFY(!left->accessibleDescription().isEmpty()); // how to read the page, and how to play
+    QTest::keyClick(left, Qt::Key_Down);
+    QVERIFY(left->textCursor().position() > 0);
+    QTest::keyClick(left, Qt::Key_Tab);
+    auto *right = qobject_cast<QTextBrowser *>(QApplication::focusWidget());
+    QVERIFY(right && right != left);
+    QVERIFY(right->toPlainText().startsWith(QLatin1String("PLAYING")));
+}
+
+void TestAbout::escClosesTheHelpWindow()
+{
+    QPointer<Form2> help = new Form2;
+    help->show();
+    help->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    settle();
+    QVERIFY(help.isNull());
 }
 
 // ---------------------------------------------------------------- pictures

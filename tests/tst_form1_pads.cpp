@@ -393,6 +393,83 @@ private slots:
         QCOMPARE(h->form->Picture2->lines().size(), 1);
     }
 
+    // Under a screen reader every key comes without its time stamp (0): such a
+    // key is timed as it is handled, so a reply made well after the guess
+    // appeared answers it, however long ago the first unstamped key came.
+    void unstampedKeyAnswersTheGuess_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void unstampedKeyAnswersTheGuess()
+    {
+        QFETCH(int, key);
+        QGuiApplication::styleHints()->setKeyboardInputInterval(50);
+        const auto restore = qScopeGuard([] { QGuiApplication::styleHints()->setKeyboardInputInterval(0); });
+        QWindow *window = h->form->windowHandle();
+        auto unstamped = [window](int k, Qt::KeyboardModifiers modifiers) {
+            QKeyEvent press(QEvent::KeyPress, k, modifiers, k == Qt::Key_Space ? QStringLiteral(" ") : QString());
+            QCOMPARE(press.timestamp(), quint64(0));
+            QCoreApplication::sendEvent(window, &press);
+            QKeyEvent release(QEvent::KeyRelease, k, modifiers);
+            QCoreApplication::sendEvent(window, &release);
+            FormHarness::settle();
+        };
+        startwithsecret();
+        for (int digit : {Qt::Key_5, Qt::Key_6, Qt::Key_7, Qt::Key_8})
+            unstamped(digit, Qt::KeypadModifier);
+        unstamped(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(h->engine->step(), numora::Step::signs);
+        QCOMPARE(QApplication::focusWidget(), h->form->Command[23]);
+        unstamped(Qt::Key_Plus, Qt::KeypadModifier);
+        QThread::msleep(60);
+        unstamped(key, Qt::NoModifier);
+        QCOMPARE(h->form->Picture2->lines().size(), 1);
+        QCOMPARE(int(h->engine->state().mysigns[0]), 10);
+    }
+
+    // Choosing a sign is not an answer: Space or Enter on a sign button counts
+    // however soon after the guess and whatever its time stamp says.
+    void signKeyIsNeverHeldBack_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<quint64>("stamp");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("Space on 1 +, unstamped") << 13 << int(Qt::Key_Space) << quint64(0) << "1 +,0 -";
+        QTest::newRow("Space on 4 -, unstamped") << 19 << int(Qt::Key_Space) << quint64(0) << "4 -,0 +";
+        QTest::newRow("Enter on 2 +, unstamped") << 16 << int(Qt::Key_Return) << quint64(0) << "2 +,0 -";
+        QTest::newRow("Space on 1 -, stamped long ago") << 14 << int(Qt::Key_Space) << quint64(1) << "1 -,0 +";
+    }
+    void signKeyIsNeverHeldBack()
+    {
+        QFETCH(int, button);
+        QFETCH(int, key);
+        QFETCH(quint64, stamp);
+        QFETCH(QString, chosen);
+        QGuiApplication::styleHints()->setKeyboardInputInterval(100000); // every key comes "too soon"
+        const auto restore = qScopeGuard([] { QGuiApplication::styleHints()->setKeyboardInputInterval(0); });
+        tosignstep();
+        h->form->Command[button]->setFocus();
+        QWindow *window = h->form->windowHandle();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString());
+        press.setTimestamp(stamp);
+        QCoreApplication::sendEvent(window, &press);
+        QKeyEvent release(
+            QEvent::KeyRelease, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString());
+        release.setTimestamp(stamp);
+        QCoreApplication::sendEvent(window, &release);
+        FormHarness::settle();
+        QCOMPARE(redsigns(*h->form), chosen);
+        // Confirm Signs itself still waits for a reply that can be one.
+        h->form->Command[23]->setFocus();
+        QTest::keyClick(window, Qt::Key_Return);
+        FormHarness::settle();
+        QVERIFY(h->form->Picture2->lines().isEmpty());
+    }
+
     // Lost with four keypad plus; a key pressed behind the loss dialog (the Alt
     // of Alt+G) reselects from the old counters; the next match's first sign
     // step still shows only its own selection.

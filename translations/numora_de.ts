@@ -254,6 +254,10 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
         <comment>the numeric keypad&apos;s decimal key</comment>
         <translation>,</translation>
     </message>
+    <message>
+        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on, also with a screen reader: each digit, the computer&apos;s guess, your signs and each new line are spoken.</source>
+        <translation>Tab wechselt zur anderen Spalte, die Pfeiltasten lesen den Text, Esc schließt dieses Fenster. Im Spiel arbeitet der Ziffernblock mit eingeschalteter Num-Taste, auch mit einem Bildschirmleser: jede Ziffer, der Tipp des Computers, deine Zeichen und jede neue Zeile werden angesagt.</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::OutcomeDialog</name>

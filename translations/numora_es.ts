@@ -254,6 +254,10 @@ Ten más cuidado la próxima vez.</translation>
         <comment>the numeric keypad&apos;s decimal key</comment>
         <translation>.</translation>
     </message>
+    <message>
+        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on, also with a screen reader: each digit, the computer&apos;s guess, your signs and each new line are spoken.</source>
+        <translation>Tab pasa a la otra columna, las flechas leen el texto, Esc cierra esta ventana. En el juego el teclado numérico funciona con Bloq Num activado, también con un lector de pantalla: se anuncian cada dígito, la apuesta del ordenador, sus signos y cada línea nueva.</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::OutcomeDialog</name>

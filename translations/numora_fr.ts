@@ -254,6 +254,10 @@ Soyez plus attentif la prochaine fois.</translation>
         <comment>the numeric keypad&apos;s decimal key</comment>
         <translation>.</translation>
     </message>
+    <message>
+        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on, also with a screen reader: each digit, the computer&apos;s guess, your signs and each new line are spoken.</source>
+        <translation>Tab passe à l&apos;autre colonne, les flèches lisent le texte, Échap ferme cette fenêtre. Dans le jeu, le pavé numérique fonctionne avec Verr Num activé, aussi avec un lecteur d&apos;écran : chaque chiffre, la proposition de l&apos;ordinateur, vos signes et chaque nouvelle ligne sont annoncés.</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::OutcomeDialog</name>

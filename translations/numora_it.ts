@@ -254,6 +254,10 @@ La prossima volta fai più attenzione.</translation>
         <comment>the numeric keypad&apos;s decimal key</comment>
         <translation>.</translation>
     </message>
+    <message>
+        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on, also with a screen reader: each digit, the computer&apos;s guess, your signs and each new line are spoken.</source>
+        <translation>Tab passa all&apos;altra colonna, le frecce leggono il testo, Esc chiude questa finestra. Nel gioco il tastierino numerico funziona con Bloc Num attivo, anche con uno screen reader: ogni cifra, il tentativo del computer, i vostri segni e ogni nuova riga vengono annunciati.</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::OutcomeDialog</name>

@@ -254,6 +254,10 @@ Tenha mais cuidado da próxima vez.</translation>
         <comment>the numeric keypad&apos;s decimal key</comment>
         <translation>.</translation>
     </message>
+    <message>
+        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on, also with a screen reader: each digit, the computer&apos;s guess, your signs and each new line are spoken.</source>
+        <translation>Tab vai para a outra coluna, as setas leem o texto, Esc fecha esta janela. No jogo o teclado numérico funciona com Num Lock ligado, também com um leitor de tela: cada dígito, o palpite do computador, seus sinais e cada nova linha são anunciados.</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::OutcomeDialog</name>

@@ -256,6 +256,10 @@ Please be more careful next time.</source>
         <comment>the numeric keypad&apos;s decimal key</comment>
         <translation>.</translation>
     </message>
+    <message>
+        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on, also with a screen reader: each digit, the computer&apos;s guess, your signs and each new line are spoken.</source>
+        <translation>Tab переходит к другой колонке, стрелки читают текст, Esc закрывает это окно. В игре цифровой блок клавиатуры работает при включённом Num Lock, и с программой экранного доступа тоже: каждая цифра, вариант компьютера, ваши знаки и каждая новая строка озвучиваются.</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::OutcomeDialog</name>
