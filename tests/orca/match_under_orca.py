@@ -39,6 +39,17 @@ def score(guess, secret):
     return plus, sum(g in secret for g in guess) - plus
 
 
+def other_orca_gone(wait):
+    """Orca refuses to start while another Orca of the same user runs (another
+    run of this test, or the developer's own reader): waits up to `wait` seconds."""
+    end = time.time() + wait
+    while subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"], capture_output=True).returncode == 0:
+        if time.time() > end:
+            return False
+        time.sleep(1)
+    return True
+
+
 def free_display():
     for n in range(186, 250):
         if not os.path.exists(f"/tmp/.X{n}-lock") and not os.path.exists(f"/tmp/.X11-unix/X{n}"):
@@ -191,6 +202,9 @@ def main():
                            "speech-dispatcher", "openbox") if not shutil.which(t)]
     if missing:
         print("SKIP: missing " + " ".join(missing) + " (./build.sh test installs them)")
+        return SKIP
+    if not other_orca_gone(60):
+        print("SKIP: another Orca of this user is running, and only one may")
         return SKIP
     display = free_display()
     if not display:
