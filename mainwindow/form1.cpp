@@ -586,8 +586,12 @@ QString Form1::newsof(const platform::PictureBox *box)
         return QString();
     const QString line = lines.last().trimmed();
     return box->accessibleName() + QStringLiteral(". ") + line.section(QLatin1Char(' '), 0, 0) + QStringLiteral(", ")
-        + tr("%n plus", nullptr, int(line.count(QLatin1Char('+')))) + QStringLiteral(", ")
-        + tr("%n minus", nullptr, int(line.count(QLatin1Char('-'))));
+        + signsaloud(int(line.count(QLatin1Char('+'))), int(line.count(QLatin1Char('-'))));
+}
+
+QString Form1::signsaloud(int plus, int minus)
+{
+    return tr("%n plus", nullptr, plus) + QStringLiteral(", ") + tr("%n minus", nullptr, minus);
 }
 
 QString Form1::spokenline(const QString &printed)
@@ -653,8 +657,7 @@ void Form1::Form_KeyDown(int keycode, int /*shift*/)
     if (keyminus >= 1 && keyminus <= 4)
         minusbutton(keyminus);
     if (keycode == keypaddecimal || keycode == keypadplus || keycode == keypadminus)
-        platform::announce(Command[pad::confirmsigns],
-            tr("%n plus", nullptr, plus) + QStringLiteral(", ") + tr("%n minus", nullptr, minus));
+        platform::announce(Command[pad::confirmsigns], signsaloud(plus, minus));
 }
 
 // ---------------------------------------------------------------- menus, icon, closing

@@ -89,6 +89,8 @@ public:
     static QString spokenline(const QString &printed);
     // A box's last line as readers are told it: "Your progress. 1023, 1 plus, 2 minus".
     static QString newsof(const platform::PictureBox *box);
+    // An answer as readers are told it: "1 plus, 0 minus".
+    static QString signsaloud(int plus, int minus);
 
     // --- GameWindow
     void setstatus(const std::string &text) override;
