@@ -120,11 +120,32 @@ int Module1::drawindex(int n)
     return std::uniform_int_distribution<int>(0, n - 1)(rng);
 }
 
-void Module1::startgame()
+void Module1::setstrategy(std::unique_ptr<Strategy> next)
 {
+    nextstrategy = std::move(next);
+    strategychosen = true;
+}
+
+void Module1::abandongame()
+{
+    if (gamerunning() && yourround > 0) {
+        // The answer to the guess on display is missing only in the sign step;
+        // once thinking, myround already counts the last answer.
+        const bool pending = waiting == Step::deciding || waiting == Step::numberafter;
+        report(Ending::abandoned, myround + (pending ? 1 : 0), {});
+    }
     ++currentgame;
     awaiteddialog.reset();
     setstep(Step::none);
+}
+
+void Module1::startgame()
+{
+    abandongame();
+    if (strategychosen) {
+        strategy = std::move(nextstrategy);
+        strategychosen = false;
+    }
 
     form->form_load();
     form->setstatus("");
@@ -185,10 +206,11 @@ Refusal Module1::answer(int16 plus, int16 minus)
 void Module1::decide(int16 plus)
 {
     if (plus == 4) {
+        const std::string found = numbertext(myguesses[myround]);
         if (yousolved == True)
-            gamedraw();
+            gamedraw(myround + 1, found);
         else
-            youlose();
+            youlose(myround + 1, found);
         return;
     }
     if (yousolved == True) {
@@ -220,8 +242,10 @@ void Module1::thinkingstep(std::uint64_t game)
     think();
     if (!live(game))
         return;
-    rateguesses();
-    findbest();
+    if (!strategy) {
+        rateguesses();
+        findbest();
+    }
     form->processevents(); // input made while thinking is handled here
     if (!live(game))
         return;
@@ -239,8 +263,12 @@ int Module1::chooseguess()
             ++row;
         return row;
     }
-    if (yousolved == True || myround == 0)
-        return drawindex(yousolved == True ? tablesize : bestcount);
+    if (yousolved == True)
+        return drawindex(tablesize);
+    if (strategy)
+        return strategy->choose(state(), [this](int n) { return drawindex(n); });
+    if (myround == 0)
+        return drawindex(bestcount); // the whole table
     return bestguesses[drawindex(bestcount)];
 }
 
@@ -269,11 +297,13 @@ void Module1::think()
         form->setstatus("");
         form->showguess(numbertext(matches[0]));
         if (yousolved == True && myround == yourround - 1)
-            gamedraw();
+            gamedraw(myround, numbertext(matches[0]));
         else
-            youlose();
+            youlose(myround, numbertext(matches[0]));
         return;
     }
+    if (strategy)
+        return; // the splits and ratings are the engine's own rating's
     fast->countsplits(candidates, lastremaining(), matches, matchcount, myguesses.data(), myround, signcodes, splits);
 }
 
@@ -338,21 +368,43 @@ void Module1::outcome(Outcome which, const std::string &caption)
     form->beep();
 }
 
-void Module1::youlose()
+void Module1::report(Ending ending, int answered, const std::string &yournumber)
 {
+    if (!listener)
+        return;
+    GameReport game;
+    game.ending = ending;
+    game.strength = strength();
+    game.rounds = yourround;
+    game.mynumber = mynumber;
+    game.yournumber = yournumber;
+    for (int r = 0; r < yourround; ++r)
+        game.yourguesses.push_back({yourguesses[r], yourplus[r], yourminus[r]});
+    for (int r = 0; r < answered; ++r)
+        game.myguesses.push_back(
+            {numbertext(myguesses[r]), static_cast<int16>(mysigns[r] / 10), static_cast<int16>(mysigns[r] % 10)});
+    listener->gameended(game);
+}
+
+void Module1::youlose(int answered, const std::string &yournumber)
+{
+    report(Ending::lost, answered, yournumber);
     outcome(Outcome::lost, lostcaption + mynumber);
 }
 void Module1::youwin()
 {
+    report(Ending::won, myround, {});
     outcome(Outcome::won, {});
 }
-void Module1::gamedraw()
+void Module1::gamedraw(int answered, const std::string &yournumber)
 {
+    report(Ending::draw, answered, yournumber);
     outcome(Outcome::draw, {});
 }
 
 void Module1::wrongsigns()
 {
+    report(Ending::contradiction, myround, {});
     const std::uint64_t game = currentgame;
     awaiteddialog.reset();
     setstep(Step::outcome);

@@ -3,7 +3,9 @@
 
 #pragma once
 
+#include "engine/gamereport.h"
 #include "engine/gamewindow.h"
+#include "engine/strategy.h"
 
 #include <array>
 #include <cstdint>
@@ -106,6 +108,8 @@ public:
     Module1 &operator=(const Module1 &) = delete;
 
     void attach(GameWindow *window) { form = window; }
+    // Told of every game that ends, before its dialog shows; none by default.
+    void listen(GameListener *record) { listener = record; }
     // Where each game's seed comes from; the clock unless a test says otherwise.
     void setseeder(std::function<std::uint32_t()> seeder);
 
@@ -121,8 +125,16 @@ public:
     void makecandidates();
     void makesigncodes();
 
+    // How the computer chooses its guesses from the next game on: a strategy,
+    // or none for Normal, the engine's own rating.
+    void setstrategy(std::unique_ptr<Strategy> next);
+    Strength strength() const { return strategy ? strategy->strength() : Strength::normal; } // of this game
+
     // --- the game flow
-    void startgame();
+    void startgame(); // a game left running is reported abandoned
+    // The game now running, if any, is over unfinished (the program ends):
+    // reported abandoned when the player has made a guess.
+    void abandongame();
     Step step() const { return waiting; }
     std::uint64_t gameid() const { return currentgame; }
     bool gamerunning() const { return waiting != Step::none && waiting != Step::outcome; }
@@ -164,17 +176,23 @@ private:
     void setstep(Step step);
     void decide(int16 plus);
     void findmatches();
-    void youlose();
+    void youlose(int answered, const std::string &yournumber);
     void youwin();
-    void gamedraw();
+    void gamedraw(int answered, const std::string &yournumber);
     void wrongsigns();
     void outcome(Outcome which, const std::string &caption);
+    // Tells the listener; `answered` of the computer's guesses have their answer.
+    void report(Ending ending, int answered, const std::string &yournumber);
     void resume(std::uint64_t game);
     void thinkingstep(std::uint64_t game);
     bool live(std::uint64_t game) const { return game == currentgame && gamerunning(); }
 
     std::unique_ptr<FastSplits> fast; // the thinking's working tables
     GameWindow *form = nullptr;
+    GameListener *listener = nullptr;
+    std::unique_ptr<Strategy> strategy; // this game's; none for Normal
+    std::unique_ptr<Strategy> nextstrategy;
+    bool strategychosen = false; // nextstrategy holds the next game's choice
     std::function<std::uint32_t()> seeder;
     std::mt19937 rng;
     std::uint64_t currentgame = 0;

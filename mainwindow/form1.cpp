@@ -669,12 +669,14 @@ void Form1::newgame_Click()
 
 void Form1::exitgame_Click()
 {
+    engine.abandongame();
     platform::endprogram();
 }
 
 void Form1::closeEvent(QCloseEvent *event)
 {
     event->accept();
+    engine.abandongame();
     platform::endprogram();
 }
 

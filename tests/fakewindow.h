@@ -20,11 +20,27 @@ namespace numora::testing {
 
 using support::rowof;
 
-class FakeWindow : public GameWindow
+class FakeWindow : public GameWindow, public GameListener
 {
 public:
-    explicit FakeWindow(Module1 &engine) : m(engine) { m.attach(this); }
-    ~FakeWindow() override { m.attach(nullptr); }
+    explicit FakeWindow(Module1 &engine) : m(engine)
+    {
+        m.attach(this);
+        m.listen(this);
+    }
+    ~FakeWindow() override
+    {
+        m.attach(nullptr);
+        m.listen(nullptr);
+    }
+
+    // The record beside the window: each game's report, noted in the same log.
+    void gameended(const GameReport &report) override
+    {
+        static const char *names[] = {"won", "lost", "draw", "contradiction", "abandoned"};
+        note(std::string("report ") + names[int(report.ending)]);
+        reports.push_back(report);
+    }
 
     void form_load() override
     {
@@ -130,6 +146,7 @@ public:
     std::string status, guess, caption;
     std::vector<std::string> statuses, messages, history;
     std::vector<std::string> log; // every call from the engine, in order
+    std::vector<GameReport> reports;
     std::optional<Outcome> outcome;
     Refusal refused = Refusal::none; // the engine's reason for the last input it turned down
     std::function<void()> onprocessevents, onmessage;

@@ -125,7 +125,7 @@ private slots:
                 "step signs"}));
         w->log.clear();
         w->confirmsigns(4, 0);
-        QCOMPARE(w->log, (Log {"step deciding", "step outcome", "outcome lost", "beep"}));
+        QCOMPARE(w->log, (Log {"step deciding", "report lost", "step outcome", "outcome lost", "beep"}));
     }
 
     void lossByFourPlus()
@@ -366,6 +366,92 @@ private slots:
             std::set<Row> guesses(m->state().myguesses.begin(), m->state().myguesses.begin() + m->state().myround + 1);
             QCOMPARE(int(guesses.size()), m->state().myround + 1);
         }
+    }
+
+    // Every game that ends is told to the record once, before its dialog or
+    // message opens, with what both sides guessed; a game left after a guess
+    // is told as abandoned, one left before any guess not at all.
+    void everyEndIsReportedOnce_data()
+    {
+        QTest::addColumn<QString>("play");
+        QTest::addColumn<int>("ending"); // -1: no report
+        QTest::addColumn<int>("rounds");
+        QTest::addColumn<int>("answered");
+        QTest::addColumn<bool>("found"); // the computer found the player's number
+        QTest::newRow("lost by four plus") << "guess 40" << int(Ending::lost) << 1 << 1 << true;
+        QTest::newRow("lost by naming") << "truly" << int(Ending::lost) << -1 << -1 << true;
+        QTest::newRow("won") << "right 30" << int(Ending::won) << 1 << 1 << false;
+        QTest::newRow("draw") << "guess 00 right 40" << int(Ending::draw) << 2 << 2 << true;
+        QTest::newRow("contradiction") << "guess 30 guess impossible guess" << int(Ending::contradiction) << 3 << 2
+                                       << false;
+        QTest::newRow("abandoned at the signs") << "guess new" << int(Ending::abandoned) << 1 << 0 << false;
+        QTest::newRow("abandoned after the answer") << "guess 00 exit" << int(Ending::abandoned) << 1 << 1 << false;
+        QTest::newRow("left before a guess") << "new exit" << -1 << 0 << 0 << false;
+        QTest::newRow("new after the outcome") << "guess 40 new" << int(Ending::lost) << 1 << 1 << true;
+    }
+    void everyEndIsReportedOnce()
+    {
+        QFETCH(QString, play);
+        QFETCH(int, ending);
+        QFETCH(int, rounds);
+        QFETCH(int, answered);
+        QFETCH(bool, found);
+        const std::string secret = "5067";
+        m->startgame();
+        std::string mynumber = m->state().mynumber;
+        std::vector<std::string> yours;
+        for (const QString &move : play.split(' ')) {
+            const std::string guess = move == "right" ? mynumber : wrongguess(*m);
+            if (move == "guess" || move == "right") {
+                QVERIFY(w->confirmnumber(guess));
+                yours.push_back(guess);
+            } else if (move == "truly") {
+                QVERIFY(playout(secret));
+                mynumber = m->state().mynumber;
+                yours.assign(m->state().yourguesses.begin(), m->state().yourguesses.begin() + m->state().yourround);
+            } else if (move == "impossible") {
+                const auto code = impossibleanswer(m->state().myguesses[1], agreeing(*m, 1));
+                QVERIFY(code && w->confirmsigns(*code / 10, *code % 10));
+            } else if (move == "new") {
+                m->startgame();
+            } else if (move == "exit") {
+                m->abandongame();
+            } else {
+                QVERIFY(w->confirmsigns(move[0].digitValue(), move[1].digitValue()));
+            }
+        }
+        if (ending < 0) {
+            QVERIFY(w->reports.empty());
+            return;
+        }
+        QCOMPARE(w->reports.size(), size_t(1));
+        const GameReport &report = w->reports.front();
+        QCOMPARE(int(report.ending), ending);
+        QCOMPARE(report.strength, Strength::normal);
+        QCOMPARE(report.mynumber, mynumber);
+        if (rounds < 0) { // as long as the computer needed
+            rounds = int(yours.size());
+            answered = int(w->history.size());
+        }
+        QCOMPARE(report.rounds, rounds);
+        QCOMPARE(int(report.yourguesses.size()), rounds);
+        for (int r = 0; r < rounds; ++r) {
+            const int code = countsigns(rowof(yours[r]), rowof(mynumber));
+            QCOMPARE(report.yourguesses[r].number, yours[r]);
+            QCOMPARE(report.yourguesses[r].plus * 10 + report.yourguesses[r].minus, code);
+        }
+        QCOMPARE(int(report.myguesses.size()), answered);
+        for (int r = 0; r < answered; ++r) // the answers as the player gave them
+            QCOMPARE(report.myguesses[r].number + ":" + std::to_string(report.myguesses[r].plus)
+                    + std::to_string(report.myguesses[r].minus),
+                w->history[r]);
+        QCOMPARE(report.yournumber, found ? (play == "truly" ? secret : report.myguesses.back().number) : "");
+        // Told before the player sees the end.
+        const auto reported = std::find_if(
+            w->log.begin(), w->log.end(), [](const std::string &line) { return line.rfind("report", 0) == 0; });
+        const auto shown = std::find_if(w->log.begin(), w->log.end(),
+            [](const std::string &line) { return line.rfind("outcome ", 0) == 0 || line == "message"; });
+        QVERIFY(reported < shown);
     }
 
     // Answers chosen to keep the most numbers open as long as possible: even
