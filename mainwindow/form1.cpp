@@ -5,6 +5,7 @@
 
 #include "dialogs/about.h"
 #include "dialogs/outcomes.h"
+#include "dialogs/statistics.h"
 #include "platform/accessibility.h"
 #include "platform/colourbutton.h"
 #include "platform/display.h"
@@ -351,6 +352,9 @@ void Form1::buildmenu()
 {
     QMenu *game = menuBar()->addMenu(tr("&Game"));
     newgame = game->addAction(tr("&New"), this, &Form1::newgame_Click);
+    statistics = game->addAction(
+        QCoreApplication::translate("dialogs::frmStatistics", "S&tatistics..."), this, &Form1::statistics_Click);
+    statistics->setEnabled(false); // until there is a record to show
     exitgame = game->addAction(tr("E&xit"), this, &Form1::exitgame_Click);
     help = menuBar()->addAction(tr("&Help"), this, &Form1::help_Click);
     about = menuBar()->addAction(tr("&About"), this, &Form1::about_Click);
@@ -678,6 +682,23 @@ void Form1::closeEvent(QCloseEvent *event)
     event->accept();
     engine.abandongame();
     platform::endprogram();
+}
+
+void Form1::setrecord(record::Record *matches)
+{
+    record = matches;
+    statistics->setEnabled(record != nullptr);
+}
+
+void Form1::statistics_Click()
+{
+    if (!record)
+        return;
+    if (!statisticswindow)
+        statisticswindow = new dialogs::frmStatistics(*record, this);
+    statisticswindow->show();
+    statisticswindow->raise();
+    statisticswindow->activateWindow();
 }
 
 void Form1::help_Click()

@@ -23,8 +23,13 @@ class PictureBox;
 class RowScale;
 } // namespace platform
 
+namespace record {
+class Record;
+}
+
 namespace dialogs {
 class OutcomeDialog;
+class frmStatistics;
 class frmAbout;
 class Form2;
 } // namespace dialogs
@@ -54,6 +59,9 @@ public:
     explicit Form1(numora::Module1 &engine, QWidget *parent = nullptr);
     ~Form1() override;
 
+    // The record the Statistics window reads; the window never writes it.
+    void setrecord(record::Record *matches);
+
     // --- window state
     void keylock();
     void form_load() override;
@@ -78,6 +86,7 @@ public:
     // --- keyboard, menus, icon
     void Form_KeyDown(int keycode, int shift);
     void newgame_Click();
+    void statistics_Click();
     void exitgame_Click();
     void help_Click();
     void about_Click();
@@ -117,6 +126,7 @@ public:
     QTimer *Timer1 = nullptr;
     std::array<QIcon, 18> Image1;
     QAction *newgame = nullptr;
+    QAction *statistics = nullptr;
     QAction *exitgame = nullptr;
     QAction *help = nullptr;
     QAction *about = nullptr;
@@ -126,6 +136,7 @@ public:
     QPointer<dialogs::OutcomeDialog> TSdraw;
     QPointer<dialogs::frmAbout> aboutwindow;
     QPointer<dialogs::Form2> helpwindow;
+    QPointer<dialogs::frmStatistics> statisticswindow;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -154,6 +165,7 @@ private:
     numora::int16 keyminus = 0;
 
     numora::Module1 &engine;
+    record::Record *record = nullptr;
     platform::InputClock keyclock;
     qint64 signstepbegan = 0; // on keyclock: the computer's guess was painted
     bool placed = false;
