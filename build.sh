@@ -12,6 +12,8 @@ cd "$(dirname "$0")"
 
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev libxkbcommon-dev
           groff-base fonts-liberation2 desktop-file-utils appstream reuse
+          # the record of matches: Qt SQL's SQLite driver
+          libqt6sql6-sqlite
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           # the whole match under the Orca screen reader (tests/orca)
           python3 orca speech-dispatcher openbox xvfb xauth xdotool x11-utils x11-xserver-utils numlockx

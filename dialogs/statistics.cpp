@@ -70,6 +70,7 @@ QTableWidget *maketable(int columns, QWidget *parent)
     table->verticalHeader()->hide();
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setHighlightSections(false);
+    table->horizontalHeader()->setStretchLastSection(true);
     return table;
 }
 
@@ -228,6 +229,7 @@ frmStatistics::frmStatistics(record::Record &record, QWidget *parent)
     figures = maketable(2, summary);
     figures->horizontalHeader()->hide();
     figures->setShowGrid(false);
+    figures->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents); // every figure in sight where there is room
     figures->setAccessibleName(tr("Figures"));
     auto *group = new QGroupBox(tr("Rounds of won matches"), summary);
     chart = new RoundsChart(group);

@@ -51,7 +51,8 @@ constexpr const char *schema[] = {
     " strength TEXT NOT NULL CHECK (strength IN ('easy', 'normal', 'expert')),"
     " rounds INTEGER NOT NULL CHECK (rounds >= 0)," // the player's guesses
     " computer_secret TEXT NOT NULL,"
-    " player_secret TEXT)", // only when the computer found it
+    " player_secret TEXT," // only when the computer found it
+    " streak INTEGER NOT NULL CHECK (streak >= 0))", // the winning streak this match ends; 0 when not won
     "CREATE TABLE guesses ("
     " match INTEGER NOT NULL REFERENCES matches (id) ON DELETE CASCADE,"
     " side TEXT NOT NULL CHECK (side IN ('player', 'computer')),"
@@ -60,8 +61,10 @@ constexpr const char *schema[] = {
     " plus INTEGER NOT NULL,"
     " minus INTEGER NOT NULL,"
     " PRIMARY KEY (match, side, round)) WITHOUT ROWID",
-    // The figures by ending and the rounds of wins come from this index alone.
+    // The figures by ending and the rounds of wins come from this index alone,
+    // the longest streak from the other.
     "CREATE INDEX matches_by_ending ON matches (ending, rounds)",
+    "CREATE INDEX matches_by_streak ON matches (streak)",
 };
 
 QString asidename(const QFileInfo &file)
@@ -147,7 +150,7 @@ bool Record::ensureopen()
     if (state == State::newer)
         return false;
     if (failure.detail.isEmpty() && db.isValid())
-        failure = {causeof(db.lastError()), db.lastError().text()};
+        failure = {causeof(db.lastError()), db.lastError().databaseText()};
     // Cannot be written: read what is there, if anything.
     if (info.exists() && opendatabase(true))
         state = State::readonly;
@@ -176,7 +179,7 @@ bool Record::inspect()
                     return false;
                 continue;
             }
-            failure = {causeof(error), error.text()};
+            failure = {causeof(error), error.databaseText()};
             return false;
         }
         if (id == 0 && objects == 0) { // new, or emptied by hand: ours from now on
@@ -192,7 +195,7 @@ bool Record::inspect()
         if (version > schemaversion) {
             // Read as far as this version understands it; never written.
             if (!opendatabase(true)) {
-                failure = {causeof(db.lastError()), db.lastError().text()};
+                failure = {causeof(db.lastError()), db.lastError().databaseText()};
                 return false;
             }
             state = State::newer;
@@ -210,7 +213,7 @@ bool Record::inspect()
                     return false;
                 continue;
             }
-            failure = {causeof(q.lastError()), q.lastError().text()};
+            failure = {causeof(q.lastError()), q.lastError().databaseText()};
             return false;
         }
         return true;
@@ -223,7 +226,7 @@ bool Record::create()
 {
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        failure = {causeof(q.lastError()), q.lastError().text()};
+        failure = {causeof(q.lastError()), q.lastError().databaseText()};
         return false;
     }
     // Another process may have made it meanwhile.
@@ -236,7 +239,7 @@ bool Record::create()
     }
     if (made && q.exec(QStringLiteral("COMMIT")))
         return true;
-    failure = {causeof(q.lastError()), q.lastError().text()};
+    failure = {causeof(q.lastError()), q.lastError().databaseText()};
     q.exec(QStringLiteral("ROLLBACK"));
     return false;
 }
@@ -259,7 +262,7 @@ bool Record::setaside()
         QFile::rename(path + QStringLiteral("-shm"), aside + QStringLiteral("-shm"));
     emit problem({Trouble::setaside, Cause::other, path, aside, {}});
     if (!opendatabase(false)) {
-        failure = {causeof(db.lastError()), db.lastError().text()};
+        failure = {causeof(db.lastError()), db.lastError().databaseText()};
         return false;
     }
     return true;
@@ -335,7 +338,7 @@ bool Record::writepending()
             return true;
         }
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        failure = {causeof(error), error.text()};
+        failure = {causeof(error), error.databaseText()};
         if (!damaged(error))
             break;
         // Found damaged while writing: a fresh record, and the matches go there.
@@ -353,8 +356,10 @@ qint64 Record::insert(const Pending &match, QSqlError &error)
 {
     const numora::GameReport &r = match.report;
     QSqlQuery q(db);
-    q.prepare(QStringLiteral("INSERT INTO matches (ended, ending, strength, rounds, computer_secret, player_secret)"
-                             " VALUES (?, ?, ?, ?, ?, ?)"));
+    // The streak goes on from the latest match, whichever process wrote it.
+    q.prepare(QStringLiteral("INSERT INTO matches (ended, ending, strength, rounds, computer_secret, player_secret,"
+                             " streak) VALUES (?, ?, ?, ?, ?, ?, CASE WHEN ? THEN 1 + coalesce((SELECT streak FROM"
+                             " matches ORDER BY id DESC LIMIT 1), 0) ELSE 0 END)"));
     q.addBindValue(match.ended.toOffsetFromUtc(match.ended.offsetFromUtc()).toString(Qt::ISODateWithMs));
     q.addBindValue(endingname(r.ending));
     q.addBindValue(strengthname(r.strength));
@@ -362,6 +367,7 @@ qint64 Record::insert(const Pending &match, QSqlError &error)
     q.addBindValue(QString::fromStdString(r.mynumber));
     q.addBindValue(r.yournumber.empty() ? QVariant(QMetaType::fromType<QString>())
                                         : QVariant(QString::fromStdString(r.yournumber)));
+    q.addBindValue(r.ending == numora::Ending::won);
     if (!q.exec()) {
         error = q.lastError();
         return -1;
@@ -436,20 +442,10 @@ Summary Record::summary()
     }
     if (s.won > 0)
         s.averagerounds = double(rounds) / double(s.won);
-    // The wins after the latest match not won; then the longest unbroken run:
-    // each match not won starts a new run, numbered by how many came before.
-    read = read
-        && q.exec(
-            QStringLiteral("SELECT count(*) FROM matches WHERE id >"
-                           " coalesce((SELECT id FROM matches WHERE ending <> 'won' ORDER BY id DESC LIMIT 1), 0)"))
-        && q.next();
-    if (read)
+    read = read && q.exec(QStringLiteral("SELECT streak FROM matches ORDER BY id DESC LIMIT 1"));
+    if (read && q.next())
         s.currentstreak = q.value(0).toLongLong();
-    read = read
-        && q.exec(QStringLiteral("SELECT coalesce(max(length), 0) FROM (SELECT count(*) AS length FROM"
-                                 " (SELECT ending, sum(ending <> 'won') OVER (ORDER BY id) AS run FROM matches)"
-                                 " WHERE ending = 'won' GROUP BY run)"))
-        && q.next();
+    read = read && q.exec(QStringLiteral("SELECT coalesce(max(streak), 0) FROM matches")) && q.next();
     if (read)
         s.longeststreak = q.value(0).toLongLong();
     if (!read) {
@@ -499,7 +495,7 @@ bool Record::clear()
     const bool cleared = q.exec(QStringLiteral("BEGIN IMMEDIATE")) && q.exec(QStringLiteral("DELETE FROM guesses"))
         && q.exec(QStringLiteral("DELETE FROM matches")) && q.exec(QStringLiteral("COMMIT"));
     if (!cleared) {
-        failure = {causeof(q.lastError()), q.lastError().text()};
+        failure = {causeof(q.lastError()), q.lastError().databaseText()};
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         return false;
     }
