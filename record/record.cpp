@@ -346,9 +346,6 @@ bool Record::writepending()
             break;
         state = State::closed;
     }
-    if (state == State::writable)
-        state = State::closed; // opened afresh next time, so that a freed disk is used again
-    closedatabase();
     return false;
 }
 
