@@ -149,7 +149,7 @@ QString RoundsChart::astext() const
         return tr("No match won yet.");
     QStringList parts;
     for (const auto &[rounds, count] : bars)
-        parts << tr("%n round(s):", nullptr, rounds) + QLatin1Char(' ') + tr("%n match(es) won", nullptr, int(count));
+        parts << tr("Rounds: %1, won: %2").arg(QLocale().toString(rounds), QLocale().toString(count));
     return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
 }
 
@@ -330,7 +330,7 @@ void frmStatistics::refresh()
         note->setText(tr("This record was written by a newer version of Numora: it is shown here, but the matches "
                          "you play now are not added to it."));
     else if (record.unsaved() > 0)
-        note->setText(tr("%n match(es) of this session could not be saved yet.", nullptr, record.unsaved()));
+        note->setText(tr("Matches of this session not saved yet: %1.").arg(QLocale().toString(record.unsaved())));
     else
         note->clear();
     note->setVisible(!note->text().isEmpty());
@@ -341,7 +341,7 @@ void frmStatistics::clear_Click()
 {
     const qint64 played = record.summary().played;
     QMessageBox ask(QMessageBox::Warning, platform::apptitle,
-        tr("Clear the record of all %n match(es)?", nullptr, int(std::min<qint64>(played, INT_MAX))),
+        tr("Clear all the matches on record (%1)?").arg(QLocale().toString(played)),
         QMessageBox::NoButton, this);
     ask.setInformativeText(tr("The matches cannot be brought back."));
     QPushButton *clear = ask.addButton(tr("Clear Record"), QMessageBox::DestructiveRole);

@@ -26,8 +26,8 @@ class RoundsChart : public QWidget
 public:
     explicit RoundsChart(QWidget *parent = nullptr);
     void setwins(const QList<QPair<int, qint64>> &winsbyrounds);
-    // "3 rounds: 2 matches won. 4 rounds: 0 matches won. ..." with every
-    // number of rounds from the fewest to the most; a note when none was won.
+    // "Rounds: 3, won: 2. Rounds: 4, won: 0. ..." with every number of rounds
+    // from the fewest to the most; a note when none was won.
     QString astext() const;
 
     QSize sizeHint() const override;
