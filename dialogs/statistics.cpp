@@ -100,9 +100,9 @@ QString endingtext(numora::Ending ending)
 {
     switch (ending) {
     case numora::Ending::won:
-        return QCoreApplication::translate("dialogs::frmStatistics", "Won");
+        return QCoreApplication::translate("dialogs::frmStatistics", "You won");
     case numora::Ending::lost:
-        return QCoreApplication::translate("dialogs::frmStatistics", "Lost");
+        return QCoreApplication::translate("dialogs::frmStatistics", "You lost");
     case numora::Ending::draw:
         return QCoreApplication::translate("dialogs::frmStatistics", "Draw");
     case numora::Ending::contradiction:
@@ -110,7 +110,7 @@ QString endingtext(numora::Ending ending)
     case numora::Ending::abandoned:
         break;
     }
-    return QCoreApplication::translate("dialogs::frmStatistics", "Abandoned");
+    return QCoreApplication::translate("dialogs::frmStatistics", "Left unfinished");
 }
 
 // ---------------------------------------------------------------- the chart
@@ -341,8 +341,7 @@ void frmStatistics::clear_Click()
 {
     const qint64 played = record.summary().played;
     QMessageBox ask(QMessageBox::Warning, platform::apptitle,
-        tr("Clear all the matches on record (%1)?").arg(QLocale().toString(played)),
-        QMessageBox::NoButton, this);
+        tr("Clear all the matches on record (%1)?").arg(QLocale().toString(played)), QMessageBox::NoButton, this);
     ask.setInformativeText(tr("The matches cannot be brought back."));
     QPushButton *clear = ask.addButton(tr("Clear Record"), QMessageBox::DestructiveRole);
     QPushButton *keep = ask.addButton(QMessageBox::Cancel);

@@ -545,7 +545,7 @@ void TestL10n::wordsThatDecideWhatHappensMeanWhatTheySay()
         QCOMPARE(dialog->Command2->text(), words.at(1));
     }
     QCOMPARE(game->actions().at(0)->text(), words.at(2));
-    QCOMPARE(game->actions().at(1)->text(), words.at(3));
+    QCOMPARE(game->actions().constLast()->text(), words.at(3)); // Exit ends the menu
     QCOMPARE(harness.form->Command[12]->text(), words.at(4));
     QCOMPARE(harness.form->Command[23]->text(), words.at(5));
     QCOMPARE(won.windowTitle(), words.at(6));

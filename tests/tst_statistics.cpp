@@ -110,7 +110,8 @@ void TestStatistics::figuresChartAndTableReadAsTheRecordHasThem_data()
                                   "Current winning streak|1", "Longest winning streak|2", "Average rounds to win|4.33",
                                   "Fewest rounds to win|3"}
                            << "Rounds: 3, won: 1. Rounds: 4, won: 1. Rounds: 5, won: 0. Rounds: 6, won: 1."
-                           << QStringList {"Won|4|5260|not found", "Draw|6|5260|9613", "Abandoned|2|5260|not found"};
+                           << QStringList {
+                                  "You won|4|5260|not found", "Draw|6|5260|9613", "Left unfinished|2|5260|not found"};
 }
 
 void TestStatistics::figuresChartAndTableReadAsTheRecordHasThem()
@@ -151,7 +152,8 @@ void TestStatistics::theWindowFollowsTheRecordWhileOpen()
     QCOMPARE(window.matches->rowCount(), dialogs::frmStatistics::shownmatches);
     recorded.record.gameended(match('w', 5));
     QCOMPARE(readrows(window.figures, 1), QStringList {QStringLiteral("Matches played|106")});
-    QCOMPARE(readrows(window.matches, 1).value(0).section(QLatin1Char('|'), 1), QStringLiteral("Won|5|5260|not found"));
+    QCOMPARE(
+        readrows(window.matches, 1).value(0).section(QLatin1Char('|'), 1), QStringLiteral("You won|5|5260|not found"));
     QCOMPARE(window.matches->rowCount(), dialogs::frmStatistics::shownmatches);
 }
 
@@ -165,9 +167,9 @@ void TestStatistics::clearingTakesAConfirmation_data()
     QTest::newRow("Esc") << std::function<void(QMessageBox *)>([](QMessageBox *box) {
         QTest::keyClick(box, Qt::Key_Escape);
     }) << qint64(3);
-    QTest::newRow("Enter, at first on Cancel") << std::function<void(QMessageBox *)>([](QMessageBox *box) {
-        QTest::keyClick(box, Qt::Key_Return);
-    }) << qint64(3);
+    QTest::newRow("Enter, at first on Cancel")
+        << std::function<void(QMessageBox *)>([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Return); })
+        << qint64(3);
     QTest::newRow("Clear Record") << std::function<void(QMessageBox *)>([](QMessageBox *box) {
         for (QAbstractButton *button : box->buttons())
             if (button->text() == QLatin1String("Clear Record"))

@@ -271,6 +271,64 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
     </message>
 </context>
 <context>
+    <name>dialogs::RecordProblem</name>
+    <message>
+        <source>Your matches cannot be saved.</source>
+        <translation>Deine Partien können nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The folder or the file may not be written.</source>
+        <translation>Der Ordner oder die Datei darf nicht beschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Der Datenträger ist voll.</translation>
+    </message>
+    <message>
+        <source>The disk refused to write.</source>
+        <translation>Der Datenträger hat das Schreiben verweigert.</translation>
+    </message>
+    <message>
+        <source>Another program keeps the record locked.</source>
+        <translation>Ein anderes Programm hält die Chronik gesperrt.</translation>
+    </message>
+    <message>
+        <source>The record cannot be opened or written.</source>
+        <translation>Die Chronik kann weder geöffnet noch beschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Numora keeps its record of matches in %1. %2 You can go on playing: the matches of this session are kept and saved as soon as the record can be written again, but they are lost if Numora ends before.</source>
+        <translation>Numora führt die Chronik deiner Partien in %1. %2 Du kannst weiterspielen: Die Partien dieser Sitzung werden aufbewahrt und gespeichert, sobald die Chronik wieder beschrieben werden kann; sie gehen aber verloren, wenn Numora vorher beendet wird.</translation>
+    </message>
+    <message>
+        <source>Your record of matches could not be read.</source>
+        <translation>Die Chronik deiner Partien konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 was damaged or is not Numora&apos;s. It has been kept, unchanged, as %2, and a new record has been started.</source>
+        <translation>Die Datei %1 war beschädigt oder gehört nicht zu Numora. Sie wurde unverändert als %2 aufbewahrt, und eine neue Chronik wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>Your record of matches was written by a newer version of Numora.</source>
+        <translation>Die Chronik deiner Partien stammt von einer neueren Version von Numora.</translation>
+    </message>
+    <message>
+        <source>This version shows the record in %1 but does not change it: the matches you play now are not saved.</source>
+        <translation>Diese Version zeigt die Chronik in %1 an, verändert sie aber nicht: Die Partien, die du jetzt spielst, werden nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::RoundsChart</name>
+    <message>
+        <source>No match won yet.</source>
+        <translation>Noch keine Partie gewonnen.</translation>
+    </message>
+    <message>
+        <source>Rounds: %1, won: %2</source>
+        <translation>Runden: %1, gewonnen: %2</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TSdraw</name>
     <message>
         <source> It&apos;s a draw!</source>
@@ -322,6 +380,189 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
     <message>
         <source>The Numora team</source>
         <translation>Das Numora-Team</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmStatistics</name>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>You won</source>
+        <translation>Sieg</translation>
+    </message>
+    <message>
+        <source>You lost</source>
+        <translation>Niederlage</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Remis</translation>
+    </message>
+    <message>
+        <source>Contradictory answers</source>
+        <translation>Widersprüchliche Antworten</translation>
+    </message>
+    <message>
+        <source>Left unfinished</source>
+        <translation>Nicht beendet</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>Rounds of won matches</source>
+        <translation>Runden gewonnener Partien</translation>
+    </message>
+    <message>
+        <source>&amp;Summary</source>
+        <translation>&amp;Übersicht</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Runden</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s number</source>
+        <translation>Zahl des Computers</translation>
+    </message>
+    <message>
+        <source>Your number</source>
+        <translation>Deine Zahl</translation>
+    </message>
+    <message>
+        <source>Last matches</source>
+        <translation>Letzte Partien</translation>
+    </message>
+    <message>
+        <source>&amp;Last matches</source>
+        <translation>&amp;Letzte Partien</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>Clea&amp;r Record...</source>
+        <translation>Chronik l&amp;eeren...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Matches played</source>
+        <translation>Gespielte Partien</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>Ended on contradictory answers</source>
+        <translation>Wegen widersprüchlicher Antworten beendet</translation>
+    </message>
+    <message>
+        <source>Abandoned</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Win rate</source>
+        <translation>Gewinnquote</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Current winning streak</source>
+        <translation>Aktuelle Siegesserie</translation>
+    </message>
+    <message>
+        <source>Longest winning streak</source>
+        <translation>Längste Siegesserie</translation>
+    </message>
+    <message>
+        <source>Average rounds to win</source>
+        <translation>Runden je Sieg im Schnitt</translation>
+    </message>
+    <message>
+        <source>Fewest rounds to win</source>
+        <translation>Wenigste Runden für einen Sieg</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>noch keine</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Strength: %1</source>
+        <translation>Spielstärke: %1</translation>
+    </message>
+    <message>
+        <source>The record cannot be read.</source>
+        <translation>Die Chronik kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>This record was written by a newer version of Numora: it is shown here, but the matches you play now are not added to it.</source>
+        <translation>Diese Chronik stammt von einer neueren Version von Numora: Sie wird hier gezeigt, aber die Partien, die du jetzt spielst, kommen nicht hinzu.</translation>
+    </message>
+    <message>
+        <source>Matches of this session not saved yet: %1.</source>
+        <translation>Noch nicht gespeicherte Partien dieser Sitzung: %1.</translation>
+    </message>
+    <message>
+        <source>Clear all the matches on record (%1)?</source>
+        <translation>Alle Partien der Chronik löschen (%1)?</translation>
+    </message>
+    <message>
+        <source>The matches cannot be brought back.</source>
+        <translation>Die Partien lassen sich nicht wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Clear Record</source>
+        <translation>Chronik leeren</translation>
+    </message>
+    <message>
+        <source>The record could not be cleared: it cannot be written.</source>
+        <translation>Die Chronik konnte nicht geleert werden: Sie lässt sich nicht beschreiben.</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>S&amp;tatistik...</translation>
     </message>
 </context>
 <context>

@@ -271,6 +271,64 @@ Ten más cuidado la próxima vez.</translation>
     </message>
 </context>
 <context>
+    <name>dialogs::RecordProblem</name>
+    <message>
+        <source>Your matches cannot be saved.</source>
+        <translation>No se pueden guardar tus partidas.</translation>
+    </message>
+    <message>
+        <source>The folder or the file may not be written.</source>
+        <translation>La carpeta o el archivo no admiten escritura.</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>El disco está lleno.</translation>
+    </message>
+    <message>
+        <source>The disk refused to write.</source>
+        <translation>El disco se negó a escribir.</translation>
+    </message>
+    <message>
+        <source>Another program keeps the record locked.</source>
+        <translation>Otro programa mantiene bloqueado el historial.</translation>
+    </message>
+    <message>
+        <source>The record cannot be opened or written.</source>
+        <translation>No se puede abrir ni escribir el historial.</translation>
+    </message>
+    <message>
+        <source>Numora keeps its record of matches in %1. %2 You can go on playing: the matches of this session are kept and saved as soon as the record can be written again, but they are lost if Numora ends before.</source>
+        <translation>Numora guarda el historial de tus partidas en %1. %2 Puedes seguir jugando: las partidas de esta sesión se conservan y se guardarán en cuanto se pueda volver a escribir en el historial, pero se perderán si Numora se cierra antes.</translation>
+    </message>
+    <message>
+        <source>Your record of matches could not be read.</source>
+        <translation>No se pudo leer el historial de tus partidas.</translation>
+    </message>
+    <message>
+        <source>The file %1 was damaged or is not Numora&apos;s. It has been kept, unchanged, as %2, and a new record has been started.</source>
+        <translation>El archivo %1 estaba dañado o no es de Numora. Se ha conservado sin cambios como %2 y se ha empezado un historial nuevo.</translation>
+    </message>
+    <message>
+        <source>Your record of matches was written by a newer version of Numora.</source>
+        <translation>El historial de tus partidas lo escribió una versión más reciente de Numora.</translation>
+    </message>
+    <message>
+        <source>This version shows the record in %1 but does not change it: the matches you play now are not saved.</source>
+        <translation>Esta versión muestra el historial de %1 pero no lo modifica: las partidas que juegues ahora no se guardarán.</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::RoundsChart</name>
+    <message>
+        <source>No match won yet.</source>
+        <translation>Aún no has ganado ninguna partida.</translation>
+    </message>
+    <message>
+        <source>Rounds: %1, won: %2</source>
+        <translation>Rondas: %1, ganadas: %2</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TSdraw</name>
     <message>
         <source> It&apos;s a draw!</source>
@@ -322,6 +380,189 @@ Ten más cuidado la próxima vez.</translation>
     <message>
         <source>The Numora team</source>
         <translation>El equipo de Numora</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmStatistics</name>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experto</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>You won</source>
+        <translation>Has ganado</translation>
+    </message>
+    <message>
+        <source>You lost</source>
+        <translation>Has perdido</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Empate</translation>
+    </message>
+    <message>
+        <source>Contradictory answers</source>
+        <translation>Respuestas contradictorias</translation>
+    </message>
+    <message>
+        <source>Left unfinished</source>
+        <translation>Sin terminar</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Cifras</translation>
+    </message>
+    <message>
+        <source>Rounds of won matches</source>
+        <translation>Rondas de las partidas ganadas</translation>
+    </message>
+    <message>
+        <source>&amp;Summary</source>
+        <translation>&amp;Resumen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Rondas</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s number</source>
+        <translation>Número del ordenador</translation>
+    </message>
+    <message>
+        <source>Your number</source>
+        <translation>Tu número</translation>
+    </message>
+    <message>
+        <source>Last matches</source>
+        <translation>Últimas partidas</translation>
+    </message>
+    <message>
+        <source>&amp;Last matches</source>
+        <translation>Últimas &amp;partidas</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Guardado en %1</translation>
+    </message>
+    <message>
+        <source>Clea&amp;r Record...</source>
+        <translation>&amp;Borrar historial...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Matches played</source>
+        <translation>Partidas jugadas</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Ganadas</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdidas</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Empatadas</translation>
+    </message>
+    <message>
+        <source>Ended on contradictory answers</source>
+        <translation>Terminadas por respuestas contradictorias</translation>
+    </message>
+    <message>
+        <source>Abandoned</source>
+        <translation>Abandonadas</translation>
+    </message>
+    <message>
+        <source>Win rate</source>
+        <translation>Porcentaje de victorias</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Current winning streak</source>
+        <translation>Racha de victorias actual</translation>
+    </message>
+    <message>
+        <source>Longest winning streak</source>
+        <translation>Racha de victorias más larga</translation>
+    </message>
+    <message>
+        <source>Average rounds to win</source>
+        <translation>Rondas por victoria (media)</translation>
+    </message>
+    <message>
+        <source>Fewest rounds to win</source>
+        <translation>Menos rondas para ganar</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>ninguna aún</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>no encontrado</translation>
+    </message>
+    <message>
+        <source>Strength: %1</source>
+        <translation>Nivel: %1</translation>
+    </message>
+    <message>
+        <source>The record cannot be read.</source>
+        <translation>No se puede leer el historial.</translation>
+    </message>
+    <message>
+        <source>This record was written by a newer version of Numora: it is shown here, but the matches you play now are not added to it.</source>
+        <translation>Este historial lo escribió una versión más reciente de Numora: se muestra aquí, pero las partidas que juegues ahora no se añaden a él.</translation>
+    </message>
+    <message>
+        <source>Matches of this session not saved yet: %1.</source>
+        <translation>Partidas de esta sesión aún sin guardar: %1.</translation>
+    </message>
+    <message>
+        <source>Clear all the matches on record (%1)?</source>
+        <translation>¿Borrar todas las partidas del historial (%1)?</translation>
+    </message>
+    <message>
+        <source>The matches cannot be brought back.</source>
+        <translation>Las partidas no se podrán recuperar.</translation>
+    </message>
+    <message>
+        <source>Clear Record</source>
+        <translation>Borrar historial</translation>
+    </message>
+    <message>
+        <source>The record could not be cleared: it cannot be written.</source>
+        <translation>No se pudo borrar el historial: no admite escritura.</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>Es&amp;tadísticas...</translation>
     </message>
 </context>
 <context>

@@ -271,6 +271,64 @@ Soyez plus attentif la prochaine fois.</translation>
     </message>
 </context>
 <context>
+    <name>dialogs::RecordProblem</name>
+    <message>
+        <source>Your matches cannot be saved.</source>
+        <translation>Vos parties ne peuvent pas être enregistrées.</translation>
+    </message>
+    <message>
+        <source>The folder or the file may not be written.</source>
+        <translation>Le dossier ou le fichier est protégé en écriture.</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Le disque est plein.</translation>
+    </message>
+    <message>
+        <source>The disk refused to write.</source>
+        <translation>Le disque a refusé l&apos;écriture.</translation>
+    </message>
+    <message>
+        <source>Another program keeps the record locked.</source>
+        <translation>Un autre programme garde l&apos;historique verrouillé.</translation>
+    </message>
+    <message>
+        <source>The record cannot be opened or written.</source>
+        <translation>L&apos;historique ne peut être ni ouvert ni écrit.</translation>
+    </message>
+    <message>
+        <source>Numora keeps its record of matches in %1. %2 You can go on playing: the matches of this session are kept and saved as soon as the record can be written again, but they are lost if Numora ends before.</source>
+        <translation>Numora tient l&apos;historique de vos parties dans %1. %2 Vous pouvez continuer à jouer : les parties de cette session sont gardées et enregistrées dès que l&apos;historique peut de nouveau être écrit, mais elles sont perdues si Numora se ferme avant.</translation>
+    </message>
+    <message>
+        <source>Your record of matches could not be read.</source>
+        <translation>L&apos;historique de vos parties n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>The file %1 was damaged or is not Numora&apos;s. It has been kept, unchanged, as %2, and a new record has been started.</source>
+        <translation>Le fichier %1 était endommagé ou n&apos;appartient pas à Numora. Il a été conservé tel quel sous le nom %2, et un nouvel historique a été commencé.</translation>
+    </message>
+    <message>
+        <source>Your record of matches was written by a newer version of Numora.</source>
+        <translation>L&apos;historique de vos parties a été écrit par une version plus récente de Numora.</translation>
+    </message>
+    <message>
+        <source>This version shows the record in %1 but does not change it: the matches you play now are not saved.</source>
+        <translation>Cette version affiche l&apos;historique de %1 sans le modifier : les parties que vous jouez maintenant ne sont pas enregistrées.</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::RoundsChart</name>
+    <message>
+        <source>No match won yet.</source>
+        <translation>Aucune partie gagnée pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Rounds: %1, won: %2</source>
+        <translation>Tours : %1, gagnées : %2</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TSdraw</name>
     <message>
         <source> It&apos;s a draw!</source>
@@ -322,6 +380,189 @@ Soyez plus attentif la prochaine fois.</translation>
     <message>
         <source>The Numora team</source>
         <translation>L&apos;équipe Numora</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmStatistics</name>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>You won</source>
+        <translation>Gagnée</translation>
+    </message>
+    <message>
+        <source>You lost</source>
+        <translation>Perdue</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Match nul</translation>
+    </message>
+    <message>
+        <source>Contradictory answers</source>
+        <translation>Réponses contradictoires</translation>
+    </message>
+    <message>
+        <source>Left unfinished</source>
+        <translation>Inachevée</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Chiffres</translation>
+    </message>
+    <message>
+        <source>Rounds of won matches</source>
+        <translation>Tours des parties gagnées</translation>
+    </message>
+    <message>
+        <source>&amp;Summary</source>
+        <translation>&amp;Résumé</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Issue</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Tours</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s number</source>
+        <translation>Nombre de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Your number</source>
+        <translation>Votre nombre</translation>
+    </message>
+    <message>
+        <source>Last matches</source>
+        <translation>Dernières parties</translation>
+    </message>
+    <message>
+        <source>&amp;Last matches</source>
+        <translation>&amp;Dernières parties</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Conservé dans %1</translation>
+    </message>
+    <message>
+        <source>Clea&amp;r Record...</source>
+        <translation>&amp;Effacer l&apos;historique...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Matches played</source>
+        <translation>Parties jouées</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gagnées</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdues</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Nulles</translation>
+    </message>
+    <message>
+        <source>Ended on contradictory answers</source>
+        <translation>Terminées sur des réponses contradictoires</translation>
+    </message>
+    <message>
+        <source>Abandoned</source>
+        <translation>Abandonnées</translation>
+    </message>
+    <message>
+        <source>Win rate</source>
+        <translation>Taux de victoire</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Current winning streak</source>
+        <translation>Série de victoires en cours</translation>
+    </message>
+    <message>
+        <source>Longest winning streak</source>
+        <translation>Plus longue série de victoires</translation>
+    </message>
+    <message>
+        <source>Average rounds to win</source>
+        <translation>Tours par victoire en moyenne</translation>
+    </message>
+    <message>
+        <source>Fewest rounds to win</source>
+        <translation>Moins de tours pour gagner</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>aucune pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>non trouvé</translation>
+    </message>
+    <message>
+        <source>Strength: %1</source>
+        <translation>Niveau : %1</translation>
+    </message>
+    <message>
+        <source>The record cannot be read.</source>
+        <translation>L&apos;historique ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>This record was written by a newer version of Numora: it is shown here, but the matches you play now are not added to it.</source>
+        <translation>Cet historique a été écrit par une version plus récente de Numora : il est affiché ici, mais les parties que vous jouez maintenant n&apos;y sont pas ajoutées.</translation>
+    </message>
+    <message>
+        <source>Matches of this session not saved yet: %1.</source>
+        <translation>Parties de cette session pas encore enregistrées : %1.</translation>
+    </message>
+    <message>
+        <source>Clear all the matches on record (%1)?</source>
+        <translation>Effacer toutes les parties de l&apos;historique (%1) ?</translation>
+    </message>
+    <message>
+        <source>The matches cannot be brought back.</source>
+        <translation>Les parties ne pourront pas être récupérées.</translation>
+    </message>
+    <message>
+        <source>Clear Record</source>
+        <translation>Effacer l&apos;historique</translation>
+    </message>
+    <message>
+        <source>The record could not be cleared: it cannot be written.</source>
+        <translation>L&apos;historique n&apos;a pas pu être effacé : il est protégé en écriture.</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>S&amp;tatistiques...</translation>
     </message>
 </context>
 <context>

@@ -271,6 +271,64 @@ La prossima volta fai più attenzione.</translation>
     </message>
 </context>
 <context>
+    <name>dialogs::RecordProblem</name>
+    <message>
+        <source>Your matches cannot be saved.</source>
+        <translation>Le tue partite non possono essere salvate.</translation>
+    </message>
+    <message>
+        <source>The folder or the file may not be written.</source>
+        <translation>La cartella o il file non sono scrivibili.</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Il disco è pieno.</translation>
+    </message>
+    <message>
+        <source>The disk refused to write.</source>
+        <translation>Il disco ha rifiutato la scrittura.</translation>
+    </message>
+    <message>
+        <source>Another program keeps the record locked.</source>
+        <translation>Un altro programma tiene bloccato lo storico.</translation>
+    </message>
+    <message>
+        <source>The record cannot be opened or written.</source>
+        <translation>Lo storico non può essere aperto né scritto.</translation>
+    </message>
+    <message>
+        <source>Numora keeps its record of matches in %1. %2 You can go on playing: the matches of this session are kept and saved as soon as the record can be written again, but they are lost if Numora ends before.</source>
+        <translation>Numora tiene lo storico delle tue partite in %1. %2 Puoi continuare a giocare: le partite di questa sessione vengono conservate e salvate appena lo storico torna scrivibile, ma vanno perse se Numora si chiude prima.</translation>
+    </message>
+    <message>
+        <source>Your record of matches could not be read.</source>
+        <translation>Non è stato possibile leggere lo storico delle tue partite.</translation>
+    </message>
+    <message>
+        <source>The file %1 was damaged or is not Numora&apos;s. It has been kept, unchanged, as %2, and a new record has been started.</source>
+        <translation>Il file %1 era danneggiato o non è di Numora. È stato conservato, invariato, come %2, ed è stato iniziato un nuovo storico.</translation>
+    </message>
+    <message>
+        <source>Your record of matches was written by a newer version of Numora.</source>
+        <translation>Lo storico delle tue partite è stato scritto da una versione più recente di Numora.</translation>
+    </message>
+    <message>
+        <source>This version shows the record in %1 but does not change it: the matches you play now are not saved.</source>
+        <translation>Questa versione mostra lo storico in %1 ma non lo modifica: le partite che giochi ora non vengono salvate.</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::RoundsChart</name>
+    <message>
+        <source>No match won yet.</source>
+        <translation>Ancora nessuna partita vinta.</translation>
+    </message>
+    <message>
+        <source>Rounds: %1, won: %2</source>
+        <translation>Turni: %1, vinte: %2</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TSdraw</name>
     <message>
         <source> It&apos;s a draw!</source>
@@ -322,6 +380,189 @@ La prossima volta fai più attenzione.</translation>
     <message>
         <source>The Numora team</source>
         <translation>Il team di Numora</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmStatistics</name>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Esperto</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>You won</source>
+        <translation>Hai vinto</translation>
+    </message>
+    <message>
+        <source>You lost</source>
+        <translation>Hai perso</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Pareggio</translation>
+    </message>
+    <message>
+        <source>Contradictory answers</source>
+        <translation>Risposte contraddittorie</translation>
+    </message>
+    <message>
+        <source>Left unfinished</source>
+        <translation>Non finita</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Cifre</translation>
+    </message>
+    <message>
+        <source>Rounds of won matches</source>
+        <translation>Turni delle partite vinte</translation>
+    </message>
+    <message>
+        <source>&amp;Summary</source>
+        <translation>&amp;Riepilogo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Turni</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s number</source>
+        <translation>Numero del computer</translation>
+    </message>
+    <message>
+        <source>Your number</source>
+        <translation>Il tuo numero</translation>
+    </message>
+    <message>
+        <source>Last matches</source>
+        <translation>Ultime partite</translation>
+    </message>
+    <message>
+        <source>&amp;Last matches</source>
+        <translation>&amp;Ultime partite</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Salvato in %1</translation>
+    </message>
+    <message>
+        <source>Clea&amp;r Record...</source>
+        <translation>Ca&amp;ncella storico...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Matches played</source>
+        <translation>Partite giocate</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Vinte</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perse</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Pareggiate</translation>
+    </message>
+    <message>
+        <source>Ended on contradictory answers</source>
+        <translation>Finite per risposte contraddittorie</translation>
+    </message>
+    <message>
+        <source>Abandoned</source>
+        <translation>Abbandonate</translation>
+    </message>
+    <message>
+        <source>Win rate</source>
+        <translation>Percentuale di vittorie</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Current winning streak</source>
+        <translation>Serie di vittorie attuale</translation>
+    </message>
+    <message>
+        <source>Longest winning streak</source>
+        <translation>Serie di vittorie più lunga</translation>
+    </message>
+    <message>
+        <source>Average rounds to win</source>
+        <translation>Turni medi per vincere</translation>
+    </message>
+    <message>
+        <source>Fewest rounds to win</source>
+        <translation>Meno turni per vincere</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>ancora nessuno</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>non trovato</translation>
+    </message>
+    <message>
+        <source>Strength: %1</source>
+        <translation>Livello: %1</translation>
+    </message>
+    <message>
+        <source>The record cannot be read.</source>
+        <translation>Lo storico non può essere letto.</translation>
+    </message>
+    <message>
+        <source>This record was written by a newer version of Numora: it is shown here, but the matches you play now are not added to it.</source>
+        <translation>Questo storico è stato scritto da una versione più recente di Numora: viene mostrato qui, ma le partite che giochi ora non vi vengono aggiunte.</translation>
+    </message>
+    <message>
+        <source>Matches of this session not saved yet: %1.</source>
+        <translation>Partite di questa sessione non ancora salvate: %1.</translation>
+    </message>
+    <message>
+        <source>Clear all the matches on record (%1)?</source>
+        <translation>Cancellare tutte le partite dello storico (%1)?</translation>
+    </message>
+    <message>
+        <source>The matches cannot be brought back.</source>
+        <translation>Le partite non potranno essere recuperate.</translation>
+    </message>
+    <message>
+        <source>Clear Record</source>
+        <translation>Cancella storico</translation>
+    </message>
+    <message>
+        <source>The record could not be cleared: it cannot be written.</source>
+        <translation>Non è stato possibile cancellare lo storico: non è scrivibile.</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>S&amp;tatistiche...</translation>
     </message>
 </context>
 <context>

@@ -271,6 +271,64 @@ Tenha mais cuidado da próxima vez.</translation>
     </message>
 </context>
 <context>
+    <name>dialogs::RecordProblem</name>
+    <message>
+        <source>Your matches cannot be saved.</source>
+        <translation>Suas partidas não podem ser salvas.</translation>
+    </message>
+    <message>
+        <source>The folder or the file may not be written.</source>
+        <translation>A pasta ou o arquivo não permite gravação.</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>O disco está cheio.</translation>
+    </message>
+    <message>
+        <source>The disk refused to write.</source>
+        <translation>O disco recusou a gravação.</translation>
+    </message>
+    <message>
+        <source>Another program keeps the record locked.</source>
+        <translation>Outro programa mantém o histórico bloqueado.</translation>
+    </message>
+    <message>
+        <source>The record cannot be opened or written.</source>
+        <translation>Não é possível abrir nem gravar o histórico.</translation>
+    </message>
+    <message>
+        <source>Numora keeps its record of matches in %1. %2 You can go on playing: the matches of this session are kept and saved as soon as the record can be written again, but they are lost if Numora ends before.</source>
+        <translation>O Numora mantém o histórico das suas partidas em %1. %2 Você pode continuar jogando: as partidas desta sessão são guardadas e salvas assim que o histórico puder ser gravado de novo, mas se perdem se o Numora for fechado antes.</translation>
+    </message>
+    <message>
+        <source>Your record of matches could not be read.</source>
+        <translation>Não foi possível ler o histórico das suas partidas.</translation>
+    </message>
+    <message>
+        <source>The file %1 was damaged or is not Numora&apos;s. It has been kept, unchanged, as %2, and a new record has been started.</source>
+        <translation>O arquivo %1 estava danificado ou não é do Numora. Ele foi guardado, sem alterações, como %2, e um novo histórico foi iniciado.</translation>
+    </message>
+    <message>
+        <source>Your record of matches was written by a newer version of Numora.</source>
+        <translation>O histórico das suas partidas foi gravado por uma versão mais nova do Numora.</translation>
+    </message>
+    <message>
+        <source>This version shows the record in %1 but does not change it: the matches you play now are not saved.</source>
+        <translation>Esta versão mostra o histórico em %1, mas não o altera: as partidas que você jogar agora não serão salvas.</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::RoundsChart</name>
+    <message>
+        <source>No match won yet.</source>
+        <translation>Nenhuma partida vencida ainda.</translation>
+    </message>
+    <message>
+        <source>Rounds: %1, won: %2</source>
+        <translation>Rodadas: %1, vencidas: %2</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TSdraw</name>
     <message>
         <source> It&apos;s a draw!</source>
@@ -322,6 +380,189 @@ Tenha mais cuidado da próxima vez.</translation>
     <message>
         <source>The Numora team</source>
         <translation>A equipe Numora</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmStatistics</name>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Especialista</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>You won</source>
+        <translation>Você venceu</translation>
+    </message>
+    <message>
+        <source>You lost</source>
+        <translation>Você perdeu</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Empate</translation>
+    </message>
+    <message>
+        <source>Contradictory answers</source>
+        <translation>Respostas contraditórias</translation>
+    </message>
+    <message>
+        <source>Left unfinished</source>
+        <translation>Não terminada</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Rounds of won matches</source>
+        <translation>Rodadas das partidas vencidas</translation>
+    </message>
+    <message>
+        <source>&amp;Summary</source>
+        <translation>&amp;Resumo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Rodadas</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s number</source>
+        <translation>Número do computador</translation>
+    </message>
+    <message>
+        <source>Your number</source>
+        <translation>Seu número</translation>
+    </message>
+    <message>
+        <source>Last matches</source>
+        <translation>Últimas partidas</translation>
+    </message>
+    <message>
+        <source>&amp;Last matches</source>
+        <translation>Últimas &amp;partidas</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Salvo em %1</translation>
+    </message>
+    <message>
+        <source>Clea&amp;r Record...</source>
+        <translation>&amp;Limpar histórico...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Matches played</source>
+        <translation>Partidas jogadas</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Vencidas</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdidas</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Empatadas</translation>
+    </message>
+    <message>
+        <source>Ended on contradictory answers</source>
+        <translation>Encerradas por respostas contraditórias</translation>
+    </message>
+    <message>
+        <source>Abandoned</source>
+        <translation>Abandonadas</translation>
+    </message>
+    <message>
+        <source>Win rate</source>
+        <translation>Taxa de vitórias</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Current winning streak</source>
+        <translation>Sequência de vitórias atual</translation>
+    </message>
+    <message>
+        <source>Longest winning streak</source>
+        <translation>Maior sequência de vitórias</translation>
+    </message>
+    <message>
+        <source>Average rounds to win</source>
+        <translation>Média de rodadas por vitória</translation>
+    </message>
+    <message>
+        <source>Fewest rounds to win</source>
+        <translation>Menos rodadas para vencer</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>nenhuma ainda</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>não encontrado</translation>
+    </message>
+    <message>
+        <source>Strength: %1</source>
+        <translation>Nível: %1</translation>
+    </message>
+    <message>
+        <source>The record cannot be read.</source>
+        <translation>Não é possível ler o histórico.</translation>
+    </message>
+    <message>
+        <source>This record was written by a newer version of Numora: it is shown here, but the matches you play now are not added to it.</source>
+        <translation>Este histórico foi gravado por uma versão mais nova do Numora: ele é mostrado aqui, mas as partidas que você jogar agora não são adicionadas a ele.</translation>
+    </message>
+    <message>
+        <source>Matches of this session not saved yet: %1.</source>
+        <translation>Partidas desta sessão ainda não salvas: %1.</translation>
+    </message>
+    <message>
+        <source>Clear all the matches on record (%1)?</source>
+        <translation>Limpar todas as partidas do histórico (%1)?</translation>
+    </message>
+    <message>
+        <source>The matches cannot be brought back.</source>
+        <translation>As partidas não poderão ser recuperadas.</translation>
+    </message>
+    <message>
+        <source>Clear Record</source>
+        <translation>Limpar histórico</translation>
+    </message>
+    <message>
+        <source>The record could not be cleared: it cannot be written.</source>
+        <translation>Não foi possível limpar o histórico: ele não pode ser gravado.</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>Es&amp;tatísticas...</translation>
     </message>
 </context>
 <context>

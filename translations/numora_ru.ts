@@ -273,6 +273,64 @@ Please be more careful next time.</source>
     </message>
 </context>
 <context>
+    <name>dialogs::RecordProblem</name>
+    <message>
+        <source>Your matches cannot be saved.</source>
+        <translation>Ваши партии не удаётся сохранить.</translation>
+    </message>
+    <message>
+        <source>The folder or the file may not be written.</source>
+        <translation>Папка или файл защищены от записи.</translation>
+    </message>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Диск заполнен.</translation>
+    </message>
+    <message>
+        <source>The disk refused to write.</source>
+        <translation>Диск отказал в записи.</translation>
+    </message>
+    <message>
+        <source>Another program keeps the record locked.</source>
+        <translation>Другая программа заблокировала журнал.</translation>
+    </message>
+    <message>
+        <source>The record cannot be opened or written.</source>
+        <translation>Журнал не удаётся ни открыть, ни записать.</translation>
+    </message>
+    <message>
+        <source>Numora keeps its record of matches in %1. %2 You can go on playing: the matches of this session are kept and saved as soon as the record can be written again, but they are lost if Numora ends before.</source>
+        <translation>Numora ведёт журнал ваших партий в %1. %2 Можно играть дальше: партии этого сеанса сохраняются в памяти и будут записаны, как только журнал снова станет доступен для записи, но пропадут, если Numora закроется раньше.</translation>
+    </message>
+    <message>
+        <source>Your record of matches could not be read.</source>
+        <translation>Не удалось прочитать журнал ваших партий.</translation>
+    </message>
+    <message>
+        <source>The file %1 was damaged or is not Numora&apos;s. It has been kept, unchanged, as %2, and a new record has been started.</source>
+        <translation>Файл %1 был повреждён или не принадлежит Numora. Он сохранён без изменений как %2, и начат новый журнал.</translation>
+    </message>
+    <message>
+        <source>Your record of matches was written by a newer version of Numora.</source>
+        <translation>Журнал ваших партий записан более новой версией Numora.</translation>
+    </message>
+    <message>
+        <source>This version shows the record in %1 but does not change it: the matches you play now are not saved.</source>
+        <translation>Эта версия показывает журнал из %1, но не изменяет его: партии, которые вы играете сейчас, не сохраняются.</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::RoundsChart</name>
+    <message>
+        <source>No match won yet.</source>
+        <translation>Пока нет выигранных партий.</translation>
+    </message>
+    <message>
+        <source>Rounds: %1, won: %2</source>
+        <translation>Ходов: %1, выиграно: %2</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::TSdraw</name>
     <message>
         <source> It&apos;s a draw!</source>
@@ -324,6 +382,189 @@ Please be more careful next time.</source>
     <message>
         <source>The Numora team</source>
         <translation>Команда Numora</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::frmStatistics</name>
+    <message>
+        <source>Easy</source>
+        <translation>Лёгкий</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Эксперт</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Обычный</translation>
+    </message>
+    <message>
+        <source>You won</source>
+        <translation>Победа</translation>
+    </message>
+    <message>
+        <source>You lost</source>
+        <translation>Поражение</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Ничья</translation>
+    </message>
+    <message>
+        <source>Contradictory answers</source>
+        <translation>Противоречивые ответы</translation>
+    </message>
+    <message>
+        <source>Left unfinished</source>
+        <translation>Не доиграна</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Показатели</translation>
+    </message>
+    <message>
+        <source>Rounds of won matches</source>
+        <translation>Ходы в выигранных партиях</translation>
+    </message>
+    <message>
+        <source>&amp;Summary</source>
+        <translation>&amp;Сводка</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Итог</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Ходы</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s number</source>
+        <translation>Число компьютера</translation>
+    </message>
+    <message>
+        <source>Your number</source>
+        <translation>Ваше число</translation>
+    </message>
+    <message>
+        <source>Last matches</source>
+        <translation>Последние партии</translation>
+    </message>
+    <message>
+        <source>&amp;Last matches</source>
+        <translation>&amp;Последние партии</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Хранится в %1</translation>
+    </message>
+    <message>
+        <source>Clea&amp;r Record...</source>
+        <translation>&amp;Очистить журнал...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>Matches played</source>
+        <translation>Сыграно партий</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Выиграно</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Проиграно</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Вничью</translation>
+    </message>
+    <message>
+        <source>Ended on contradictory answers</source>
+        <translation>Прервано из-за противоречивых ответов</translation>
+    </message>
+    <message>
+        <source>Abandoned</source>
+        <translation>Брошено</translation>
+    </message>
+    <message>
+        <source>Win rate</source>
+        <translation>Доля побед</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Current winning streak</source>
+        <translation>Текущая серия побед</translation>
+    </message>
+    <message>
+        <source>Longest winning streak</source>
+        <translation>Самая длинная серия побед</translation>
+    </message>
+    <message>
+        <source>Average rounds to win</source>
+        <translation>Среднее число ходов до победы</translation>
+    </message>
+    <message>
+        <source>Fewest rounds to win</source>
+        <translation>Наименьшее число ходов до победы</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>пока нет</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>не найдено</translation>
+    </message>
+    <message>
+        <source>Strength: %1</source>
+        <translation>Уровень: %1</translation>
+    </message>
+    <message>
+        <source>The record cannot be read.</source>
+        <translation>Журнал не удаётся прочитать.</translation>
+    </message>
+    <message>
+        <source>This record was written by a newer version of Numora: it is shown here, but the matches you play now are not added to it.</source>
+        <translation>Этот журнал записан более новой версией Numora: он показан здесь, но партии, которые вы играете сейчас, в него не добавляются.</translation>
+    </message>
+    <message>
+        <source>Matches of this session not saved yet: %1.</source>
+        <translation>Ещё не сохранённых партий этого сеанса: %1.</translation>
+    </message>
+    <message>
+        <source>Clear all the matches on record (%1)?</source>
+        <translation>Удалить все партии из журнала (%1)?</translation>
+    </message>
+    <message>
+        <source>The matches cannot be brought back.</source>
+        <translation>Восстановить партии будет невозможно.</translation>
+    </message>
+    <message>
+        <source>Clear Record</source>
+        <translation>Очистить журнал</translation>
+    </message>
+    <message>
+        <source>The record could not be cleared: it cannot be written.</source>
+        <translation>Не удалось очистить журнал: запись в него невозможна.</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>С&amp;татистика...</translation>
     </message>
 </context>
 <context>
