@@ -228,6 +228,7 @@ frmStatistics::frmStatistics(record::Record &record, QWidget *parent)
     auto *summary = new QWidget;
     figures = maketable(2, summary);
     figures->horizontalHeader()->hide();
+    figures->horizontalHeader()->setStretchLastSection(false); // as wide as its words, the chart takes the rest
     figures->setShowGrid(false);
     figures->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents); // every figure in sight where there is room
     figures->setAccessibleName(tr("Figures"));
@@ -237,7 +238,7 @@ frmStatistics::frmStatistics(record::Record &record, QWidget *parent)
     auto *grouplayout = new QVBoxLayout(group);
     grouplayout->addWidget(chart);
     auto *summarylayout = new QHBoxLayout(summary);
-    summarylayout->addWidget(figures, 1);
+    summarylayout->addWidget(figures);
     summarylayout->addWidget(group, 1);
     tabs->addTab(summary, tr("&Summary"));
 
