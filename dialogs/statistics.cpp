@@ -58,9 +58,33 @@ QAccessibleInterface *chartfactory(const QString &classname, QObject *object)
     return nullptr;
 }
 
+// A table read a row at a time. Readers hear the row the table stands on as
+// it takes the focus, not only once the player moves: told after the table's
+// own focus, which readers are told of last otherwise.
+class RowTable : public QTableWidget
+{
+public:
+    RowTable(int columns, QWidget *parent) : QTableWidget(0, columns, parent) { }
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QTableWidget::focusInEvent(event); // makes the first row current where none was
+        QTimer::singleShot(0, this, [this] {
+            QAccessibleInterface *view
+                = QAccessible::isActive() && hasFocus() ? QAccessible::queryAccessibleInterface(this) : nullptr;
+            if (!view || !view->tableInterface() || !currentIndex().isValid())
+                return;
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(view->indexOfChild(view->tableInterface()->cellAt(currentRow(), currentColumn())));
+            QAccessible::updateAccessibility(&focus);
+        });
+    }
+};
+
 QTableWidget *maketable(int columns, QWidget *parent)
 {
-    auto *table = new QTableWidget(0, columns, parent);
+    auto *table = new RowTable(columns, parent);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -149,7 +173,7 @@ QString RoundsChart::astext() const
         return tr("No match won yet.");
     QStringList parts;
     for (const auto &[rounds, count] : bars)
-        parts << tr("Rounds: %1, won: %2").arg(QLocale().toString(rounds), QLocale().toString(count));
+        parts << tr("Rounds %1, won %2").arg(QLocale().toString(rounds), QLocale().toString(count));
     return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
 }
 

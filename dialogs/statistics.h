@@ -26,7 +26,7 @@ class RoundsChart : public QWidget
 public:
     explicit RoundsChart(QWidget *parent = nullptr);
     void setwins(const QList<QPair<int, qint64>> &winsbyrounds);
-    // "Rounds: 3, won: 2. Rounds: 4, won: 0. ..." with every number of rounds
+    // "Rounds 3, won 2. Rounds 4, won 0. ..." with every number of rounds
     // from the fewest to the most; a note when none was won.
     QString astext() const;
 

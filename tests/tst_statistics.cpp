@@ -19,6 +19,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
 #include <functional>
 
 namespace {
@@ -85,6 +89,7 @@ private slots:
     void figuresChartAndTableReadAsTheRecordHasThem_data();
     void figuresChartAndTableReadAsTheRecordHasThem();
     void theWindowFollowsTheRecordWhileOpen();
+    void readersHearTheRowATableStandsOnAsItTakesTheFocus();
     void clearingTakesAConfirmation_data();
     void clearingTakesAConfirmation();
     void theGameMenuOpensItOnTheMainWindow();
@@ -109,7 +114,7 @@ void TestStatistics::figuresChartAndTableReadAsTheRecordHasThem_data()
                                   "Ended on contradictory answers|1", "Abandoned|1", "Win rate|42.9%",
                                   "Current winning streak|1", "Longest winning streak|2", "Average rounds to win|4.33",
                                   "Fewest rounds to win|3"}
-                           << "Rounds: 3, won: 1. Rounds: 4, won: 1. Rounds: 5, won: 0. Rounds: 6, won: 1."
+                           << "Rounds 3, won 1. Rounds 4, won 1. Rounds 5, won 0. Rounds 6, won 1."
                            << QStringList {
                                   "You won|4|5260|not found", "Draw|6|5260|9613", "Left unfinished|2|5260|not found"};
 }
@@ -155,6 +160,28 @@ void TestStatistics::theWindowFollowsTheRecordWhileOpen()
     QCOMPARE(
         readrows(window.matches, 1).value(0).section(QLatin1Char('|'), 1), QStringLiteral("You won|5|5260|not found"));
     QCOMPARE(window.matches->rowCount(), dialogs::frmStatistics::shownmatches);
+}
+
+QStringList focused; // what readers were last told has the focus
+
+void TestStatistics::readersHearTheRowATableStandsOnAsItTakesTheFocus()
+{
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+        if (event->type() == QAccessible::Focus)
+            focused << event->accessibleInterface()->text(QAccessible::Name);
+    });
+    Recorded recorded(QStringLiteral("w3 l4"));
+    dialogs::frmStatistics window(recorded.record);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (QTableWidget *table : {window.figures, window.matches}) {
+        window.tabs->setCurrentWidget(table == window.figures ? window.tabs->widget(0) : table);
+        focused.clear();
+        table->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(focused.value(focused.size() - 1), table->item(0, 0)->text());
+    }
+    QAccessible::installUpdateHandler(nullptr);
 }
 
 void TestStatistics::clearingTakesAConfirmation_data()

@@ -324,8 +324,8 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
         <translation>Noch keine Partie gewonnen.</translation>
     </message>
     <message>
-        <source>Rounds: %1, won: %2</source>
-        <translation>Runden: %1, gewonnen: %2</translation>
+        <source>Rounds %1, won %2</source>
+        <translation>Runden %1, gewonnen %2</translation>
     </message>
 </context>
 <context>

@@ -324,8 +324,8 @@ Ten más cuidado la próxima vez.</translation>
         <translation>Aún no has ganado ninguna partida.</translation>
     </message>
     <message>
-        <source>Rounds: %1, won: %2</source>
-        <translation>Rondas: %1, ganadas: %2</translation>
+        <source>Rounds %1, won %2</source>
+        <translation>Rondas %1, ganadas %2</translation>
     </message>
 </context>
 <context>

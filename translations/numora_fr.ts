@@ -324,8 +324,8 @@ Soyez plus attentif la prochaine fois.</translation>
         <translation>Aucune partie gagnée pour l&apos;instant.</translation>
     </message>
     <message>
-        <source>Rounds: %1, won: %2</source>
-        <translation>Tours : %1, gagnées : %2</translation>
+        <source>Rounds %1, won %2</source>
+        <translation>Tours %1, gagnées %2</translation>
     </message>
 </context>
 <context>

@@ -324,8 +324,8 @@ La prossima volta fai più attenzione.</translation>
         <translation>Ancora nessuna partita vinta.</translation>
     </message>
     <message>
-        <source>Rounds: %1, won: %2</source>
-        <translation>Turni: %1, vinte: %2</translation>
+        <source>Rounds %1, won %2</source>
+        <translation>Turni %1, vinte %2</translation>
     </message>
 </context>
 <context>

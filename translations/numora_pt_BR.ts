@@ -324,8 +324,8 @@ Tenha mais cuidado da próxima vez.</translation>
         <translation>Nenhuma partida vencida ainda.</translation>
     </message>
     <message>
-        <source>Rounds: %1, won: %2</source>
-        <translation>Rodadas: %1, vencidas: %2</translation>
+        <source>Rounds %1, won %2</source>
+        <translation>Rodadas %1, vencidas %2</translation>
     </message>
 </context>
 <context>

@@ -326,8 +326,8 @@ Please be more careful next time.</source>
         <translation>Пока нет выигранных партий.</translation>
     </message>
     <message>
-        <source>Rounds: %1, won: %2</source>
-        <translation>Ходов: %1, выиграно: %2</translation>
+        <source>Rounds %1, won %2</source>
+        <translation>Ходов %1, выиграно %2</translation>
     </message>
 </context>
 <context>
