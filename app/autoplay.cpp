@@ -62,15 +62,20 @@ public:
         timer->setInterval(0);
         connect(timer, &QTimer::timeout, this, &Autoplayer::tick);
         timer->start();
+        // Boxes get a timer of their own: one that opens inside a move is
+        // answered from the box's loop, where the move's timer never fires.
+        auto *boxes = new QTimer(this);
+        boxes->setInterval(5);
+        connect(boxes, &QTimer::timeout, this, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                answerbox(box);
+        });
+        boxes->start();
     }
 
 private:
     void tick()
     {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            answerbox(box);
-            return;
-        }
         if (QApplication::activeModalWidget() || busy)
             return;
         busy = true;

@@ -256,10 +256,14 @@ void TestRecordProgram::aRecordInTroubleIsToldOnceAndPlayGoesOn_data()
                                     << 0;
     // A real full disk, where the system lets a user mount a small one of its own.
     QTest::newRow("a full disk") << Setup([](const QString &data, QProcess &program) {
-        if (QProcess::execute(QStringLiteral("unshare"), {QStringLiteral("-rm"), QStringLiteral("true")}) != 0)
+        if (QProcess::execute(QStringLiteral("unshare"),
+                {QStringLiteral("-rm"), QStringLiteral("--pid"), QStringLiteral("--fork"), QStringLiteral("true")})
+            != 0)
             program.setProperty("skip", true);
         QVERIFY(QDir(data).mkpath(QStringLiteral("numora")) && QDir(data).mkpath(QStringLiteral("kept")));
-        program.setArguments({QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+        // A process space of its own too, so that nothing outlives a test that gives up.
+        program.setArguments({QStringLiteral("-rm"), QStringLiteral("--pid"), QStringLiteral("--fork"),
+            QStringLiteral("--kill-child"), QStringLiteral("sh"), QStringLiteral("-c"),
             QStringLiteral("mount -t tmpfs -o size=96k numora \"$1/numora\" && \"$2\"; status=$?;"
                            " cp -a \"$1/numora/.\" \"$1/kept\"; exit $status"),
             QStringLiteral("sh"), data, program.program()});
