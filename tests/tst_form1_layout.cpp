@@ -173,9 +173,9 @@ private slots:
         QVERIFY(bar[0]->menu());
         QVERIFY(!bar[1]->menu() && !bar[2]->menu());
         const QList<QAction *> game = bar[0]->menu()->actions();
-        QCOMPARE(game.size(), 2);
-        QCOMPARE(game[0]->text(), QStringLiteral("&New"));
-        QCOMPARE(game[1]->text(), QStringLiteral("E&xit"));
+        // New first, Exit last; what later came to the game stands between them.
+        QCOMPARE(game.constFirst()->text(), QStringLiteral("&New"));
+        QCOMPARE(game.constLast()->text(), QStringLiteral("E&xit"));
         for (QAction *action : game + bar)
             QVERIFY(action->shortcut().isEmpty());
     }
