@@ -118,8 +118,7 @@ QString strengthtext(numora::Strength strength)
     return QCoreApplication::translate("dialogs::frmStatistics", "Normal");
 }
 
-} // namespace
-
+// The words of an ending, as the table shows them.
 QString endingtext(numora::Ending ending)
 {
     switch (ending) {
@@ -136,6 +135,8 @@ QString endingtext(numora::Ending ending)
     }
     return QCoreApplication::translate("dialogs::frmStatistics", "Left unfinished");
 }
+
+} // namespace
 
 // ---------------------------------------------------------------- the chart
 

@@ -79,7 +79,4 @@ private:
 // box comes from the event loop, once the program runs.
 void tellrecordproblem(QWidget *owner, const record::Problem &problem);
 
-// The words of an ending, as the table shows them ("You won", "Contradictory answers").
-QString endingtext(numora::Ending ending);
-
 } // namespace dialogs

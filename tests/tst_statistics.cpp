@@ -9,6 +9,7 @@
 #include "dialogs/statistics.h"
 #include "formtesting.h"
 #include "platform/language.h"
+#include "recordtesting.h"
 
 #include <QAccessible>
 #include <QMenuBar>
@@ -27,24 +28,13 @@
 
 namespace {
 
-numora::GameReport match(char ending, int rounds)
-{
-    numora::GameReport r;
-    r.ending = numora::Ending(QByteArray("wldca").indexOf(ending));
-    r.rounds = rounds;
-    r.mynumber = "5260";
-    if (ending == 'l' || ending == 'd')
-        r.yournumber = "9613";
-    return r;
-}
-
 struct Recorded
 {
     explicit Recorded(const QString &matches)
     {
         record.open();
         for (const QString &m : matches.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-            record.gameended(match(m.at(0).toLatin1(), m.mid(1).toInt()));
+            record.gameended(match(numora::Ending(QStringLiteral("wldca").indexOf(m.at(0))), m.mid(1).toInt()));
     }
     QTemporaryDir folder;
     record::Record record {folder.filePath(QStringLiteral("record.sqlite"))};
@@ -155,7 +145,7 @@ void TestStatistics::theWindowFollowsTheRecordWhileOpen()
     dialogs::frmStatistics window(recorded.record);
     window.show();
     QCOMPARE(window.matches->rowCount(), dialogs::frmStatistics::shownmatches);
-    recorded.record.gameended(match('w', 5));
+    recorded.record.gameended(match(numora::Ending::won, 5));
     QCOMPARE(readrows(window.figures, 1), QStringList {QStringLiteral("Matches played|106")});
     QCOMPARE(
         readrows(window.matches, 1).value(0).section(QLatin1Char('|'), 1), QStringLiteral("You won|5|5260|not found"));
