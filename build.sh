@@ -18,7 +18,7 @@ cd "$(dirname "$0")"
 play_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
                qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-wayland libqt6sql6-sqlite)
 # What the tests need besides.
-test_packages=(qt6-base-private-dev groff-base fonts-liberation2 desktop-file-utils appstream reuse
+test_packages=(qt6-base-private-dev groff-base fonts-liberation2 desktop-file-utils libglib2.0-bin appstream reuse
                # the pictures drawn again on other processors (art/), the engine on i386
                qemu-user gcc-multilib g++-multilib
                # the windows under a window manager and a Wayland compositor; the record's file
