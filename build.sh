@@ -66,7 +66,8 @@ test)
         ;;
     --m32)
         # The x87 unit, and no vector unit in the baseline: the known answers
-        # must hold there as on amd64.
+        # must hold there as on amd64. (qemu-i386 -cpu pentium3 runs the bench
+        # as a processor without SSE2.)
         if [ "$(uname -m)" != x86_64 ]; then
             echo "--m32 builds for i386 on an x86_64 machine only" >&2
             exit 2
