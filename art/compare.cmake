@@ -3,18 +3,27 @@
 
 # Draws every picture again into OUT and compares each, byte for byte, with the
 # committed file under RESOURCES. Every file of the picture folders must come
-# out of a program: one that nothing draws any more fails too.
-#   cmake -DDRAWART=... -DDRAWOUTCOMES=... -DRESOURCES=... -DOUT=... -P compare.cmake
+# out of a program: one that nothing draws any more fails too. RUNNER (a list)
+# runs the programs, such as an emulator of another processor.
+#   cmake -DDRAWART=... -DDRAWOUTCOMES=... -DRESOURCES=... -DOUT=... [-DRUNNER=...] -P compare.cmake
 foreach(var DRAWART DRAWOUTCOMES RESOURCES OUT)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "compare.cmake: ${var} not given")
   endif()
 endforeach()
 
+if(RUNNER)
+  list(GET RUNNER 0 runner)
+  if(NOT EXISTS "${runner}")
+    message("${runner} is not installed: skipped")
+    return()
+  endif()
+endif()
+
 file(REMOVE_RECURSE ${OUT})
 file(MAKE_DIRECTORY ${OUT}/outcomes)
 foreach(step "${DRAWART};${OUT}" "${DRAWOUTCOMES};${OUT}/outcomes")
-  execute_process(COMMAND ${step} RESULT_VARIABLE failed OUTPUT_QUIET)
+  execute_process(COMMAND ${RUNNER} ${step} RESULT_VARIABLE failed OUTPUT_QUIET)
   if(failed)
     message(FATAL_ERROR "drawing failed: ${step} (${failed})")
   endif()

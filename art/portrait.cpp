@@ -6,6 +6,7 @@
 // both painted (any size) and written out as SVG, so the two always agree.
 
 #include "art.h"
+#include "straightalpha.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -225,7 +226,7 @@ QImage portrait(int size)
         painter.drawPath(outline);
     }
     painter.end();
-    return image.convertToFormat(QImage::Format_ARGB32);
+    return straightalpha(image);
 }
 
 QString portraitsvg()

@@ -14,10 +14,13 @@ int usage()
 {
     std::fputs("usage: numora-bench think\n"
                "       numora-bench selfplay [SEED [STRIDE]]\n"
-               "       numora-bench analyse GUESS:PM ...   (e.g. 1234:00 5067:11)\n"
-               "       numora-bench record [MATCHES [ON RECORD BEFORE]]\n"
+               "       numora-bench analyse GUESS:PM ...   (e.g. 1234:00 5067:11)\n",
+        stderr);
+#ifdef NUMORA_BENCH_RECORD
+    std::fputs("       numora-bench record [MATCHES [ON RECORD BEFORE]]\n"
                "       numora-bench statistics [MATCHES ON RECORD [RUNS]]\n",
         stderr);
+#endif
     return 2;
 }
 
@@ -33,9 +36,11 @@ int main(int argc, char **argv)
         return numora::bench::selfplay(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "analyse") == 0)
         return numora::bench::analyse(argc - 2, argv + 2);
+#ifdef NUMORA_BENCH_RECORD
     if (std::strcmp(argv[1], "record") == 0)
         return numora::bench::recordmatch(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "statistics") == 0)
         return numora::bench::statistics(argc - 2, argv + 2);
+#endif
     return usage();
 }

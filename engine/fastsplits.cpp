@@ -3,8 +3,9 @@
 
 #include "engine/fastsplits.h"
 
+#include "engine/doublerounding.h"
+
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <utility>
 
@@ -29,32 +30,47 @@ using Lanes16 = std::uint16_t __attribute__((vector_size(16)));
 using Lanes32 = std::uint32_t __attribute__((vector_size(16)));
 using Lanes64 = std::uint64_t __attribute__((vector_size(16)));
 
-Lanes loadlanes(const std::uint8_t *at)
+// i386's baseline has no vector unit for them: there the two functions that
+// work on lanes come twice, and a processor with SSE2 gets the vector one when
+// the program loads. The helpers are inlined into each, taking its
+// instructions along, so no call ever passes lanes (whose i386 calling
+// convention changes with SSE, as GCC warns).
+#if defined(__i386__) && !defined(__SSE2__)
+#define NUMORA_LANES_CLONES __attribute__((target_clones("default", "sse2")))
+#define NUMORA_LANES_INLINE __attribute__((always_inline))
+#pragma GCC diagnostic ignored "-Wpsabi"
+#else
+#define NUMORA_LANES_CLONES
+#define NUMORA_LANES_INLINE
+#endif
+
+NUMORA_LANES_INLINE inline Lanes loadlanes(const std::uint8_t *at)
 {
     Lanes value;
     std::memcpy(&value, at, sizeof value);
     return value;
 }
 
-void storelanes(std::uint8_t *at, Lanes value)
+NUMORA_LANES_INLINE inline void storelanes(std::uint8_t *at, Lanes value)
 {
     std::memcpy(at, &value, sizeof value);
 }
 
 template<std::size_t... n>
-inline void tallylanes(std::array<Lanes, codecount> &counters, Lanes code, std::index_sequence<n...>)
+NUMORA_LANES_INLINE inline void tallylanes(
+    std::array<Lanes, codecount> &counters, Lanes code, std::index_sequence<n...>)
 {
     // One comparison per code over all lanes; a true lane compares as all ones,
     // which subtracted adds one.
-    ((counters[n] -= std::bit_cast<Lanes>(code == everycode[n])), ...);
+    ((counters[n] -= __builtin_bit_cast(Lanes, code == everycode[n])), ...);
 }
 
 // The sum of the sixteen byte lanes: neighbours added in ever wider lanes.
-int lanesum(Lanes bytes)
+NUMORA_LANES_INLINE inline int lanesum(Lanes bytes)
 {
-    const auto pairs = std::bit_cast<Lanes16>(bytes);
-    const auto quads = std::bit_cast<Lanes32>((pairs & 0xff) + (pairs >> 8));
-    const auto halves = std::bit_cast<Lanes64>((quads & 0xffff) + (quads >> 16));
+    const auto pairs = __builtin_bit_cast(Lanes16, bytes);
+    const auto quads = __builtin_bit_cast(Lanes32, (pairs & 0xff) + (pairs >> 8));
+    const auto halves = __builtin_bit_cast(Lanes64, (quads & 0xffff) + (quads >> 16));
     const Lanes64 sums = (halves & 0xffffffff) + (halves >> 32);
     return static_cast<int>(sums[0] + sums[1]);
 }
@@ -62,7 +78,7 @@ int lanesum(Lanes bytes)
 // Adds the counters into the counts, each named on its own (not by a loop over
 // the array), so that no optimisation level gives the counters a home in memory.
 template<std::size_t... n>
-inline void emptylanes(
+NUMORA_LANES_INLINE inline void emptylanes(
     const std::array<Lanes, codecount> &counters, std::array<int, codecount> &counts, std::index_sequence<n...>)
 {
     ((counts[n] += lanesum(counters[n])), ...);
@@ -138,6 +154,7 @@ private:
 FastSplits::FastSplits()
 {
     shared.fill(-1);
+    const DoubleRounding rounding;
     for (int x = 1; x < tablesize; ++x)
         reciprocals[x] = 1.0 / x;
 }
@@ -170,12 +187,14 @@ int FastSplits::findmatches(const std::array<Row, tablesize> &table, int last, c
     return alive;
 }
 
-void FastSplits::layoutterms(const std::array<Row, tablesize> &matches, int count)
+NUMORA_LANES_CLONES void FastSplits::layoutterms(const std::array<Row, tablesize> &matches, int count)
 {
     // Sixteen matches at a time, each table row written whole: per lane, 10 where
     // the match holds the digit at the row's position, plus 1 where it holds it at
     // another. Lanes past the last match hold no digit and code as padding.
-    const auto is = [](Lanes digits, int d) { return std::bit_cast<Lanes>(digits == static_cast<std::uint8_t>(d)); };
+    const auto is = [](Lanes digits, int d) NUMORA_LANES_INLINE {
+        return __builtin_bit_cast(Lanes, digits == static_cast<std::uint8_t>(d));
+    };
     for (int first = 0; first < count; first += lanes) {
         std::array<Lanes, 4> at {};
         for (int l = 0; l < lanes; ++l)
@@ -236,7 +255,7 @@ bool FastSplits::findfamilies(const std::array<Row, tablesize> &table, int last,
     return true;
 }
 
-void FastSplits::tally(const Row &guess, int blocks, std::array<int, codecount> &counts) const
+NUMORA_LANES_CLONES void FastSplits::tally(const Row &guess, int blocks, std::array<int, codecount> &counts) const
 {
     static_assert(sizeof(Lanes) == lanes);
     const std::uint8_t *term0 = terms[0][guess[0]].data();

@@ -3,6 +3,7 @@
 
 #include "engine/module1.h"
 
+#include "engine/doublerounding.h"
 #include "engine/fastsplits.h"
 
 #include <algorithm>
@@ -309,6 +310,7 @@ void Module1::think()
 
 void Module1::rateguesses()
 {
+    const DoubleRounding rounding;
     const double hitifmatch = 1.0 / matchcount;
     for (int i = 0; i <= lastremaining(); ++i) {
         auto &rated = ratings[i];

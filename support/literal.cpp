@@ -3,6 +3,8 @@
 
 #include "support/literal.h"
 
+#include "engine/doublerounding.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -73,14 +75,18 @@ void thinkliterally(const Module1 &m, Thought &out, Order order)
 
     out.ratings.resize(last + 1);
     out.exactratings.resize(last + 1);
+    if (order == Order::longdouble) {
+        for (int i = 0; i <= last; ++i)
+            out.exactratings[i] = rate<long double>(out.splits[i], out.matchcount, order, out.ratings[i]);
+    } else {
+        const DoubleRounding rounding;
+        for (int i = 0; i <= last; ++i)
+            out.exactratings[i] = rate<double>(out.splits[i], out.matchcount, order, out.ratings[i]);
+    }
     long double best = 0;
-    for (int i = 0; i <= last; ++i) {
-        out.exactratings[i] = order == Order::longdouble
-            ? rate<long double>(out.splits[i], out.matchcount, order, out.ratings[i])
-            : rate<double>(out.splits[i], out.matchcount, order, out.ratings[i]);
+    for (int i = 0; i <= last; ++i)
         if (out.exactratings[i] > best)
             best = out.exactratings[i];
-    }
     for (int i = 0; i <= last; ++i)
         if (out.exactratings[i] == best)
             out.best.push_back(i);

@@ -6,8 +6,9 @@
 # meet under APP_ID where a desktop looks for them, and that they agree with each
 # other and with VERSION; each of LANGUAGES has its translation at TRANSLATIONS
 # (from the program's folder, where the program looks) and its words in the
-# desktop entry and metainfo. BINDIR, MANDIR and DATADIR are the install folders
-# as configured (GNUInstallDirs' full paths: /usr/games, /usr/local/share ...).
+# desktop entry and metainfo (its description and release notes too). BINDIR,
+# MANDIR and DATADIR are the install folders as configured (GNUInstallDirs'
+# full paths: /usr/games, /usr/local/share ...).
 #   cmake -DBINARY_DIR=... -DDESTDIR=... -DBINDIR=... -DMANDIR=... -DDATADIR=... -DAPP_ID=...
 #         -DSIZES="16;32" -DVERSION=2.0.0.14 -DLANGUAGES="de;fr"
 #         -DTRANSLATIONS=../share/numora/translations -P desktoplayout.cmake
@@ -40,8 +41,8 @@ file(STRINGS ${desktop} icon REGEX "^Icon=")
 if(NOT icon STREQUAL "Icon=${APP_ID}")
   message(FATAL_ERROR "the desktop entry names another icon: ${icon}")
 endif()
-file(STRINGS ${desktop} exec REGEX "^Exec=")
-if(NOT exec STREQUAL "Exec=numora")
+file(STRINGS ${desktop} exec REGEX "^(Try)?Exec=")
+if(NOT exec STREQUAL "TryExec=${BINDIR}/numora;Exec=${BINDIR}/numora")
   message(FATAL_ERROR "the desktop entry starts another program: ${exec}")
 endif()
 
@@ -97,6 +98,25 @@ foreach(language IN LISTS LANGUAGES)
   if(at LESS 0)
     message(FATAL_ERROR "the metainfo has no summary in ${language}")
   endif()
+endforeach()
+
+# Software centres show the description and the release notes in the player's
+# language: each paragraph and list item is there in every language.
+string(FIND "${metainfo}" "<releases>" at)
+string(SUBSTRING "${metainfo}" 0 ${at} about)
+string(SUBSTRING "${metainfo}" ${at} -1 releases)
+foreach(part about releases)
+  foreach(element p li)
+    string(REGEX MATCHALL "<${element}>" english "${${part}}")
+    list(LENGTH english count)
+    foreach(language IN LISTS LANGUAGES)
+      string(REGEX MATCHALL "<${element} xml:lang=\"${language}\">" translated "${${part}}")
+      list(LENGTH translated translatedcount)
+      if(NOT translatedcount EQUAL count)
+        message(FATAL_ERROR "the metainfo's ${part} has ${count} <${element}> in English, ${translatedcount} in ${language}")
+      endif()
+    endforeach()
+  endforeach()
 endforeach()
 
 # Every PNG is as big as the folder it sits in says.

@@ -1,17 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Numora team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The game on a machine without the faces its windows were laid out for: CTest
-// runs this with FONTCONFIG_FILE=noliberation.conf, which offers DejaVu alone.
-// The game brings Liberation with it, so every text of every window is set in
-// the face it was measured in (and tst_l10n, run under the same file, finds
-// every caption whole).
+// Every text of every window is set in the face it was measured in. With the
+// fonts built in, CTest runs this with FONTCONFIG_FILE=noliberation.conf, which
+// offers DejaVu alone: the game brings Liberation with it (and tst_l10n, run
+// under the same file, finds every caption whole). Built without them
+// (NUMORA_BUNDLED_FONTS off), it runs with the system's fonts, which must hold
+// them: on Debian, fonts-liberation2.
 
 #include "dialogs/about.h"
 #include "dialogs/outcomes.h"
 #include "formtesting.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
@@ -63,18 +65,47 @@ private slots:
     // Without this the rows below would prove nothing.
     void initTestCase()
     {
+#if NUMORA_BUNDLED_FONTS
         const QStringList families = QFontDatabase::families();
         QVERIFY2(families.filter(QStringLiteral("Liberation")).isEmpty(),
             "Liberation is visible: run with FONTCONFIG_FILE=noliberation.conf");
         QVERIFY2(families.contains(QStringLiteral("DejaVu Sans")), qPrintable(families.join(QLatin1Char(','))));
+#else
+        QVERIFY2(!QDir(QStringLiteral(":/fonts")).exists(), "the fonts are built in after all");
+#endif
         setupformtests();
     }
+
+    void everyFaceOfTheWindowsIsFound_data();
+    void everyFaceOfTheWindowsIsFound();
 
     void everyWindowKeepsTheFacesItWasLaidOutFor_data();
     void everyWindowKeepsTheFacesItWasLaidOutFor();
     void messageBoxesKeepTheWindowFont_data();
     void messageBoxesKeepTheWindowFont();
 };
+
+// The five faces the windows use, each in its own style rather than made up
+// from another (a slanted or thickened regular draws wider).
+void TestFonts::everyFaceOfTheWindowsIsFound_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("style");
+    QTest::newRow("captions") << QStringLiteral("Liberation Sans") << QStringLiteral("Regular");
+    QTest::newRow("bold captions") << QStringLiteral("Liberation Sans") << QStringLiteral("Bold");
+    QTest::newRow("help headings") << QStringLiteral("Liberation Serif") << QStringLiteral("Bold");
+    QTest::newRow("help's wish") << QStringLiteral("Liberation Serif") << QStringLiteral("Bold Italic");
+    QTest::newRow("help's signs") << QStringLiteral("Liberation Mono") << QStringLiteral("Bold");
+}
+
+void TestFonts::everyFaceOfTheWindowsIsFound()
+{
+    QFETCH(QString, family);
+    QFETCH(QString, style);
+    const QStringList styles = QFontDatabase::styles(family);
+    QVERIFY2(
+        styles.contains(style), qPrintable(QStringLiteral("%1 has %2").arg(family, styles.join(QLatin1Char(',')))));
+}
 
 void TestFonts::everyWindowKeepsTheFacesItWasLaidOutFor_data()
 {

@@ -460,6 +460,7 @@ void TestL10n::builtProgramSpeaksTheLanguageTheDesktopAsks_data()
     row("German before English", "LANG=en_US.UTF-8 LANGUAGE=de:en", german);
     row("English before German", "LANG=de_DE.UTF-8 LANGUAGE=en:de", english);
     row("only an unknown code", "LANG=en_US.UTF-8 LANGUAGE=xx", english);
+    row("a C in LANGUAGE passed over", "LANG=en_US.UTF-8 LANGUAGE=C:de", german);
     row("LANGUAGE over the locale", "LANG=de_DE.UTF-8 LANGUAGE=es", {"&Juego", "&Nueva partida", "Probar número"});
     row("LC_MESSAGES over LANG", "LANG=fr_FR.UTF-8 LC_MESSAGES=de_DE.UTF-8", german);
     row("LC_ALL over LC_MESSAGES", "LC_ALL=es_MX.UTF-8 LC_MESSAGES=de_DE.UTF-8",

@@ -7,6 +7,8 @@
 // Every picture is drawn on a 32-unit grid and scaled to its size, with a few
 // details left out where a 16-pixel image has no room for them.
 
+#include "../straightalpha.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -228,7 +230,7 @@ bool save(const QString &folder, const QString &name, int size, const Draw &draw
     draw(painter, size < 24);
     painter.end();
     const QString file = QStringLiteral("%1/%2-%3.png").arg(folder, name).arg(size);
-    if (!image.convertToFormat(QImage::Format_ARGB32).save(file)) {
+    if (!art::straightalpha(image).save(file)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
         return false;
     }
