@@ -1,0 +1,78 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Numora team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Runs COMMAND on a desktop of its own, as players have them: openbox on a
+# headless X server, or weston's headless Wayland compositor, on a screen of
+# WxH device pixels that Qt scales by SCALE. Exits 77 where the desktop cannot
+# be had here.
+#   ondesktop.sh openbox|weston WxH SCALE COMMAND...
+# NUMORA_TEST_DISPLAYS="130 131 ..." lists the X displays to try (else the X
+# server picks a free one); NUMORA_TEST_SOCKET names the Wayland socket.
+set -u
+desktop=$1 size=$2 scale=$3
+shift 3
+skip() { echo "skipped: $*"; exit 77; }
+need() { for tool; do command -v "$tool" >/dev/null || skip "$tool is not installed"; done; }
+
+run=$(mktemp -d) || exit 1
+pids=
+cleanup() { for pid in $pids; do kill "$pid" 2>/dev/null; done; rm -rf "$run"; }
+trap cleanup EXIT INT TERM
+waitfor() { # waitfor SECONDS COMMAND...: until COMMAND succeeds
+    tries=$(($1 * 10)); shift
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries - 1)); [ "$tries" -gt 0 ] || return 1; sleep 0.1
+    done
+}
+
+case $desktop in
+openbox)
+    need Xvfb openbox xprop xwininfo xdotool import
+    for n in ${NUMORA_TEST_DISPLAYS:-}; do
+        [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 "${size}x24" -dpi 96 -nolisten tcp 2>"$run/xvfb.log" &
+        pids=$!
+        # Another run may have taken the display first: this server then ends.
+        if DISPLAY=:$n waitfor 10 xprop -root && kill -0 "$pids" 2>/dev/null; then display=:$n; break; fi
+        pids=
+    done
+    if [ -z "$pids" ]; then
+        Xvfb -displayfd 3 -screen 0 "${size}x24" -dpi 96 -nolisten tcp 3>"$run/display" 2>"$run/xvfb.log" &
+        pids=$!
+        waitfor 10 test -s "$run/display" || skip "no X server"
+        display=:$(cat "$run/display")
+    fi
+    export DISPLAY=$display
+    waitfor 10 xprop -root || skip "the X server did not start"
+    # The distribution's own settings, whatever the user's are.
+    openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >"$run/openbox.log" 2>&1 &
+    pids="$pids $!"
+    # It names its theme on the root window once it has loaded it, well into its start.
+    waitfor 10 sh -c 'xprop -root _OB_THEME | grep -q =' || skip "openbox did not start"
+    export QT_QPA_PLATFORM=xcb
+    ;;
+weston)
+    need weston weston-debug weston-screenshooter
+    ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 || skip "qt6-wayland is not installed"
+    socket=${NUMORA_TEST_SOCKET:-numora-test-$$}
+    mkdir -m 700 "$run/xdg"
+    export XDG_RUNTIME_DIR=$run/xdg
+    weston --backend=headless-backend.so --use-pixman --debug --idle-time=0 --socket="$socket" \
+        --width="${size%x*}" --height="${size#*x}" >"$run/weston.log" 2>&1 &
+    pids=$!
+    waitfor 10 test -S "$XDG_RUNTIME_DIR/$socket" || skip "weston did not start"
+    # Its desktop shell, panel and all, is up when the panel is in the scene.
+    waitfor 10 sh -c "WAYLAND_DISPLAY=$socket weston-debug scene-graph | grep -q 'panel for output'" ||
+        skip "weston's desktop shell did not start"
+    unset DISPLAY
+    export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
+    ;;
+*)
+    echo "usage: $0 openbox|weston WxH SCALE COMMAND..." >&2
+    exit 2
+    ;;
+esac
+
+export NUMORA_DESKTOP=$desktop QT_SCALE_FACTOR=$scale QT_LOGGING_RULES='qt.qpa.*=false'
+cd "$run" && "$@"
