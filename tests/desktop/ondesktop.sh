@@ -34,22 +34,22 @@ openbox)
         Xvfb ":$n" -screen 0 "${size}x24" -dpi 96 -nolisten tcp 2>"$run/xvfb.log" &
         pids=$!
         # Another run may have taken the display first: this server then ends.
-        if DISPLAY=:$n waitfor 10 xprop -root && kill -0 "$pids" 2>/dev/null; then display=:$n; break; fi
+        if DISPLAY=:$n waitfor 30 xprop -root && kill -0 "$pids" 2>/dev/null; then display=:$n; break; fi
         pids=
     done
     if [ -z "$pids" ]; then
         Xvfb -displayfd 3 -screen 0 "${size}x24" -dpi 96 -nolisten tcp 3>"$run/display" 2>"$run/xvfb.log" &
         pids=$!
-        waitfor 10 test -s "$run/display" || skip "no X server"
+        waitfor 30 test -s "$run/display" || skip "no X server"
         display=:$(cat "$run/display")
     fi
     export DISPLAY=$display
-    waitfor 10 xprop -root || skip "the X server did not start"
+    waitfor 30 xprop -root || skip "the X server did not start"
     # The distribution's own settings, whatever the user's are.
     openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >"$run/openbox.log" 2>&1 &
     pids="$pids $!"
     # It names its theme on the root window once it has loaded it, well into its start.
-    waitfor 10 sh -c 'xprop -root _OB_THEME | grep -q =' || skip "openbox did not start"
+    waitfor 30 sh -c 'xprop -root _OB_THEME | grep -q =' || skip "openbox did not start"
     export QT_QPA_PLATFORM=xcb
     ;;
 weston)
@@ -61,9 +61,9 @@ weston)
     weston --backend=headless-backend.so --use-pixman --debug --idle-time=0 --socket="$socket" \
         --width="${size%x*}" --height="${size#*x}" >"$run/weston.log" 2>&1 &
     pids=$!
-    waitfor 10 test -S "$XDG_RUNTIME_DIR/$socket" || skip "weston did not start"
+    waitfor 30 test -S "$XDG_RUNTIME_DIR/$socket" || skip "weston did not start"
     # Its desktop shell, panel and all, is up when the panel is in the scene.
-    waitfor 10 sh -c "WAYLAND_DISPLAY=$socket weston-debug scene-graph | grep -q 'panel for output'" ||
+    waitfor 30 sh -c "WAYLAND_DISPLAY=$socket weston-debug scene-graph | grep -q 'panel for output'" ||
         skip "weston's desktop shell did not start"
     unset DISPLAY
     export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
