@@ -17,7 +17,8 @@ need() { for tool; do command -v "$tool" >/dev/null || skip "$tool is not instal
 
 run=$(mktemp -d) || exit 1
 pids=
-cleanup() { for pid in $pids; do kill "$pid" 2>/dev/null; done; rm -rf "$run"; }
+# Ends the servers and waits for them, so that their display is free again.
+cleanup() { for pid in $pids; do kill "$pid" 2>/dev/null; done; wait; rm -rf "$run"; }
 trap cleanup EXIT INT TERM
 waitfor() { # waitfor SECONDS COMMAND...: until COMMAND succeeds
     tries=$(($1 * 10)); shift
