@@ -12,7 +12,7 @@
 set -u
 desktop=$1 size=$2 scale=$3
 shift 3
-skip() { echo "skipped: $*"; exit 77; }
+skip() { echo "skipped: $*"; cat "$run"/*.log 2>/dev/null; exit 77; }
 need() { for tool; do command -v "$tool" >/dev/null || skip "$tool is not installed"; done; }
 
 run=$(mktemp -d) || exit 1
@@ -46,8 +46,16 @@ openbox)
     fi
     export DISPLAY=$display
     waitfor 30 xprop -root || skip "the X server did not start"
-    # The distribution's own settings, whatever the user's are.
-    openbox --sm-disable --config-file /etc/xdg/openbox/rc.xml >"$run/openbox.log" 2>&1 &
+    # Title bars as tall as a desktop scaled as a whole draws them (as GNOME's):
+    # taller than the program can know before the window is framed.
+    points=$(awk "BEGIN { print int(18 * $scale + 0.5) }")
+    cat >"$run/rc.xml" <<EOF
+<?xml version="1.0"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc"><theme>
+  <font place="ActiveWindow"><size>$points</size></font><font place="InactiveWindow"><size>$points</size></font>
+</theme></openbox_config>
+EOF
+    openbox --sm-disable --config-file "$run/rc.xml" >"$run/openbox.log" 2>&1 &
     pids="$pids $!"
     # It names its theme on the root window once it has loaded it, well into its start.
     waitfor 30 sh -c 'xprop -root _OB_THEME | grep -q =' || skip "openbox did not start"

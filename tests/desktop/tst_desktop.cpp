@@ -158,14 +158,16 @@ std::optional<Shown> shown(const QWidget *window)
         int(numbers(xprop(nullptr, "_NET_CLIENT_LIST_STACKING")).indexOf(qint64(window->winId())))};
 }
 
-// Shown, once the desktop has framed and placed it and it stays put.
+// Shown, once the desktop has framed and placed it and it stays put (a busy
+// window manager may take its time).
 std::optional<Shown> settled(const QWidget *window)
 {
     std::optional<Shown> last;
-    for (int i = 0; i < 60; ++i) {
+    for (int i = 0, still = 0; i < 100; ++i) {
         QTest::qWait(100);
         const auto now = shown(window);
-        if (now && last && now->frame == last->frame && now->client == last->client)
+        still = now && last && now->frame == last->frame && now->client == last->client ? still + 1 : 0;
+        if (still == 4)
             return now;
         last = now;
     }
