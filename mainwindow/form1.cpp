@@ -827,7 +827,6 @@ void Form1::showoutcome(Outcome outcome, const std::string &caption)
         lostdialog->shownumber(QString::fromStdString(caption.substr(std::string_view(lost).size())));
     slot->show();
     dialogs::placedialog(slot, this);
-    platform::whenframed(slot, [dialog = slot.data(), this] { dialogs::placedialog(dialog, this); });
     slot->raise();
     slot->activateWindow();
 }
