@@ -10,12 +10,14 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev libxkbcommon-dev
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev libxkbcommon-dev libxcb1-dev
           groff-base fonts-liberation2 desktop-file-utils appstream reuse
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           # the whole match under the Orca screen reader (tests/orca)
           python3 orca speech-dispatcher openbox xvfb xauth xdotool x11-utils x11-xserver-utils numlockx
-          at-spi2-core dbus python3-pyatspi)
+          at-spi2-core dbus python3-pyatspi
+          # the windows on real desktops (tests/desktop): openbox above, and Wayland
+          weston qt6-wayland imagemagick)
 
 install_missing() {
     local missing=()
