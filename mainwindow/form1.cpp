@@ -728,13 +728,6 @@ void Form1::fitscreen()
         return;
     const QSize room = platform::roomonscreen(this, screen);
     QSize size = designed;
-    if (designed.width() <= room.width() && designed.height() <= room.height() && scroller) {
-        // Framed after all in a frame smaller than assumed: no need to scroll.
-        QWidget *client = scroller->takeWidget();
-        client->setAutoFillBackground(false);
-        setCentralWidget(client);
-        scroller = nullptr;
-    }
     if (designed.width() > room.width() || designed.height() > room.height()) {
         scrollable();
         // Only the compositor knows the room its panels leave: it gives a
