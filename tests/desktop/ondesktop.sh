@@ -34,8 +34,17 @@ openbox)
         [ -e "/tmp/.X$n-lock" ] && continue
         Xvfb ":$n" -screen 0 "${size}x24" -dpi 96 -nolisten tcp 2>"$run/xvfb.log" &
         pids=$!
-        # Another run may have taken the display first: this server then ends.
-        if DISPLAY=:$n waitfor 30 xprop -root && kill -0 "$pids" 2>/dev/null; then display=:$n; break; fi
+        # Ours once its lock names it and it answers; another run may have
+        # taken the display first, and this server then ends.
+        tries=300
+        while kill -0 "$pids" 2>/dev/null && [ $((tries -= 1)) -gt 0 ]; do
+            if [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" = "$pids" ] && DISPLAY=:$n xprop -root >/dev/null 2>&1; then
+                display=:$n
+                break 2
+            fi
+            sleep 0.1
+        done
+        kill "$pids" 2>/dev/null
         pids=
     done
     if [ -z "$pids" ]; then
