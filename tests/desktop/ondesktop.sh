@@ -12,11 +12,17 @@
 set -u
 desktop=$1 size=$2 scale=$3
 shift 3
-skip() { echo "skipped: $*"; cat "$run"/*.log 2>/dev/null; exit 77; }
+skip() {
+    echo "skipped: $*"
+    for pid in $pids; do kill -0 "$pid" 2>/dev/null || echo "(process $pid has ended)"; done
+    cat "$run"/*.log 2>/dev/null
+    exit 77
+}
 need() { for tool; do command -v "$tool" >/dev/null || skip "$tool is not installed"; done; }
 
 run=$(mktemp -d) || exit 1
 pids=
+display=
 # Ends the servers and waits for them, so that their display is free again.
 cleanup() { for pid in $pids; do kill "$pid" 2>/dev/null; done; wait; rm -rf "$run"; }
 trap cleanup EXIT INT TERM
@@ -64,10 +70,17 @@ openbox)
   <font place="ActiveWindow"><size>$points</size></font><font place="InactiveWindow"><size>$points</size></font>
 </theme></openbox_config>
 EOF
-    openbox --sm-disable --config-file "$run/rc.xml" >"$run/openbox.log" 2>&1 &
-    pids="$pids $!"
-    # It names its theme on the root window once it has loaded it, well into its start.
-    waitfor 30 sh -c 'xprop -root _OB_THEME | grep -q =' || skip "openbox did not start"
+    # It names its theme on the root window once it has loaded it, well into its
+    # start. On a busy machine it has been seen to miss a fresh server once.
+    for attempt in 1 2 3; do
+        openbox --sm-disable --config-file "$run/rc.xml" >>"$run/openbox.log" 2>&1 &
+        wm=$!
+        waitfor 20 sh -c 'xprop -root _OB_THEME | grep -q =' && break
+        kill "$wm" 2>/dev/null
+        [ "$attempt" = 3 ] && skip "openbox did not start on $DISPLAY"
+        sleep 1
+    done
+    pids="$pids $wm"
     export QT_QPA_PLATFORM=xcb
     ;;
 weston)
