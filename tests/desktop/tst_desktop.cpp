@@ -244,6 +244,7 @@ class TestDesktop : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase() { protocol.kill(), protocol.waitForFinished(); }
     void init();
     void cleanup() { harness.reset(); }
     void mainWindowFitsTheScreenTitleBarAndAll();
