@@ -4,21 +4,22 @@
 
 # Runs COMMAND on a desktop of its own, as players have them: openbox on a
 # headless X server, or weston's headless Wayland compositor, on a screen of
-# WxH device pixels that Qt scales by SCALE. Exits 77 where the desktop cannot
-# be had here.
+# WxH device pixels that Qt scales by SCALE. Exits 77 where the desktop's
+# programs are not installed.
 #   ondesktop.sh openbox|weston WxH SCALE COMMAND...
 # NUMORA_TEST_DISPLAYS="130 131 ..." lists the X displays to try (else the X
 # server picks a free one); NUMORA_TEST_SOCKET names the Wayland socket.
 set -u
 desktop=$1 size=$2 scale=$3
 shift 3
-skip() {
-    echo "skipped: $*"
+skip() { echo "skipped: $*"; exit 77; }
+need() { for tool; do command -v "$tool" >/dev/null || skip "$tool is not installed"; done; }
+fail() {
+    echo "failed: $*"
     for pid in $pids; do kill -0 "$pid" 2>/dev/null || echo "(process $pid has ended)"; done
     cat "$run"/*.log 2>/dev/null
-    exit 77
+    exit 1
 }
-need() { for tool; do command -v "$tool" >/dev/null || skip "$tool is not installed"; done; }
 
 run=$(mktemp -d) || exit 1
 pids=
@@ -56,11 +57,11 @@ openbox)
     if [ -z "$pids" ]; then
         Xvfb -displayfd 3 -screen 0 "${size}x24" -dpi 96 -nolisten tcp 3>"$run/display" 2>"$run/xvfb.log" &
         pids=$!
-        waitfor 30 test -s "$run/display" || skip "no X server"
+        waitfor 30 test -s "$run/display" || fail "no X server"
         display=:$(cat "$run/display")
     fi
     export DISPLAY=$display
-    waitfor 30 xprop -root || skip "the X server did not start"
+    waitfor 30 xprop -root || fail "the X server did not start"
     # Title bars as tall as a desktop scaled as a whole draws them (as GNOME's):
     # taller than the program can know before the window is framed.
     points=$(awk "BEGIN { print int(18 * $scale + 0.5) }")
@@ -77,7 +78,7 @@ EOF
         wm=$!
         waitfor 20 sh -c 'xprop -root _OB_THEME | grep -q =' && break
         kill "$wm" 2>/dev/null
-        [ "$attempt" = 3 ] && skip "openbox did not start on $DISPLAY"
+        [ "$attempt" = 3 ] && fail "openbox did not start on $DISPLAY"
         sleep 1
     done
     pids="$pids $wm"
@@ -85,17 +86,18 @@ EOF
     ;;
 weston)
     need weston weston-debug weston-screenshooter
-    ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 || skip "qt6-wayland is not installed"
+    ls /usr/lib*/qt6/plugins/platforms/libqwayland* /usr/lib/*/qt6/plugins/platforms/libqwayland* >/dev/null 2>&1 ||
+        skip "Qt's Wayland plugin (qt6-wayland) is not installed"
     socket=${NUMORA_TEST_SOCKET:-numora-test-$$}
     mkdir -m 700 "$run/xdg"
     export XDG_RUNTIME_DIR=$run/xdg
     weston --backend=headless-backend.so --use-pixman --debug --idle-time=0 --socket="$socket" \
         --width="${size%x*}" --height="${size#*x}" >"$run/weston.log" 2>&1 &
     pids=$!
-    waitfor 30 test -S "$XDG_RUNTIME_DIR/$socket" || skip "weston did not start"
+    waitfor 30 test -S "$XDG_RUNTIME_DIR/$socket" || fail "weston did not start"
     # Its desktop shell, panel and all, is up when the panel is in the scene.
     waitfor 30 sh -c "WAYLAND_DISPLAY=$socket weston-debug scene-graph | grep -q 'panel for output'" ||
-        skip "weston's desktop shell did not start"
+        fail "weston's desktop shell did not start"
     unset DISPLAY
     export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
     ;;
