@@ -86,8 +86,11 @@ EOF
     ;;
 weston)
     need weston weston-debug weston-screenshooter
-    ls /usr/lib*/qt6/plugins/platforms/libqwayland* /usr/lib/*/qt6/plugins/platforms/libqwayland* >/dev/null 2>&1 ||
-        skip "Qt's Wayland plugin (qt6-wayland) is not installed"
+    plugin=
+    for f in /usr/lib*/qt6/plugins/platforms/libqwayland* /usr/lib/*/qt6/plugins/platforms/libqwayland*; do
+        [ -e "$f" ] && plugin=$f
+    done
+    [ -n "$plugin" ] || skip "Qt's Wayland plugin (qt6-wayland) is not installed"
     socket=${NUMORA_TEST_SOCKET:-numora-test-$$}
     mkdir -m 700 "$run/xdg"
     export XDG_RUNTIME_DIR=$run/xdg
