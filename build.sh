@@ -14,9 +14,10 @@ cd "$(dirname "$0")"
 
 # What building and playing need: the compiler, Qt, its Linguist tools for the
 # translations, Qt's own translations, Wayland's platform plugin, SQLite for the
-# record of matches.
+# record of matches, libxcb to tell an X window manager which window owns a dialog.
 play_packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
-               qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-wayland libqt6sql6-sqlite)
+               qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-wayland libqt6sql6-sqlite
+               libxcb1-dev)
 # What the tests need besides.
 test_packages=(qt6-base-private-dev groff-base fonts-liberation2 desktop-file-utils libglib2.0-bin appstream reuse
                # the pictures drawn again on other processors (art/), the engine on i386

@@ -4,6 +4,7 @@
 #include "dialogs/about.h"
 
 #include "platform/colourbutton.h"
+#include "platform/desktop.h"
 #include "platform/picture.h"
 #include "platform/runtime.h"
 #include "platform/twips.h"
@@ -52,11 +53,9 @@ void centreonscreen(QWidget *window)
     QScreen *screen = screenof(window);
     if (!screen)
         return;
-    const QMargins frame = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
-    QRect place(QPoint(), window->size().grownBy(frame));
+    QRect place = platform::frameof(window);
     place.moveCenter(screen->availableGeometry().center());
-    // A window's position is its frame's.
-    window->move(platform::keptinside(place, screen->availableGeometry()).topLeft());
+    platform::placeframe(window, platform::keptinside(place, screen->availableGeometry()).topLeft());
 }
 
 // A one-line label on the window's ground. Its place is the design's; it only
@@ -150,6 +149,7 @@ void frmAbout::showEvent(QShowEvent *event)
     if (!event->spontaneous() && !placed) {
         placed = true;
         centreonscreen(this);
+        platform::whenframed(this, [this] { centreonscreen(this); });
     }
     QDialog::showEvent(event);
 }
@@ -169,9 +169,24 @@ Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window | fixedframe)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Game Help"));
     setWindowIcon(programicon());
+
+    Picture1 = new QFrame(this);
+    Picture1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    Picture1->setGeometry(platform::twips(0, 0, 13515, 8175));
+    setcolour(Picture1, QPalette::Window, platform::colour::white);
+    Picture1->setAutoFillBackground(true);
+    Picture1->setAccessibleName(windowTitle());
+    makepage();
+
+    fitscreen();
+    centreonscreen(this);
+}
+
+// Where the screen has less room than the page (a laptop at 200 %), the window
+// takes the room there is and the page scrolls inside it.
+void Form2::fitscreen()
+{
     const QSize design(platform::pixels(13515), platform::pixels(8190));
-    // Where the screen has less room than the page (a laptop at 200 %), the
-    // window takes the room there is and the page scrolls inside it.
     QSize room = design;
     if (QScreen *screen = screenof(this)) {
         const QSize most = platform::roomonscreen(this, screen);
@@ -184,33 +199,40 @@ Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window | fixedframe)
             room.setHeight(std::min(design.height() + bar, most.height()));
     }
     setFixedSize(room);
-    QWidget *sheet = this;
-    if (room != design) {
-        auto *scroller = new QScrollArea(this);
+    if (room != design && !scroller) {
+        scroller = new QScrollArea(this);
         scroller->setFrameShape(QFrame::NoFrame);
-        scroller->setGeometry(rect());
-        sheet = new QWidget;
+        auto *sheet = new QWidget;
         sheet->resize(design);
+        Picture1->setParent(sheet);
         scroller->setWidget(sheet);
+        if (isVisible())
+            scroller->show();
     }
+    if (scroller)
+        scroller->setGeometry(QRect(QPoint(), room));
+}
 
-    Picture1 = new QFrame(sheet);
-    Picture1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    Picture1->setGeometry(platform::twips(0, 0, 13515, 8175));
-    setcolour(Picture1, QPalette::Window, platform::colour::white);
-    Picture1->setAutoFillBackground(true);
-    Picture1->setAccessibleName(windowTitle());
-    makepage();
-
-    centreonscreen(this);
+void Form2::resizeEvent(QResizeEvent *event)
+{
+    // A window manager may round the size to the steps a scaled window is
+    // sized in.
+    if (scroller)
+        scroller->resize(size());
+    QWidget::resizeEvent(event);
 }
 
 void Form2::showEvent(QShowEvent *event)
 {
-    // Now the frame is known (where the platform tells it before mapping).
+    // Now the frame is known where the platform tells it before mapping, and
+    // else once the window manager has framed the window.
     if (!event->spontaneous() && !placed) {
         placed = true;
         centreonscreen(this);
+        platform::whenframed(this, [this] {
+            fitscreen();
+            centreonscreen(this);
+        });
     }
     QWidget::showEvent(event);
 }

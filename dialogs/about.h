@@ -10,6 +10,7 @@
 
 class QFrame;
 class QLabel;
+class QScrollArea;
 namespace platform {
 class ColourButton;
 }
@@ -52,11 +53,14 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void makepage();
+    void fitscreen();
     bool placed = false;
+    QScrollArea *scroller = nullptr; // where the screen has less room than the page
 };
 
 } // namespace dialogs

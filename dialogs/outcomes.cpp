@@ -7,6 +7,7 @@
 
 #include "platform/accessibility.h"
 #include "platform/colourbutton.h"
+#include "platform/desktop.h"
 #include "platform/picture.h"
 #include "platform/runtime.h"
 #include "platform/twips.h"
@@ -17,9 +18,11 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
 
 #include <algorithm>
 #include <initializer_list>
@@ -177,6 +180,30 @@ frmUlost::frmUlost(QWidget *parent) : OutcomeDialog(parent)
     readmessage({Label1});
 }
 
+void frmUlost::shownumber(const QString &secret)
+{
+    number = secret;
+    update();
+}
+
+// On the question's line in the message font, ending at NO's right edge.
+QRect frmUlost::numberplace() const
+{
+    const QFontMetrics metrics(platform::sansserif(15, true));
+    const QRect line = platform::twips(120, 120, 4095, 375);
+    return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignRight | Qt::AlignTop,
+        QSize(metrics.horizontalAdvance(number), metrics.height()), line);
+}
+
+void frmUlost::paintEvent(QPaintEvent *event)
+{
+    OutcomeDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setFont(platform::sansserif(15, true));
+    painter.setPen(platform::colour::brightred);
+    painter.drawText(numberplace(), Qt::AlignLeft | Qt::AlignTop, number);
+}
+
 TSdraw::TSdraw(QWidget *parent) : OutcomeDialog(parent)
 {
     setWindowTitle(tr(" It's a draw!"));
@@ -208,16 +235,16 @@ void placedialog(QWidget *dialog, const QWidget *mainwindow)
     if (!screen)
         return;
     const QRect available = screen->availableGeometry();
-    const QSize size = dialog->frameGeometry().size();
+    const QSize size = platform::frameof(dialog).size();
     QPoint centre = available.center();
     if (mainwindow) {
-        const QRect owner = mainwindow->frameGeometry();
+        const QRect owner = platform::frameof(mainwindow);
         centre = QPoint(owner.center().x(), owner.top() + owner.height() * 3 / 4);
     }
     QPoint topleft = centre - QPoint(size.width() / 2, size.height() / 2);
     topleft.setX(std::max(available.left(), std::min(topleft.x(), available.right() + 1 - size.width())));
     topleft.setY(std::max(available.top(), std::min(topleft.y(), available.bottom() + 1 - size.height())));
-    dialog->move(topleft);
+    platform::placeframe(dialog, topleft);
 }
 
 } // namespace dialogs

@@ -57,6 +57,19 @@ public:
     explicit frmUlost(QWidget *parent = nullptr);
     QLabel *Label1 = nullptr;
     QLabel *Picture1 = nullptr;
+
+    // The computer's number, drawn in the dialog as well as named in its title:
+    // a desktop draws the title in its own font and cuts what does not fit.
+    // Readers have it from the title.
+    void shownumber(const QString &number);
+    QString mynumber() const { return number; }
+    QRect numberplace() const; // where its digits are drawn
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString number;
 };
 
 class TSdraw : public OutcomeDialog

@@ -8,6 +8,7 @@
 #include "dialogs/statistics.h"
 #include "platform/accessibility.h"
 #include "platform/colourbutton.h"
+#include "platform/desktop.h"
 #include "platform/display.h"
 #include "platform/keys.h"
 #include "platform/picturebox.h"
@@ -25,6 +26,8 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QStyleHints>
 #include <QTimer>
 #include <QWindow>
@@ -141,6 +144,7 @@ Form1::Form1(Module1 &game, QWidget *parent) : QMainWindow(parent), engine(game)
     resize(clientsize.width(), menuBar()->sizeHint().height() + clientsize.height());
     layout()->activate();
     resize(size() + clientsize - client->size()); // the menu bar's height is known only now
+    designed = size();
 
     // Decoded once, in the form the window system takes, so that each tick
     // only hands over ready pictures: 32 pixels, and 64 where a screen is dense
@@ -172,9 +176,6 @@ Form1::Form1(Module1 &game, QWidget *parent) : QMainWindow(parent), engine(game)
 
 Form1::~Form1()
 {
-    // The windows that stand on their own in the task bar have no parent to take them along.
-    delete TSdraw;
-    delete helpwindow;
     engine.attach(nullptr);
 }
 
@@ -704,7 +705,7 @@ void Form1::statistics_Click()
 void Form1::help_Click()
 {
     if (!helpwindow)
-        helpwindow = new dialogs::Form2();
+        helpwindow = new dialogs::Form2(this);
     helpwindow->show();
     helpwindow->raise();
     helpwindow->activateWindow();
@@ -734,14 +735,58 @@ void Form1::showEvent(QShowEvent *event)
     if (placed)
         return;
     placed = true;
-    if (const QScreen *screen = this->screen()) {
-        // Wholly on the screen, title bar first, also where the screen has less
-        // room than the window (a high scale).
-        resize(size().boundedTo(platform::roomonscreen(this, screen)));
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(platform::keptinside(frame, screen->availableGeometry()).topLeft());
+    fitscreen();
+    platform::whenframed(this, [this] { fitscreen(); });
+}
+
+// Centred on the screen at its designed size; where the screen has less room
+// (a high scale on a small screen), as much room as there is, title bar and
+// all, and the client area scrolls.
+void Form1::fitscreen()
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const QSize room = platform::roomonscreen(this, screen);
+    QSize size = designed;
+    if (designed.width() > room.width() || designed.height() > room.height()) {
+        scrollable();
+        // Only the compositor knows the room its panels leave: it gives a
+        // maximized window all of it.
+        if (!platform::placeswindows()) {
+            setWindowState(windowState() | Qt::WindowMaximized);
+            return;
+        }
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroller);
+        if (size.height() > room.height())
+            size.rwidth() += bar;
+        if (size.width() > room.width())
+            size.rheight() += bar;
+        size = size.boundedTo(room);
     }
+    resize(size);
+    QRect frame = platform::frameof(this);
+    frame.moveCenter(screen->availableGeometry().center());
+    platform::placeframe(this, platform::keptinside(frame, screen->availableGeometry()).topLeft());
+}
+
+// The client area in a scroll area, at its designed size; whatever takes the
+// focus, by key or as a step begins, is scrolled into view.
+void Form1::scrollable()
+{
+    if (scroller)
+        return;
+    QWidget *client = takeCentralWidget();
+    scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    scroller->setWidget(client);
+    setCentralWidget(scroller);
+    connect(qApp, &QApplication::focusChanged, scroller, [this](QWidget *, QWidget *now) {
+        if (now && scroller->widget()->isAncestorOf(now))
+            scroller->ensureWidgetVisible(now, 0, 0);
+    });
 }
 
 // ---------------------------------------------------------------- the engine's view
@@ -781,14 +826,19 @@ void Form1::showoutcome(Outcome outcome, const std::string &caption)
             slot = new dialogs::frmUwin(this);
         else if (outcome == Outcome::lost)
             slot = new dialogs::frmUlost(this);
-        else
-            slot = new dialogs::TSdraw();
+        else {
+            // A window of its own in the task bar, kept above the window it belongs to.
+            slot = new dialogs::TSdraw(this);
+            platform::belongtoowner(slot);
+        }
         connect(
             slot, &dialogs::OutcomeDialog::yes, this, [this, outcome] { engine.dialogyes(outcome); },
             Qt::QueuedConnection);
     }
     if (!caption.empty())
         slot->setWindowTitle(fromengine(caption));
+    if (auto *lostdialog = qobject_cast<dialogs::frmUlost *>(slot); lostdialog && caption.starts_with(lost))
+        lostdialog->shownumber(QString::fromStdString(caption.substr(std::string_view(lost).size())));
     slot->show();
     dialogs::placedialog(slot, this);
     slot->raise();

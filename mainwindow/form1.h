@@ -14,6 +14,7 @@
 
 class QGroupBox;
 class QLabel;
+class QScrollArea;
 class QTimer;
 class QAction;
 
@@ -145,6 +146,8 @@ protected:
 
 private:
     void layoutcontrols(QWidget *client);
+    void fitscreen();
+    void scrollable();
     void makebuttons(QWidget *client);
     void buildmenu();
     void wait();
@@ -169,4 +172,6 @@ private:
     platform::InputClock keyclock;
     qint64 signstepbegan = 0; // on keyclock: the computer's guess was painted
     bool placed = false;
+    QSize designed; // the window with its whole client area and menu bar
+    QScrollArea *scroller = nullptr; // where the screen has less room than that
 };

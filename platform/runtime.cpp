@@ -4,6 +4,7 @@
 #include "platform/runtime.h"
 
 #include "platform/accessibility.h"
+#include "platform/desktop.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace platform {
@@ -82,13 +84,20 @@ QFont serif(double points, bool bold)
 QSize roomonscreen(const QWidget *window, const QScreen *screen)
 {
     QMargins frame = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+    // Told in whole device-independent pixels, a frame at a fractional scale
+    // may be up to half a pixel wider each way.
+    if (const qreal scale = window->devicePixelRatioF(); !frame.isNull() && scale != std::floor(scale))
+        frame += QMargins(1, 1, 1, 1);
     if (frame.isNull()) {
         const QStyle *style = window->style();
         const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, window);
         const int title = style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
         frame = QMargins(border, border + title, border, border);
     }
-    return screen->availableGeometry().size().shrunkBy(frame);
+    QSize room = screen->availableGeometry().size().shrunkBy(frame);
+    if (!placeswindows())
+        room.rheight() -= panelroom;
+    return room;
 }
 
 QRect keptinside(QRect frame, const QRect &available)

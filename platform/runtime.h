@@ -27,7 +27,8 @@ QFont serif(double points, bool bold = false);
 
 // The client size a window can have on the screen: the screen's available area
 // less the window's frame (before the window is first mapped, when the window
-// manager has not told it yet, a title bar and border of the style's size).
+// manager has not told it yet, a title bar and border of the style's size) and,
+// under Wayland, which does not tell it, less the room panels may take.
 QSize roomonscreen(const QWidget *window, const QScreen *screen);
 // The frame moved, as little as it takes, to lie wholly inside `available`; a
 // frame larger than it keeps its top-left corner (and so its title bar) inside.
