@@ -222,6 +222,99 @@ MUTANTS = [
      "mainwindow/form1.cpp",
      "    new platform::KeypadPassage(this); // the keypad past a screen reader\n",
      ""),
+    # Faults in the record, the desktops, the pictures and the engine's report.
+    ("record: a lost match keeps the winning streak going",
+     "record/record.cpp",
+     "LIMIT 1), 0) ELSE 0 END)",
+     "LIMIT 1), 0) ELSE coalesce((SELECT streak FROM matches ORDER BY id DESC LIMIT 1), 0) END)"),
+    ("record: fewest rounds to win is the most",
+     "record/record.cpp",
+     "GROUP BY rounds\"\n                                 \" ORDER BY rounds\"",
+     "GROUP BY rounds\"\n                                 \" ORDER BY rounds DESC\""),
+    ("record: abandoned matches left out of those played",
+     "record/record.cpp",
+     "        s.played += count;",
+     "        s.played += ending == QLatin1String(\"abandoned\") ? 0 : count;"),
+    ("record: cannot-save told after every match",
+     "record/record.cpp",
+     "    toldcannotsave = true;\n",
+     ""),
+    ("record: a match that could not be written is dropped",
+     "record/record.cpp",
+     "    if (!writepending())\n        tellcannotsave();",
+     "    if (!writepending()) {\n        pending.clear();\n        tellcannotsave();\n    }"),
+    ("record: the first matches shown instead of the last",
+     "record/record.cpp",
+     "\" FROM matches ORDER BY id DESC LIMIT ?\"",
+     "\" FROM matches ORDER BY id LIMIT ?\""),
+    ("record: no wait for another process's write",
+     "record/record.cpp",
+     "QStringLiteral(\"QSQLITE_BUSY_TIMEOUT=%1\").arg(busymilliseconds)",
+     "QStringLiteral(\"QSQLITE_BUSY_TIMEOUT=%1\").arg(0)"),
+    ("record: a database of this version taken for a newer one",
+     "record/record.cpp",
+     "        if (version > schemaversion) {",
+     "        if (version >= schemaversion) {"),
+    ("statistics: the chart's text gives rounds and wins the wrong way round",
+     "dialogs/statistics.cpp",
+     "arg(QLocale().toString(rounds), QLocale().toString(count))",
+     "arg(QLocale().toString(count), QLocale().toString(rounds))"),
+    ("statistics: the win rate leaves abandoned matches out",
+     "dialogs/statistics.cpp",
+     "100.0 * double(s.won) / double(s.played)",
+     "100.0 * double(s.won) / double(s.played - s.abandoned)"),
+    ("statistics: an open window not refreshed after a match",
+     "dialogs/statistics.cpp",
+     "    connect(&record, &record::Record::changed, this, &frmStatistics::refresh);\n",
+     ""),
+    ("engine: a match left before the first guess recorded as abandoned",
+     "engine/module1.cpp",
+     "    if (gamerunning() && yourround > 0) {",
+     "    if (gamerunning() && yourround >= 0) {"),
+    ("engine: the computer's last guess left out of a lost match's report",
+     "engine/module1.cpp",
+     "            youlose(myround + 1, found);",
+     "            youlose(myround, found);"),
+    ("engine: the computer's answers reported as minus and plus",
+     "engine/module1.cpp",
+     "static_cast<int16>(mysigns[r] / 10), static_cast<int16>(mysigns[r] % 10)",
+     "static_cast<int16>(mysigns[r] % 10), static_cast<int16>(mysigns[r] / 10)"),
+    ("pictures: straight colour truncated instead of rounded",
+     "art/straightalpha.h",
+     "    return (2 * 255 * value + alpha) / (2 * alpha);",
+     "    return 255 * value / alpha;"),
+    ("lost dialog: the number painted from the left of its line",
+     "dialogs/outcomes.cpp",
+     "QStyle::alignedRect(Qt::LeftToRight, Qt::AlignRight | Qt::AlignTop,",
+     "QStyle::alignedRect(Qt::LeftToRight, Qt::AlignLeft | Qt::AlignTop,"),
+    ("lost dialog: the number's first digit lost",
+     "mainwindow/form1.cpp",
+     "caption.substr(std::string_view(lost).size())",
+     "caption.substr(std::string_view(lost).size() + 1)"),
+    ("desktop: no room for the vertical scroll bar on a short screen",
+     "mainwindow/form1.cpp",
+     "        if (size.height() > room.height())\n            size.rwidth() += bar;\n",
+     ""),
+    ("desktop: the window placed by its client area, not its frame",
+     "platform/desktop.cpp",
+     "    if (handle && !handle->frameMargins().isNull() && QGuiApplication::platformName() == QLatin1String(\"xcb\"))",
+     "    if (false)"),
+    ("desktop: the window never placed again once the window manager frames it",
+     "platform/desktop.cpp",
+     "    if (!handle || !handle->frameMargins().isNull())\n        return;\n    new FrameWatch",
+     "    return;\n    new FrameWatch"),
+    ("desktop: the draw dialog not marked as the main window's",
+     "mainwindow/form1.cpp",
+     "            platform::belongtoowner(slot);\n",
+     ""),
+    ("desktop: a focused control below the fold not scrolled into view",
+     "mainwindow/form1.cpp",
+     "            scroller->ensureWidgetVisible(now, 0, 0);",
+     "            (void)now;"),
+    ("desktop entry: a path with a blank left unquoted",
+     "resources/desktopentry.cmake",
+     "if(exec MATCHES \"[^A-Za-z0-9/._+,=@:-]\")",
+     "if(exec MATCHES \"[^A-Za-z0-9/._+,=@: -]\")"),
 ]
 
 
@@ -234,9 +327,9 @@ def build(build_dir):
     return run(["cmake", "--build", build_dir, "-j2"], cwd=build_dir).returncode == 0
 
 
-def failing_tests(build_dir):
+def failing_tests(build_dir, first=False):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    result = subprocess.run(["ctest", "-j2"], cwd=build_dir, env=env,
+    result = subprocess.run(["ctest", "-j2"] + (["--stop-on-failure"] if first else []), cwd=build_dir, env=env,
                             stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
     return re.findall(r"^\s*\d+ - (\S+) \(", result.stdout, re.M)
 
@@ -246,6 +339,7 @@ def main():
     parser.add_argument("--work", default="/tmp/numora-mutants", help="where the copy and its build go")
     parser.add_argument("--only", nargs="*", help="run only the mutants whose names contain these words")
     parser.add_argument("--list", action="store_true", help="list the mutants and stop")
+    parser.add_argument("--first", action="store_true", help="stop each run at the first test that fails")
     args = parser.parse_args()
 
     mutants = [m for m in MUTANTS if not args.only or any(w in m[0] for w in args.only)]
@@ -291,7 +385,7 @@ def main():
             if not build(build_dir):
                 verdict = "caught by the compiler"
             else:
-                caught = failing_tests(build_dir)
+                caught = failing_tests(build_dir, args.first)
                 verdict = "caught by " + ", ".join(caught) if caught else "SURVIVED"
                 survived += not caught
         finally:
