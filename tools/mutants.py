@@ -331,7 +331,8 @@ def failing_tests(build_dir, first=False):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     result = subprocess.run(["ctest", "-j2"] + (["--stop-on-failure"] if first else []), cwd=build_dir, env=env,
                             stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
-    return re.findall(r"^\s*\d+ - (\S+) \(", result.stdout, re.M)
+    # A skipped test (another Orca, no display) neither catches nor misses.
+    return re.findall(r"^\s*\d+ - (\S+) \((?!Skipped)", result.stdout, re.M)
 
 
 def main():
@@ -359,7 +360,7 @@ def main():
             shutil.copy(os.path.join(top, path), os.path.join(source, path))
     os.makedirs(build_dir, exist_ok=True)
     configure = ["cmake", "-S", source, "-B", build_dir, "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
-                 "-DNUMORA_TEST_TIMEOUT=60"]  # a fault that hangs a test fails it in a minute
+                 "-DNUMORA_TEST_TIMEOUT=120"]  # a fault that hangs a test fails it in two minutes
     if run(configure, cwd=args.work).returncode:
         sys.exit("configuring the copy failed")
     print("building the copy and running the suite once unchanged ...", flush=True)
