@@ -19,6 +19,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <utility>
 
 struct FormHarness
 {
@@ -55,8 +56,9 @@ struct FormHarness
     void expectmessage(const QString &text) { expected << text; }
     void checkmessages()
     {
-        QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected message box: " + unexpected.join(" | ")));
-        QVERIFY2(expected.isEmpty(), qPrintable("no message box: " + expected.join(" | ")));
+        const QStringList opened = std::exchange(unexpected, {}), missing = std::exchange(expected, {});
+        QVERIFY2(opened.isEmpty(), qPrintable("unexpected message box: " + opened.join(" | ")));
+        QVERIFY2(missing.isEmpty(), qPrintable("no message box: " + missing.join(" | ")));
     }
 
     void click(int command)
