@@ -219,17 +219,6 @@ private slots:
         QCOMPARE(back(f.Label10), numberback);
     }
 
-    void startsLockedAndEmpty()
-    {
-        Form1 &f = *h->form;
-        for (int n = 1; n <= 24; ++n)
-            QVERIFY(!f.Command[n]->isEnabled());
-        QCOMPARE(back(f.Label8), colour::grey);
-        QCOMPARE(back(f.Label10), colour::grey);
-        QVERIFY(f.Label8->text().isEmpty() && f.Label10->text().isEmpty());
-        QVERIFY(f.Picture1->lines().isEmpty() && f.Picture2->lines().isEmpty());
-    }
-
     // A new game empties the displays and the histories, but the digit buttons
     // marked as used stay blue until "CA" or a confirmed guess repaints them, and
     // their digits can be typed again at once: only the display decides.

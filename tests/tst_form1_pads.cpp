@@ -546,9 +546,6 @@ private slots:
         QTest::newRow("plus and minus type nothing") << "1+-2"
                                                      << "12"
                                                      << "12";
-        QTest::newRow("comma as decimal key") << "12,"
-                                              << "1"
-                                              << "1";
         QTest::newRow("five digits") << "98765"
                                      << "9876"
                                      << "6789";
@@ -675,19 +672,6 @@ private slots:
         QTest::keyClick(h->form->windowHandle(), Qt::Key_Return);
         FormHarness::settle();
         QCOMPARE(int(h->engine->state().yourround), 1);
-    }
-
-    // A new match empties the display but leaves used digits blue until reset,
-    // and those digits can be typed again at once.
-    void newMatchKeepsDigitColours()
-    {
-        startwithsecret();
-        press(*h, "12");
-        h->form->newgame_Click();
-        QVERIFY(h->form->Label10->text().isEmpty());
-        QCOMPARE(bluedigits(*h->form), QStringLiteral("12"));
-        press(*h, "1");
-        QCOMPARE(h->form->Label10->text(), QStringLiteral("1"));
     }
 };
 

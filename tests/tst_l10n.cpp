@@ -165,7 +165,6 @@ private slots:
     void helpPageFitsWithoutScrolling();
     void programSpeaksThePreferredLanguage_data();
     void programSpeaksThePreferredLanguage();
-    void programFindsItsTranslationsBesideIt();
     void builtProgramSpeaksTheLanguageTheDesktopAsks_data();
     void builtProgramSpeaksTheLanguageTheDesktopAsks();
     void wordsThatDecideWhatHappensMeanWhatTheySay_data();
@@ -432,14 +431,6 @@ void TestL10n::programSpeaksThePreferredLanguage()
     const QStringList seen {harness.form->Command[12]->text(), harness.form->menuBar()->actions().at(0)->text(),
         harness.form->frmUlost->windowTitle(), help.windowTitle(), buttons.button(QDialogButtonBox::Cancel)->text()};
     QCOMPARE(seen, shown);
-}
-
-// The program, in the build tree as installed, looks for them beside itself.
-void TestL10n::programFindsItsTranslationsBesideIt()
-{
-    QCOMPARE(QDir(platform::translationsdir()).canonicalPath(), QDir(translationsbuilt()).canonicalPath());
-    for (const QString &language : languages)
-        QVERIFY(QFile::exists(QDir(translationsbuilt()).filePath(QStringLiteral("numora_%1.qm").arg(language))));
 }
 
 void TestL10n::builtProgramSpeaksTheLanguageTheDesktopAsks_data()
