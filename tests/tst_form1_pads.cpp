@@ -147,7 +147,8 @@ private slots:
                 deepest = std::max(deepest, along / length);
                 stray = std::max(stray, off);
             }
-        QVERIFY2(deepest > 0.9 && stray < 0.05, qPrintable(QStringLiteral("ink %1, off it %2").arg(deepest).arg(stray)));
+        QVERIFY2(
+            deepest > 0.9 && stray < 0.05, qPrintable(QStringLiteral("ink %1, off it %2").arg(deepest).arg(stray)));
     }
 
     // Ten lines fill a box beside the ten rows of its scale; more are drawn out of sight.

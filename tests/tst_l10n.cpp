@@ -496,29 +496,35 @@ void TestL10n::wordsThatDecideWhatHappensMeanWhatTheySay_data()
     // forms in their order).
     QTest::newRow("en") << QString()
                         << QStringList {"YES", "NO", "&New", "E&xit", "Confirm Number", "Confirm Signs", "You Won!",
-                               " You have lost!", " It's a draw!", "+ + + + means the number is found", ".", "My progress", "Your progress",
-                               "1 plus, 2 plus, 0 plus, 1 minus, 2 minus, 0 minus"};
+                               " You have lost!", " It's a draw!", "+ + + + means the number is found", ".",
+                               "My progress", "Your progress", "1 plus, 2 plus, 0 plus, 1 minus, 2 minus, 0 minus"};
     QTest::newRow("de") << "de"
                         << QStringList {"JA", "NEIN", "&Neu", "&Beenden", "Tipp abgeben", "Antwort geben", "Gewonnen!",
-                               " Verloren!", " Unentschieden!", "+ + + + heißt: Zahl gefunden", ",", "Meine Züge", "Deine Züge", "1 Plus, 2 Plus, 0 Plus, 1 Minus, 2 Minus, 0 Minus"};
+                               " Verloren!", " Unentschieden!", "+ + + + heißt: Zahl gefunden", ",", "Meine Züge",
+                               "Deine Züge", "1 Plus, 2 Plus, 0 Plus, 1 Minus, 2 Minus, 0 Minus"};
     QTest::newRow("es") << "es"
                         << QStringList {"SÍ", "NO", "&Nueva partida", "&Salir", "Probar número", "Responder",
                                "¡Has ganado!", " ¡Has perdido!", " ¡Empate!",
-                               "+ + + + significa que se ha encontrado el número", ".", "Mis jugadas", "Tus jugadas", "1 más, 2 más, 0 más, 1 menos, 2 menos, 0 menos"};
+                               "+ + + + significa que se ha encontrado el número", ".", "Mis jugadas", "Tus jugadas",
+                               "1 más, 2 más, 0 más, 1 menos, 2 menos, 0 menos"};
     QTest::newRow("fr") << "fr"
                         << QStringList {"OUI", "NON", "&Nouvelle partie", "&Quitter", "Proposer", "Répondre",
                                "Gagné\u00a0!", " Perdu\u00a0!", " Match nul\u00a0!",
-                               "+ + + + signifie que le nombre est trouvé", ".", "Mes coups", "Vos coups", "1 plus, 2 plus, 0 plus, 1 moins, 2 moins, 0 moins"};
+                               "+ + + + signifie que le nombre est trouvé", ".", "Mes coups", "Vos coups",
+                               "1 plus, 2 plus, 0 plus, 1 moins, 2 moins, 0 moins"};
     QTest::newRow("it") << "it"
                         << QStringList {"SÌ", "NO", "&Nuova partita", "&Esci", "Invia numero", "Rispondi", "Hai vinto!",
-                               " Hai perso!", " Pareggio!", "+ + + + vuol dire che il numero è stato trovato", ".", "Le mie mosse", "Le tue mosse", "1 più, 2 più, 0 più, 1 meno, 2 meno, 0 meno"};
+                               " Hai perso!", " Pareggio!", "+ + + + vuol dire che il numero è stato trovato", ".",
+                               "Le mie mosse", "Le tue mosse", "1 più, 2 più, 0 più, 1 meno, 2 meno, 0 meno"};
     QTest::newRow("pt_BR") << "pt_BR"
                            << QStringList {"SIM", "NÃO", "&Novo jogo", "&Sair", "Enviar palpite", "Responder",
                                   "Você venceu!", " Você perdeu!", " Empate!",
-                                  "+ + + + significa que o número foi encontrado", ".", "Meus palpites", "Seus palpites", "1 mais, 2 mais, 0 mais, 1 menos, 2 menos, 0 menos"};
+                                  "+ + + + significa que o número foi encontrado", ".", "Meus palpites",
+                                  "Seus palpites", "1 mais, 2 mais, 0 mais, 1 menos, 2 menos, 0 menos"};
     QTest::newRow("ru") << "ru"
                         << QStringList {"ДА", "НЕТ", "&Новая игра", "&Выход", "Назвать число", "Ответить",
-                               "Вы победили!", " Вы проиграли!", " Ничья!", "+ + + + означает, что число найдено", ".", "Мои ходы", "Ваши ходы", "1 плюс, 2 плюса, 0 плюсов, 1 минус, 2 минуса, 0 минусов"};
+                               "Вы победили!", " Вы проиграли!", " Ничья!", "+ + + + означает, что число найдено", ".",
+                               "Мои ходы", "Ваши ходы", "1 плюс, 2 плюса, 0 плюсов, 1 минус, 2 минуса, 0 минусов"};
 }
 
 // What the windows show where the player decides: a JA that ends the program

@@ -589,10 +589,14 @@ void TestDesktop::keypadAsTheKeyboardGivesIt()
     told.clear();
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
     QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
-        if (event->type() == QAccessible::ObjectShow && event->accessibleInterface()->role() == QAccessible::Notification)
+        if (event->type() == QAccessible::ObjectShow
+            && event->accessibleInterface()->role() == QAccessible::Notification)
             told << event->accessibleInterface()->text(QAccessible::Name);
     });
-    const auto quiet = qScopeGuard([] { QAccessible::installUpdateHandler(nullptr); });
+    const auto quiet = qScopeGuard([] {
+        QAccessible::installUpdateHandler(nullptr);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    });
     form().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form()));
     run(QStringLiteral("numlockx"), {numlock ? QStringLiteral("on") : QStringLiteral("off")});
