@@ -5,16 +5,25 @@
 # and no platform chosen, as from a text console: --help, --help-all and
 # --version answer and end with status 0; what neither the game nor Qt takes is
 # refused on stderr with status 2. None of them may need a window system (Qt
-# would abort, status 134, for want of a display).
+# would abort, status 134, for want of a display). Qt's own options are taken,
+# before windows and by the program that starts with them.
 #   cmake -DPROGRAM=.../numora -DVERSION=2.0.0.14 -P commandline.cmake
 
 string(REPLACE "." "\\." version "${VERSION}")
-set(console "--unset=DISPLAY,--unset=WAYLAND_DISPLAY,--unset=QT_QPA_PLATFORM")
+set(console "--unset=DISPLAY,--unset=WAYLAND_DISPLAY,--unset=QT_QPA_PLATFORM,NUMORA_PRINT_CAPTIONS=1")
+# Every option QApplication takes, each switch and each with its value: one
+# taken for the other would leave a word over, or swallow the next option
+# (Qt takes its debugger's port only after "=").
+set(qtoptions "-qwindowgeometry,300x200+5+5,-reverse,-session,s1,-name,n,-display,:9,-qwindowtitle,t,-qwindowicon,i"
+    "-platformtheme,none,-plugin,p,-platformpluginpath,/none,-style,Windows,-stylesheet,none.qss,-widgetcount"
+    "-geometry,300x200,-title,t,-icon,i,-visual,v,-nograb,-dograb,-sync,-qmljsdebugger=port:1")
+string(REPLACE ";" "," qtoptions "${qtoptions}")
 # name | arguments, separated by commas | status | stream | pattern | what it must not print
 set(cases
     "version|--version|0|stdout|^numora ${version}\n$"
     "short version|-v|0|stdout|^numora ${version}\n$"
-    "version after Qt's options|-platform,xcb,-style,Windows,--version|0|stdout|^numora ${version}\n$"
+    "version after all of Qt's options|${qtoptions},--version|0|stdout|^numora ${version}\n$"
+    "Qt's options taken at start|-platform,offscreen,${qtoptions}|0|stdout|^Numora\n&Game\n"
     "help|--help|0|stdout|Usage: .*numora.*--help.*--help-all.*--version"
     "help leaves out Qt's options|-h|0|stdout|--version|platform"
     "help with Qt's options|--help-all|0|stdout|--help.*--version.*--platform <platformName.*--reverse"

@@ -5,7 +5,9 @@
 
 // Shared set-up for tests that drive the real main window: the application's
 // style and fonts, a seeded engine, and the platform seams that would
-// otherwise beep, block on a message box or end the program.
+// otherwise beep, block on a message box or end the program. A message box
+// opens only where the test names its text beforehand: any other, or none
+// where one is named, fails the test.
 
 #include "engine/module1.h"
 #include "mainwindow/form1.h"
@@ -17,6 +19,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <utility>
 
 struct FormHarness
 {
@@ -26,12 +29,16 @@ struct FormHarness
         engine->setseeder([this] { return seed++; });
         auto &hooks = platform::hooks();
         hooks.beep = [this] { ++beeps; };
-        hooks.messagebox = [this](const QString &text) { messages << text; };
+        hooks.messagebox = [this](const QString &text) {
+            if (expected.isEmpty() || expected.takeFirst() != text)
+                unexpected << text;
+        };
         hooks.endprogram = [this] { ++ends; };
         form = std::make_unique<Form1>(*engine);
     }
     ~FormHarness()
     {
+        checkmessages();
         form.reset();
         platform::hooks() = {};
     }
@@ -45,10 +52,20 @@ struct FormHarness
         }
     }
 
+    // The next action opens a message box with this text.
+    void expectmessage(const QString &text) { expected << text; }
+    void checkmessages()
+    {
+        const QStringList opened = std::exchange(unexpected, {}), missing = std::exchange(expected, {});
+        QVERIFY2(opened.isEmpty(), qPrintable("unexpected message box: " + opened.join(" | ")));
+        QVERIFY2(missing.isEmpty(), qPrintable("no message box: " + missing.join(" | ")));
+    }
+
     void click(int command)
     {
         QTest::mouseClick(form->Command[command], Qt::LeftButton);
         settle();
+        checkmessages();
     }
     void type(const QString &digits)
     {
@@ -70,12 +87,13 @@ struct FormHarness
     {
         QTest::keyClick(form->windowHandle(), Qt::Key(key), Qt::KeypadModifier);
         settle();
+        checkmessages();
     }
 
     std::uint32_t seed = 1;
     int beeps = 0;
     int ends = 0;
-    QStringList messages;
+    QStringList expected, unexpected; // message box texts
     std::unique_ptr<numora::Module1> engine;
     std::unique_ptr<Form1> form;
 };

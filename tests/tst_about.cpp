@@ -7,7 +7,6 @@
 
 #include "dialogs/about.h"
 #include "formtesting.h"
-#include "numora/version.h"
 #include "platform/colourbutton.h"
 
 #include <QAccessible>
@@ -162,8 +161,6 @@ private slots:
     void topFramesAreEighteenSmallIconsWithAMask();
     void topFramesAreAllDifferentAndLoopSmoothly();
     void topFramesShowARedTop();
-
-    void applicationIdIsReverseDns();
 
     // --- beside the main window
     void aboutTwiceLeavesOneAboutWindow();
@@ -691,11 +688,6 @@ void TestAbout::topFramesShowARedTop()
         QVERIFY2(
             2 * red > coloured, qPrintable(QStringLiteral("frame %1: %2 of %3").arg(frame).arg(red).arg(coloured)));
     }
-}
-
-void TestAbout::applicationIdIsReverseDns()
-{
-    QCOMPARE(QString::fromLatin1(numora::version::appid), QStringLiteral("org.numora.Numora"));
 }
 
 // ---------------------------------------------------------------- beside the main window

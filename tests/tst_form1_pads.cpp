@@ -105,25 +105,50 @@ private slots:
         QTest::addColumn<int>("plus");
         QTest::addColumn<int>("minus");
         QTest::addColumn<QString>("line");
-        QTest::newRow("two plus one minus") << "5037" << 2 << 1 << " 5037 ++ -";
-        QTest::newRow("nothing") << "5037" << 0 << 0 << " 5037 ";
-        QTest::newRow("four minus") << "5037" << 0 << 4 << " 5037  - - - -";
-        QTest::newRow("four plus") << "5037" << 4 << 0 << " 5037 ++++";
-        QTest::newRow("one plus two minus") << "1023" << 1 << 2 << " 1023 + - -";
-        QTest::newRow("player's line") << "8412" << 2 << 1 << " 8412 ++ -";
+        QTest::addColumn<bool>("players");
+        QTest::newRow("two plus one minus") << "5037" << 2 << 1 << " 5037 ++ -" << false;
+        QTest::newRow("nothing") << "5037" << 0 << 0 << " 5037 " << false;
+        QTest::newRow("four minus") << "5037" << 0 << 4 << " 5037  - - - -" << false;
+        QTest::newRow("four plus") << "5037" << 4 << 0 << " 5037 ++++" << false;
+        QTest::newRow("one plus two minus") << "1023" << 1 << 2 << " 1023 + - -" << false;
+        QTest::newRow("player's line") << "8412" << 2 << 1 << " 8412 ++ -" << true;
     }
+    // The lines as printed, and as drawn: in the side's own colour, maroon for
+    // the computer's, navy for the player's.
     void historyLine()
     {
         QFETCH(QString, guess);
         QFETCH(int, plus);
         QFETCH(int, minus);
         QFETCH(QString, line);
-        platform::PictureBox *box = h->form->Picture2;
+        QFETCH(bool, players);
+        platform::PictureBox *box = players ? h->form->Picture1 : h->form->Picture2;
         Form1::printhistory(box, guess, plus, minus);
         Form1::printhistory(box, guess, plus, minus);
         QCOMPARE(box->lines(), QStringList({line, line}));
         QCOMPARE(box->textcursor().x(), 0);
         QCOMPARE(box->textcursor().y(), 2 * QFontMetrics(box->font()).height());
+        // Every pixel of the text is the ink blended into the ground, the darkest
+        // nearly the ink itself.
+        const QImage drawn = box->grab(box->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QColor ground = box->palette().color(box->backgroundRole());
+        const QColor ink = players ? colour::navy : colour::maroon;
+        const auto channels = [](QColor c) { return std::array<double, 3> {c.redF(), c.greenF(), c.blueF()}; };
+        const auto g = channels(ground), i = channels(ink);
+        double deepest = 0, stray = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                const auto p = channels(drawn.pixelColor(x, y));
+                double along = 0, length = 0, off = 0;
+                for (int c = 0; c < 3; ++c)
+                    along += (p[c] - g[c]) * (i[c] - g[c]), length += (i[c] - g[c]) * (i[c] - g[c]);
+                for (int c = 0; c < 3; ++c)
+                    off = std::max(off, std::abs(p[c] - g[c] - along / length * (i[c] - g[c])));
+                deepest = std::max(deepest, along / length);
+                stray = std::max(stray, off);
+            }
+        QVERIFY2(
+            deepest > 0.9 && stray < 0.05, qPrintable(QStringLiteral("ink %1, off it %2").arg(deepest).arg(stray)));
     }
 
     // Ten lines fill a box beside the ten rows of its scale; more are drawn out of sight.
@@ -187,7 +212,6 @@ private slots:
         press(*h, presses);
         QCOMPARE(h->form->Label10->text(), display);
         QCOMPARE(bluedigits(*h->form), blue);
-        QVERIFY(h->messages.isEmpty());
     }
 
     void digitMovesTheFocusToConfirmNumber()
@@ -253,8 +277,8 @@ private slots:
         tosignstep();
         h->answer(0, 0);
         press(*h, "5678");
+        h->expectmessage("You have tried that number before!");
         h->click(12);
-        QCOMPARE(h->messages, QStringList {"You have tried that number before!"});
         QCOMPARE(h->form->Label10->text(), QStringLiteral("5678"));
         QCOMPARE(bluedigits(*h->form), QStringLiteral("5678"));
         QCOMPARE(int(h->engine->state().yourround), 1);
@@ -262,7 +286,6 @@ private slots:
         press(*h, "A8765");
         h->click(12); // the same digits in another order are a new guess
         QCOMPARE(int(h->engine->state().yourround), 2);
-        QCOMPARE(h->messages.size(), 1);
     }
 
     void guessOfAnEarlierMatchIsNew()
@@ -270,7 +293,6 @@ private slots:
         tosignstep();
         startwithsecret();
         h->confirmnumber("5678");
-        QVERIFY(h->messages.isEmpty());
         QCOMPARE(int(h->engine->state().yourround), 1);
     }
 
@@ -357,16 +379,27 @@ private slots:
         QCOMPARE(h->engine->step(), numora::Step::signs);
     }
 
-    // "5678 Enter Enter": the second Enter, pressed before the computer's guess
-    // was on screen but handled after its sign step began, does not answer it;
-    // nor does an Enter pressed too soon after the guess appeared to be a reply.
-    void quickSecondEnterDoesNotAnswerTheGuess()
+    // "5678 Enter Enter" (or Enter then Space): the second tap, pressed before
+    // the computer's guess was on screen but handled after its sign step began,
+    // does not answer it; nor does one pressed too soon after the guess
+    // appeared to be a reply.
+    void quickSecondTapDoesNotAnswerTheGuess_data()
     {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+        QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+    }
+    void quickSecondTapDoesNotAnswerTheGuess()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QString();
         QGuiApplication::styleHints()->setKeyboardInputInterval(50);
         const auto restore = qScopeGuard([] { QGuiApplication::styleHints()->setKeyboardInputInterval(0); });
         startwithsecret();
-        for (int key : {Qt::Key_5, Qt::Key_6, Qt::Key_7})
-            h->keypad(key);
+        for (int digit : {Qt::Key_5, Qt::Key_6, Qt::Key_7})
+            h->keypad(digit);
         QWindow *window = h->form->windowHandle();
         LastKeyStamp last;
         window->installEventFilter(&last);
@@ -377,18 +410,20 @@ private slots:
         first.setTimestamp(last.stamp);
         QCoreApplication::sendEvent(window, &first);
         QCOMPARE(h->engine->step(), numora::Step::guessing);
-        auto *second = new QKeyEvent(QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier);
-        second->setTimestamp(last.stamp + 1);
+        for (auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            auto *second = new QKeyEvent(type, key, Qt::KeyboardModifiers(modifiers), text);
+            second->setTimestamp(last.stamp + 1);
+            QCoreApplication::postEvent(window, second);
+        }
         QThread::msleep(5); // the guess goes on screen clearly after that press
-        QCoreApplication::postEvent(window, second);
         FormHarness::settle();
         QCOMPARE(h->form->Label8->text().size(), 4);
-        QTest::keyClick(window, Qt::Key_Enter, Qt::KeypadModifier); // at once: no reply yet
+        QTest::keyClick(window, Qt::Key(key), Qt::KeyboardModifiers(modifiers)); // at once: no reply yet
         FormHarness::settle();
         QVERIFY(h->form->Picture2->lines().isEmpty());
         QCOMPARE(h->engine->step(), numora::Step::signs);
         QThread::msleep(60);
-        QTest::keyClick(window, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         FormHarness::settle();
         QCOMPARE(h->form->Picture2->lines().size(), 1);
     }
@@ -512,9 +547,6 @@ private slots:
         QTest::newRow("plus and minus type nothing") << "1+-2"
                                                      << "12"
                                                      << "12";
-        QTest::newRow("comma as decimal key") << "12,"
-                                              << "1"
-                                              << "1";
         QTest::newRow("five digits") << "98765"
                                      << "9876"
                                      << "6789";
@@ -641,19 +673,6 @@ private slots:
         QTest::keyClick(h->form->windowHandle(), Qt::Key_Return);
         FormHarness::settle();
         QCOMPARE(int(h->engine->state().yourround), 1);
-    }
-
-    // A new match empties the display but leaves used digits blue until reset,
-    // and those digits can be typed again at once.
-    void newMatchKeepsDigitColours()
-    {
-        startwithsecret();
-        press(*h, "12");
-        h->form->newgame_Click();
-        QVERIFY(h->form->Label10->text().isEmpty());
-        QCOMPARE(bluedigits(*h->form), QStringLiteral("12"));
-        press(*h, "1");
-        QCOMPARE(h->form->Label10->text(), QStringLiteral("1"));
     }
 };
 

@@ -345,13 +345,25 @@ private slots:
         endings.clear();
         startprogram();
 
-        // The modal boxes are real: answer each with OK, Enter, Space or Escape.
+        // The modal boxes are real: each must be the one its moment calls for (a
+        // number typed again, or answers no number fits, which ends the match);
+        // answered with OK, Enter, Space or Escape.
+        QString wrongbox;
         QTimer boxanswerer;
         connect(&boxanswerer, &QTimer::timeout, this, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box)
                 return;
             ++boxes;
+            const auto &state = h->engine->state();
+            const bool tried = std::any_of(state.yourguesses.begin(), state.yourguesses.begin() + state.yourround,
+                [&](const std::string &guess) { return QString::fromStdString(guess) == h->form->Label10->text(); });
+            const QString due = h->engine->step() == Step::outcome
+                ? QString::fromLatin1(numora::wrongsignstext).replace(QLatin1String("\r\n"), QLatin1String("\n"))
+                : tried ? QStringLiteral("You have tried that number before!")
+                        : QString();
+            if (box->text() != due)
+                wrongbox = QStringLiteral("box \"%1\" where \"%2\" was due").arg(box->text(), due);
             static const int keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape};
             if (pick(5) == 0)
                 box->button(QMessageBox::Ok)->click();
@@ -370,7 +382,7 @@ private slots:
             }
             matches += h->engine->gameid() != before;
             deepest = std::max<int>(deepest, h->engine->state().yourround);
-            const QString fault = disagreement(*h->form, *h->engine);
+            const QString fault = wrongbox.isEmpty() ? disagreement(*h->form, *h->engine) : wrongbox;
             if (!fault.isEmpty())
                 QFAIL(qPrintable(
                     QStringLiteral("seed %1, after event %2 (%3): %4").arg(seed).arg(event).arg(what, fault)));

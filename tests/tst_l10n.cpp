@@ -11,6 +11,7 @@
 #include "dialogs/outcomes.h"
 #include "formtesting.h"
 #include "platform/language.h"
+#include "platform/picturebox.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -164,7 +165,6 @@ private slots:
     void helpPageFitsWithoutScrolling();
     void programSpeaksThePreferredLanguage_data();
     void programSpeaksThePreferredLanguage();
-    void programFindsItsTranslationsBesideIt();
     void builtProgramSpeaksTheLanguageTheDesktopAsks_data();
     void builtProgramSpeaksTheLanguageTheDesktopAsks();
     void wordsThatDecideWhatHappensMeanWhatTheySay_data();
@@ -433,14 +433,6 @@ void TestL10n::programSpeaksThePreferredLanguage()
     QCOMPARE(seen, shown);
 }
 
-// The program, in the build tree as installed, looks for them beside itself.
-void TestL10n::programFindsItsTranslationsBesideIt()
-{
-    QCOMPARE(QDir(platform::translationsdir()).canonicalPath(), QDir(translationsbuilt()).canonicalPath());
-    for (const QString &language : languages)
-        QVERIFY(QFile::exists(QDir(translationsbuilt()).filePath(QStringLiteral("numora_%1.qm").arg(language))));
-}
-
 void TestL10n::builtProgramSpeaksTheLanguageTheDesktopAsks_data()
 {
     QTest::addColumn<QStringList>("environment");
@@ -499,31 +491,40 @@ void TestL10n::wordsThatDecideWhatHappensMeanWhatTheySay_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("words");
     // YES, NO, New, Exit, Confirm Number, Confirm Signs, won, lost, draw, the
-    // found rule of the help page, the keypad's decimal key.
+    // found rule of the help page, the keypad's decimal key, the captions under
+    // the computer's and the player's history, the sign buttons' names (plural
+    // forms in their order).
     QTest::newRow("en") << QString()
                         << QStringList {"YES", "NO", "&New", "E&xit", "Confirm Number", "Confirm Signs", "You Won!",
-                               " You have lost!", " It's a draw!", "+ + + + means the number is found", "."};
+                               " You have lost!", " It's a draw!", "+ + + + means the number is found", ".",
+                               "My progress", "Your progress", "1 plus, 2 plus, 0 plus, 1 minus, 2 minus, 0 minus"};
     QTest::newRow("de") << "de"
                         << QStringList {"JA", "NEIN", "&Neu", "&Beenden", "Tipp abgeben", "Antwort geben", "Gewonnen!",
-                               " Verloren!", " Unentschieden!", "+ + + + heißt: Zahl gefunden", ","};
+                               " Verloren!", " Unentschieden!", "+ + + + heißt: Zahl gefunden", ",", "Meine Züge",
+                               "Deine Züge", "1 Plus, 2 Plus, 0 Plus, 1 Minus, 2 Minus, 0 Minus"};
     QTest::newRow("es") << "es"
                         << QStringList {"SÍ", "NO", "&Nueva partida", "&Salir", "Probar número", "Responder",
                                "¡Has ganado!", " ¡Has perdido!", " ¡Empate!",
-                               "+ + + + significa que se ha encontrado el número", "."};
+                               "+ + + + significa que se ha encontrado el número", ".", "Mis jugadas", "Tus jugadas",
+                               "1 más, 2 más, 0 más, 1 menos, 2 menos, 0 menos"};
     QTest::newRow("fr") << "fr"
                         << QStringList {"OUI", "NON", "&Nouvelle partie", "&Quitter", "Proposer", "Répondre",
                                "Gagné\u00a0!", " Perdu\u00a0!", " Match nul\u00a0!",
-                               "+ + + + signifie que le nombre est trouvé", "."};
+                               "+ + + + signifie que le nombre est trouvé", ".", "Mes coups", "Vos coups",
+                               "1 plus, 2 plus, 0 plus, 1 moins, 2 moins, 0 moins"};
     QTest::newRow("it") << "it"
                         << QStringList {"SÌ", "NO", "&Nuova partita", "&Esci", "Invia numero", "Rispondi", "Hai vinto!",
-                               " Hai perso!", " Pareggio!", "+ + + + vuol dire che il numero è stato trovato", "."};
+                               " Hai perso!", " Pareggio!", "+ + + + vuol dire che il numero è stato trovato", ".",
+                               "Le mie mosse", "Le tue mosse", "1 più, 2 più, 0 più, 1 meno, 2 meno, 0 meno"};
     QTest::newRow("pt_BR") << "pt_BR"
                            << QStringList {"SIM", "NÃO", "&Novo jogo", "&Sair", "Enviar palpite", "Responder",
                                   "Você venceu!", " Você perdeu!", " Empate!",
-                                  "+ + + + significa que o número foi encontrado", "."};
+                                  "+ + + + significa que o número foi encontrado", ".", "Meus palpites",
+                                  "Seus palpites", "1 mais, 2 mais, 0 mais, 1 menos, 2 menos, 0 menos"};
     QTest::newRow("ru") << "ru"
                         << QStringList {"ДА", "НЕТ", "&Новая игра", "&Выход", "Назвать число", "Ответить",
-                               "Вы победили!", " Вы проиграли!", " Ничья!", "+ + + + означает, что число найдено", "."};
+                               "Вы победили!", " Вы проиграли!", " Ничья!", "+ + + + означает, что число найдено", ".",
+                               "Мои ходы", "Ваши ходы", "1 плюс, 2 плюса, 0 плюсов, 1 минус, 2 минуса, 0 минусов"};
 }
 
 // What the windows show where the player decides: a JA that ends the program
@@ -552,6 +553,21 @@ void TestL10n::wordsThatDecideWhatHappensMeanWhatTheySay()
     QCOMPARE(won.windowTitle(), words.at(6));
     QCOMPARE(lost.windowTitle(), words.at(7));
     QCOMPARE(draw.windowTitle(), words.at(8));
+    // Each caption as it stands under its box.
+    const auto caption = [&](const QWidget *box) {
+        for (const QLabel *label : harness.form->centralWidget()->findChildren<QLabel *>())
+            if (const QRect at = label->geometry(); at.top() > box->geometry().bottom()
+                && at.top() < box->geometry().bottom() + 10 && at.left() < box->x() && at.right() > box->x())
+                return label->text();
+        return QString();
+    };
+    QCOMPARE(caption(harness.form->Picture2), words.at(11));
+    QCOMPARE(caption(harness.form->Picture1), words.at(12));
+    QStringList signs;
+    for (const auto &column : {pad::pluscolumn, pad::minuscolumn})
+        for (int count : {1, 2, 0})
+            signs << harness.form->Command[column[count]]->accessibleName();
+    QCOMPARE(signs.join(QStringLiteral(", ")), words.at(13));
 
     // The page as drawn, the signs filled in.
     dialogs::Form2 help;

@@ -36,7 +36,7 @@ waitfor() { # waitfor SECONDS COMMAND...: until COMMAND succeeds
 
 case $desktop in
 openbox)
-    need Xvfb openbox xprop xwininfo xdotool import
+    need Xvfb openbox xprop xwininfo xdotool import numlockx
     for n in ${NUMORA_TEST_DISPLAYS:-}; do
         [ -e "/tmp/.X$n-lock" ] && continue
         Xvfb ":$n" -screen 0 "${size}x24" -dpi 96 -nolisten tcp 2>"$run/xvfb.log" &

@@ -13,7 +13,9 @@
 #include "dialogs/outcomes.h"
 #include "platform/desktop.h"
 #include "platform/picturebox.h"
+#include "platform/twips.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
@@ -24,6 +26,11 @@
 #include <QWindow>
 
 #include <optional>
+
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace {
 
@@ -255,6 +262,8 @@ private slots:
     void drawDialogStaysAboveTheMainWindow();
     void helpShowsOnlyTheScrollBarsItNeeds();
     void waylandAppIdIsTheDesktopFileName();
+    void keypadAsTheKeyboardGivesIt_data();
+    void keypadAsTheKeyboardGivesIt();
 };
 
 void TestDesktop::initTestCase()
@@ -536,6 +545,80 @@ void TestDesktop::waylandAppIdIsTheDesktopFileName()
     game.kill();
     game.waitForFinished();
     QCOMPARE(appid(), QStringLiteral("org.numora.Numora"));
+}
+
+void TestDesktop::keypadAsTheKeyboardGivesIt_data()
+{
+    QTest::addColumn<bool>("numlock");
+    QTest::addColumn<QString>("keys"); // keypad keys by their place on the keyboard, or keysyms
+    QTest::addColumn<bool>("signs"); // in the sign step, or else in number entry
+    QTest::addColumn<QString>("shown"); // the number on display, or the signs chosen
+    QTest::addColumn<QStringList>("heard");
+    // The keypad's own keys: 1 0 2 3 and the decimal key (87 90 88 89 91);
+    // + and - (86 82). A German keyboard's decimal key gives KP_Separator.
+    QTest::newRow("Num Lock on") << true << "87 90 88 89 91" << false << "102" << QStringList();
+    QTest::newRow("Num Lock off: the reader's") << false << "87 90 88 89 91" << false << "" << QStringList();
+    QTest::newRow("German decimal key") << true << "87 88 KP_Separator" << false << "1" << QStringList();
+    QTest::newRow("sign step: decimal key starts again")
+        << true << "86 86 82 91 82" << true << "0 + 1 -"
+        << QStringList {Form1::signsaloud(1, 0), Form1::signsaloud(2, 0), Form1::signsaloud(2, 1),
+               Form1::signsaloud(0, 0), Form1::signsaloud(0, 1)};
+    QTest::newRow("sign step: German decimal key") << true << "86 KP_Separator" << true << "0 + 0 -"
+                                                   << QStringList {Form1::signsaloud(1, 0), Form1::signsaloud(0, 0)};
+    QTest::newRow("sign step, Num Lock off") << false << "91" << true << "0 + 0 -" << QStringList();
+}
+
+// Keys pressed on the X server's own keyboard, as the player presses them:
+// with Num Lock off the keypad is the screen reader's and the game takes none
+// of it; each sign key is told as it is pressed.
+void TestDesktop::keypadAsTheKeyboardGivesIt()
+{
+    if (wayland || scale != 1)
+        QSKIP("keys pressed by xdotool on X11, once");
+    QFETCH(bool, numlock);
+    QFETCH(QString, keys);
+    QFETCH(bool, signs);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, heard);
+    form().newgame_Click();
+    if (signs) {
+        harness->confirmnumber(QStringLiteral("5678"));
+        QTRY_COMPARE(harness->engine->step(), numora::Step::signs);
+    }
+    static QStringList told;
+    told.clear();
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+        if (event->type() == QAccessible::ObjectShow
+            && event->accessibleInterface()->role() == QAccessible::Notification)
+            told << event->accessibleInterface()->text(QAccessible::Name);
+    });
+    const auto quiet = qScopeGuard([] {
+        QAccessible::installUpdateHandler(nullptr);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    });
+    form().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form()));
+    run(QStringLiteral("numlockx"), {numlock ? QStringLiteral("on") : QStringLiteral("off")});
+    for (const QString &key : keys.split(QLatin1Char(' '))) {
+        if (key != QLatin1String("KP_Separator"))
+            run(QStringLiteral("xdotool"), {QStringLiteral("key"), key});
+        else // as the X server's keymap gives it, which this server cannot be set to
+            for (auto type : {QEvent::KeyPress, QEvent::KeyRelease})
+                QWindowSystemInterface::handleExtendedKeyEvent(form().windowHandle(), type, Qt::Key_Comma,
+                    Qt::KeypadModifier, 91, 0xffac, numlock ? 0x10 : 0, QStringLiteral(","));
+        QTest::qWait(50);
+    }
+    QTest::qWait(200);
+    FormHarness::settle();
+    QString chosen;
+    for (const auto &[column, sign] : {std::pair {pad::pluscolumn, " + "}, std::pair {pad::minuscolumn, " -"}})
+        for (int count = 0; count <= 4; ++count)
+            if (form().Command[column[count]]->backcolor() == platform::colour::red)
+                chosen += QString::number(count) + QLatin1String(sign);
+    QCOMPARE(signs ? chosen : form().Label10->text(), shown);
+    if (signs)
+        QCOMPARE(told, heard);
 }
 
 QTEST_MAIN(TestDesktop)
