@@ -359,7 +359,7 @@ def main():
             os.makedirs(os.path.dirname(os.path.join(source, path)), exist_ok=True)
             shutil.copy(os.path.join(top, path), os.path.join(source, path))
     os.makedirs(build_dir, exist_ok=True)
-    configure = ["cmake", "-S", source, "-B", build_dir, "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
+    configure = ["cmake", "-S", source, "-B", build_dir, "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DNUMORA_ART=ON",
                  "-DNUMORA_TEST_TIMEOUT=120"]  # a fault that hangs a test fails it in two minutes
     if run(configure, cwd=args.work).returncode:
         sys.exit("configuring the copy failed")
