@@ -1,0 +1,104 @@
+// SPDX-FileCopyrightText: 2026 The Numora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// numora-bench strengths: each strength guesses each of the 4536 secrets once,
+// answered truly, through the engine's own procedures, every match seeded 1:
+// the Expert renames its digits alike in all of them, so its line is its
+// tree's own figure. Guesses are counted as the outcome rule counts
+// them: a number the computer names as the only one left counts as guessed
+// once more. Also the longest move: the thinking after an answer and the
+// choice of the guess, the longest of all the matches.
+
+#include "bench/bench.h"
+#include "engine/strategies.h"
+#include "support/position.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+
+namespace numora::bench {
+
+using namespace numora::support;
+
+namespace {
+
+struct Figures
+{
+    long long guesses = 0;
+    int worst = 0;
+    double longestms = 0.0;
+    bool lost = false; // a secret never found, or answers taken as contradictory
+};
+
+Figures playall(Strength strength)
+{
+    auto m = std::make_unique<Module1>();
+    QuietWindow window;
+    m->attach(&window);
+    const auto table = std::make_unique<Module1>();
+    table->makecandidates();
+    Figures figures;
+    for (int s = 0; s < tablesize; ++s) {
+        const Row secret = table->state().candidates[s];
+        m->setstrategy(makestrategy(strength));
+        freshmatch(*m, window, 1);
+        int guesses = 0;
+        for (;;) {
+            auto start = std::chrono::steady_clock::now();
+            const int row = m->chooseguess();
+            figures.longestms = std::max(figures.longestms,
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            ++guesses;
+            const int16 code = countsigns(m->state().candidates[row], secret);
+            if (code == 40)
+                break;
+            m->playround(row, code);
+            start = std::chrono::steady_clock::now();
+            m->think();
+            if (window.outcome || window.wrongsigns) {
+                ++guesses; // named with the next guess
+                break;
+            }
+            if (strength == Strength::normal) {
+                m->rateguesses();
+                m->findbest();
+            }
+            figures.longestms = std::max(figures.longestms,
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        }
+        if (window.wrongsigns || (window.outcome && (m->state().matchcount != 1 || m->state().matches[0] != secret)))
+            figures.lost = true;
+        figures.guesses += guesses;
+        figures.worst = std::max(figures.worst, guesses);
+    }
+    return figures;
+}
+
+} // namespace
+
+int strengths()
+{
+    const auto start = std::chrono::steady_clock::now();
+    bool lost = false;
+    double longest[3] = {};
+    const Strength all[3] = {Strength::easy, Strength::normal, Strength::expert};
+    const char *names[3] = {"easy", "normal", "expert"};
+    for (int k = 0; k < 3; ++k) {
+        const Figures figures = playall(all[k]);
+        std::printf("%s mean %.4f worst %d secrets %d\n", names[k], double(figures.guesses) / tablesize,
+            figures.worst, tablesize);
+        std::fflush(stdout);
+        longest[k] = figures.longestms;
+        lost = lost || figures.lost;
+    }
+    for (int k = 0; k < 3; ++k)
+        std::printf("longest_move_ms %s %.3f\n", names[k], longest[k]);
+    std::printf("wall_s %.1f\n", std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    if (lost)
+        std::fputs("numora-bench strengths: a secret was lost\n", stderr);
+    return lost ? 1 : 0;
+}
+
+} // namespace numora::bench
