@@ -740,8 +740,7 @@ void Form1::setstrength(Strength strength)
     chosen = strength;
     strengths[int(strength)]->setChecked(true);
     engine.setstrategy(makestrategy(strength));
-    if (engine.gameid() == 0) // no match yet: the first one is played so
-        showstrength();
+    showstrength();
 }
 
 void Form1::strength_Click(Strength strength)
@@ -776,6 +775,7 @@ QString Form1::strengthname(Strength strength)
 
 void Form1::showstrength()
 {
+    // The match's own, or before the first match the one it will be played at.
     const Strength strength = engine.gameid() == 0 ? chosen : engine.strength();
     setWindowTitle(strength == Strength::normal ? platform::apptitle
                                                 : tr("Numora - %1").arg(strengthname(strength)));
