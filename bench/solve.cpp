@@ -277,7 +277,7 @@ int solve(int argc, char **argv)
     for (int a = 1; a < argc; ++a)
         widths.push_back(std::max(1, std::atoi(argv[a])));
     if (widths.empty())
-        widths = {4536, 12, 4, 2};
+        widths = {24, 6, 3};
 
     const auto start = std::chrono::steady_clock::now();
     Tables t;
@@ -346,7 +346,9 @@ int solve(int argc, char **argv)
                           "# The Expert's strategy: written by numora-bench solve, widths";
         for (int w : widths)
             out += " " + std::to_string(w);
-        out += ", mean " + std::to_string(double(total) / t.size).substr(0, 6) + ", worst " + std::to_string(worst) + ".\n";
+        char figures[64];
+        std::snprintf(figures, sizeof figures, ", mean %.4f, worst %d.\n", double(total) / t.size, worst);
+        out += figures;
         out += "# The guesses in preorder: after each, the positions its answers lead to\n"
                "# (0, 1, 2, 3, 4, 10, 11, 12, 13, 20, 21, 22, 30 plus-minus in turn) where\n"
                "# two numbers or more are left.\n";

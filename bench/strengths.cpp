@@ -6,8 +6,8 @@
 // the Expert renames its digits alike in all of them, so its line is its
 // tree's own figure. Guesses are counted as the outcome rule counts
 // them: a number the computer names as the only one left counts as guessed
-// once more. Also the longest move: the thinking after an answer and the
-// choice of the guess, the longest of all the matches.
+// once more. Also the longest move, in processor time: the thinking after an
+// answer and the choice of the guess, the longest of all the matches.
 
 #include "bench/bench.h"
 #include "engine/strategies.h"
@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 
 namespace numora::bench {
@@ -32,6 +33,13 @@ struct Figures
     bool lost = false; // a secret never found, or answers taken as contradictory
 };
 
+// Processor time since `start`: what other programs running meanwhile do not
+// stretch, so that the longest move is the engine's own on a busy machine too.
+double milliseconds(std::clock_t start)
+{
+    return 1000.0 * double(std::clock() - start) / CLOCKS_PER_SEC;
+}
+
 Figures playall(Strength strength)
 {
     auto m = std::make_unique<Module1>();
@@ -46,16 +54,15 @@ Figures playall(Strength strength)
         freshmatch(*m, window, 1);
         int guesses = 0;
         for (;;) {
-            auto start = std::chrono::steady_clock::now();
+            std::clock_t start = std::clock();
             const int row = m->chooseguess();
-            figures.longestms = std::max(figures.longestms,
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            figures.longestms = std::max(figures.longestms, milliseconds(start));
             ++guesses;
             const int16 code = countsigns(m->state().candidates[row], secret);
             if (code == 40)
                 break;
             m->playround(row, code);
-            start = std::chrono::steady_clock::now();
+            start = std::clock();
             m->think();
             if (window.outcome || window.wrongsigns) {
                 ++guesses; // named with the next guess
@@ -65,8 +72,7 @@ Figures playall(Strength strength)
                 m->rateguesses();
                 m->findbest();
             }
-            figures.longestms = std::max(figures.longestms,
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            figures.longestms = std::max(figures.longestms, milliseconds(start));
         }
         if (window.wrongsigns || (window.outcome && (m->state().matchcount != 1 || m->state().matches[0] != secret)))
             figures.lost = true;
