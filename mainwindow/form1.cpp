@@ -456,7 +456,7 @@ void Form1::stepchanged(Step step)
         // start of a match the strength when it is not Normal.
         QString news = step == Step::numberafter ? newsof(Picture2) : QString();
         if (step == Step::number && engine.strength() != Strength::normal)
-            news = tr("Strength: %1").arg(strengthname(engine.strength()));
+            news = tr("%1 strength").arg(strengthname(engine.strength())); // no colon: readers would say it
         platform::describe(confirm, news);
         confirm->setFocus();
     }

@@ -120,10 +120,10 @@ private slots:
         QTest::addColumn<QString>("heard");
         for (const QString &mine : QStringList {"2790", "9876", "1052"}) {
             QTest::addRow("easy, %s", qPrintable(mine)) << Strength::easy << mine << 40 << "Numora - Easy"
-                                                        << "Strength: Easy";
+                                                        << "Easy strength";
             QTest::addRow("normal, %s", qPrintable(mine)) << Strength::normal << mine << 8 << "Numora" << "";
             QTest::addRow("expert, %s", qPrintable(mine)) << Strength::expert << mine << 7 << "Numora - Expert"
-                                                          << "Strength: Expert";
+                                                          << "Expert strength";
         }
     }
     void eachStrengthPlaysWholeMatches()

@@ -122,8 +122,8 @@
         <translation>&amp;Experte</translation>
     </message>
     <message>
-        <source>Strength: %1</source>
-        <translation>Spielstärke: %1</translation>
+        <source>%1 strength</source>
+        <translation>Spielstärke %1</translation>
     </message>
     <message>
         <source>%1 from the next match on</source>

@@ -122,8 +122,8 @@
         <translation>&amp;Experto</translation>
     </message>
     <message>
-        <source>Strength: %1</source>
-        <translation>Nivel: %1</translation>
+        <source>%1 strength</source>
+        <translation>Nivel %1</translation>
     </message>
     <message>
         <source>%1 from the next match on</source>

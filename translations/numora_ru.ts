@@ -124,8 +124,8 @@
         <translation>&amp;Эксперт</translation>
     </message>
     <message>
-        <source>Strength: %1</source>
-        <translation>Уровень: %1</translation>
+        <source>%1 strength</source>
+        <translation>Уровень %1</translation>
     </message>
     <message>
         <source>%1 from the next match on</source>
