@@ -104,13 +104,6 @@ class EngineStrategies : public QObject
 {
     Q_OBJECT
 private slots:
-    void strengthsAreWhatTheySay()
-    {
-        QVERIFY(!makestrategy(Strength::normal));
-        QCOMPARE(makestrategy(Strength::easy)->strength(), Strength::easy);
-        QCOMPARE(makestrategy(Strength::expert)->strength(), Strength::expert);
-    }
-
     // Renaming the digits changes no figure: each seed renames them otherwise.
     void expertFindsEverySecretAsItsTreeClaims_data()
     {
@@ -182,20 +175,6 @@ private slots:
                 if (countsigns(rowof(a.guesses[k]), rowof(one.toStdString()))
                     != countsigns(rowof(b.guesses[k]), rowof(other.toStdString())))
                     break;
-            }
-        }
-    }
-
-    // The Easy keeps its latest answer in mind: each guess fits it, so the
-    // Easy never makes a guess its last answer has ruled out.
-    void easyFitsItsLatestAnswer()
-    {
-        for (std::uint32_t seed = 1; seed <= 30; ++seed) {
-            const Row secret = rowof("2790");
-            const Played played = play(Strength::easy, secret, seed);
-            for (std::size_t k = 1; k < played.guesses.size(); ++k) {
-                const Row before = rowof(played.guesses[k - 1]);
-                QCOMPARE(countsigns(before, rowof(played.guesses[k])), countsigns(before, secret));
             }
         }
     }
