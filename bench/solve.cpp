@@ -9,7 +9,8 @@
 // guesses in all, none ever needing more than seven. Guesses are counted as
 // the outcome rule counts them: a number known as the only one left counts as
 // named with the next guess. Writes the tree to TREE (the Expert's data file)
-// and prints its figures and a lower bound on any strategy's mean.
+// and prints its figures and a lower bound on any strategy's mean, proven for
+// the first three guesses, the rest by counting.
 
 #include "bench/bench.h"
 #include "support/position.h"
@@ -110,8 +111,8 @@ public:
     }
 
     // Fewest guesses summed over all numbers that any strategy needs: the
-    // first guess is 1234 or 1023 in effect; for each of its answers the best
-    // second guess by the counting bound below.
+    // first guess is 1234 or 1023 in effect; below it each answer's numbers
+    // are bounded by boundof, two guesses deep.
     long long rootbound(const std::vector<int> &all) const
     {
         long long best = unsolvable;
@@ -123,27 +124,52 @@ public:
             for (int s : all)
                 parts[t.answer[std::size_t(g) * t.size + s]].push_back(s);
             long long sum = static_cast<long long>(all.size());
-            for (int c = 0; c < hit; ++c) {
-                if (parts[c].empty())
-                    continue;
-                if (parts[c].size() == 1) {
-                    sum += 1;
-                    continue;
-                }
-                long long least = unsolvable;
-                for (int h = 0; h < t.size; ++h) {
-                    std::array<int, classes> counts {};
-                    const std::uint8_t *row = &t.answer[std::size_t(h) * t.size];
-                    for (int s : parts[c])
-                        ++counts[row[s]];
-                    long long here = static_cast<long long>(parts[c].size());
-                    for (int k = 0; k < hit; ++k)
-                        here += lowerbound(counts[k]);
-                    least = std::min(least, here);
-                }
-                sum += least;
-            }
+            for (int c = 0; c < hit; ++c)
+                sum += boundof(parts[c], 2);
             best = std::min(best, sum);
+        }
+        return best;
+    }
+
+    // Fewest guesses summed over `set` that any strategy needs: the best next
+    // guess, each of its answers bounded `levels` - 1 guesses deep, the last
+    // level by the counting bound. Next guesses are tried in the order of
+    // their counting bound; once `tried` have been, the next one's counting
+    // bound stands for all that are left, which none of them can beat.
+    long long boundof(const std::vector<int> &set, int levels) const
+    {
+        const int n = static_cast<int>(set.size());
+        if (n <= 1)
+            return n;
+        std::vector<std::pair<long long, int>> quick;
+        quick.reserve(t.size);
+        for (int h = 0; h < t.size; ++h) {
+            std::array<int, classes> counts {};
+            const std::uint8_t *row = &t.answer[std::size_t(h) * t.size];
+            for (int s : set)
+                ++counts[row[s]];
+            long long here = n;
+            for (int k = 0; k < hit; ++k)
+                here += lowerbound(counts[k]);
+            quick.push_back({here, h});
+        }
+        std::sort(quick.begin(), quick.end());
+        if (levels <= 1)
+            return quick.front().first;
+        constexpr std::size_t tried = 64;
+        long long best = unsolvable;
+        for (std::size_t k = 0; k < quick.size() && quick[k].first < best; ++k) {
+            if (k == tried) {
+                best = std::min(best, quick[k].first);
+                break;
+            }
+            std::array<std::vector<int>, classes> parts;
+            for (int s : set)
+                parts[t.answer[std::size_t(quick[k].second) * t.size + s]].push_back(s);
+            long long here = n;
+            for (int c = 0; c < hit && here < best; ++c)
+                here += boundof(parts[c], levels - 1);
+            best = std::min(best, here);
         }
         return best;
     }
