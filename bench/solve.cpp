@@ -303,7 +303,7 @@ int solve(int argc, char **argv)
     for (int a = 1; a < argc; ++a)
         widths.push_back(std::max(1, std::atoi(argv[a])));
     if (widths.empty())
-        widths = {16, 8, 4, 2};
+        widths = {32, 12, 4, 2};
 
     const auto start = std::chrono::steady_clock::now();
     Tables t;
