@@ -30,9 +30,13 @@ int rowof(const MatchState &state, const Row &number)
     return -1;
 }
 
+// Any number that fits every answer: in round 0 any number of the table.
 int anymatch(const MatchState &state, const std::function<int(int)> &draw)
 {
-    return rowof(state, state.matches[draw(state.matchcount)]);
+    if (state.myround == 0)
+        return draw(state.lastremaining() + 1);
+    const int row = rowof(state, state.matches[draw(state.matchcount)]);
+    return row >= 0 ? row : draw(state.lastremaining() + 1);
 }
 
 // A beginner's opponent: it keeps only its latest answers in mind and guesses
