@@ -10,6 +10,7 @@
 #include "record/record.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QTimer>
 
 #include <memory>
@@ -32,6 +33,9 @@ int main(int argc, char *argv[])
     // The record hears of every match beside the window, before its outcome shows.
     record::Record record;
     Form1 form(*engine);
+    // The chosen strength, kept between runs (on Linux ~/.config/numora/numora.ini).
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("numora"), QStringLiteral("numora"));
+    form.usesettings(&settings);
     QObject::connect(&record, &record::Record::problem, &form,
         [&form](const record::Problem &problem) { dialogs::tellrecordproblem(&form, problem); });
     engine->listen(&record);

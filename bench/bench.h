@@ -10,6 +10,8 @@ namespace numora::bench {
 int think();
 int selfplay(int argc, char **argv);
 int analyse(int argc, char **argv);
+int strengths(int argc, char **argv);
+int solve(int argc, char **argv);
 int recordmatch(int argc, char **argv);
 int statistics(int argc, char **argv);
 

@@ -14,7 +14,9 @@ int usage()
 {
     std::fputs("usage: numora-bench think\n"
                "       numora-bench selfplay [SEED [STRIDE]]\n"
-               "       numora-bench analyse GUESS:PM ...   (e.g. 1234:00 5067:11)\n",
+               "       numora-bench analyse GUESS:PM ...   (e.g. 1234:00 5067:11)\n"
+               "       numora-bench strengths [PASSES]\n"
+               "       numora-bench solve [TREE [WIDTH ...]]\n",
         stderr);
 #ifdef NUMORA_BENCH_RECORD
     std::fputs("       numora-bench record [MATCHES [ON RECORD BEFORE]]\n"
@@ -34,6 +36,10 @@ int main(int argc, char **argv)
         return numora::bench::think();
     if (std::strcmp(argv[1], "selfplay") == 0)
         return numora::bench::selfplay(argc - 2, argv + 2);
+    if (std::strcmp(argv[1], "strengths") == 0)
+        return numora::bench::strengths(argc - 2, argv + 2);
+    if (std::strcmp(argv[1], "solve") == 0)
+        return numora::bench::solve(argc - 2, argv + 2);
     if (std::strcmp(argv[1], "analyse") == 0)
         return numora::bench::analyse(argc - 2, argv + 2);
 #ifdef NUMORA_BENCH_RECORD

@@ -16,7 +16,10 @@
 #include "platform/runtime.h"
 #include "platform/twips.h"
 
+#include "engine/strategies.h"
+
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -27,6 +30,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
 #include <QStyle>
 #include <QStyleHints>
 #include <QTimer>
@@ -115,6 +119,20 @@ platform::Display *makedisplay(QWidget *frame, const QColor &fore, const QColor 
     pal.setColor(QPalette::Window, back);
     display->setPalette(pal);
     return display;
+}
+
+// How the settings name a strength.
+const char *strengthkey(Strength strength)
+{
+    switch (strength) {
+    case Strength::easy:
+        return "easy";
+    case Strength::expert:
+        return "expert";
+    case Strength::normal:
+        break;
+    }
+    return "normal";
 }
 
 void setback(QLabel *label, const QColor &colour)
@@ -356,6 +374,16 @@ void Form1::buildmenu()
     statistics = game->addAction(
         QCoreApplication::translate("dialogs::frmStatistics", "S&tatistics..."), this, &Form1::statistics_Click);
     statistics->setEnabled(false); // until there is a record to show
+    strengthmenu = game->addMenu(tr("&Strength"));
+    auto *group = new QActionGroup(this);
+    const std::array<QString, 3> captions = {tr("&Easy"), tr("&Normal"), tr("E&xpert")};
+    for (int k = 0; k < 3; ++k) {
+        const auto strength = static_cast<Strength>(k);
+        strengths[k] = strengthmenu->addAction(captions[k], this, [this, strength] { strength_Click(strength); });
+        strengths[k]->setCheckable(true);
+        group->addAction(strengths[k]);
+    }
+    strengths[int(Strength::normal)]->setChecked(true);
     exitgame = game->addAction(tr("E&xit"), this, &Form1::exitgame_Click);
     help = menuBar()->addAction(tr("&Help"), this, &Form1::help_Click);
     about = menuBar()->addAction(tr("&About"), this, &Form1::about_Click);
@@ -397,6 +425,7 @@ void Form1::keylock()
 
 void Form1::form_load()
 {
+    showstrength(); // a new match may bring the strength chosen during the last
     Label8->settext(QString());
     settyped(QString());
     Picture1->cls();
@@ -423,8 +452,12 @@ void Form1::stepchanged(Step step)
     signkeys = signs;
     keylock();
     if (confirm) {
-        // What the player hears with the focus: the line just answered, or nothing yet.
-        platform::describe(confirm, step == Step::numberafter ? newsof(Picture2) : QString());
+        // What the player hears with the focus: the line just answered, or at the
+        // start of a match the strength when it is not Normal.
+        QString news = step == Step::numberafter ? newsof(Picture2) : QString();
+        if (step == Step::number && engine.strength() != Strength::normal)
+            news = tr("%1 strength").arg(strengthname(engine.strength())); // no colon: readers would say it
+        platform::describe(confirm, news);
         confirm->setFocus();
     }
     if (step == Step::signs)
@@ -689,6 +722,63 @@ void Form1::setrecord(record::Record *matches)
 {
     record = matches;
     statistics->setEnabled(record != nullptr);
+}
+
+void Form1::usesettings(QSettings *kept)
+{
+    settings = kept;
+    if (!settings)
+        return;
+    const QString saved = settings->value(QStringLiteral("strength")).toString();
+    for (const Strength strength : {Strength::easy, Strength::normal, Strength::expert})
+        if (saved == QLatin1String(strengthkey(strength)))
+            setstrength(strength);
+}
+
+void Form1::setstrength(Strength strength)
+{
+    chosen = strength;
+    strengths[int(strength)]->setChecked(true);
+    engine.setstrategy(makestrategy(strength));
+    showstrength();
+}
+
+void Form1::strength_Click(Strength strength)
+{
+    if (strength == chosen)
+        return;
+    setstrength(strength);
+    if (settings) {
+        settings->setValue(QStringLiteral("strength"), QLatin1String(strengthkey(strength)));
+        settings->sync();
+    }
+    // The match being played keeps its opponent: a strength changed halfway
+    // would make its figures and its record meaningless.
+    if (engine.gamerunning()) {
+        platform::announce(Label6, tr("%1 from the next match on").arg(strengthname(strength)));
+        platform::describe(Label6, QString()); // told once, not with every later reading
+    }
+}
+
+QString Form1::strengthname(Strength strength)
+{
+    switch (strength) {
+    case Strength::easy:
+        return tr("Easy");
+    case Strength::expert:
+        return tr("Expert");
+    case Strength::normal:
+        break;
+    }
+    return tr("Normal");
+}
+
+void Form1::showstrength()
+{
+    // The match's own, or before the first match the one it will be played at.
+    const Strength strength = engine.gameid() == 0 ? chosen : engine.strength();
+    setWindowTitle(strength == Strength::normal ? platform::apptitle
+                                                : tr("Numora - %1").arg(strengthname(strength)));
 }
 
 void Form1::statistics_Click()

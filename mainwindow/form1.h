@@ -17,6 +17,8 @@ class QLabel;
 class QScrollArea;
 class QTimer;
 class QAction;
+class QActionGroup;
+class QSettings;
 
 namespace platform {
 class ColourButton;
@@ -63,6 +65,15 @@ public:
     // The record the Statistics window reads; the window never writes it.
     void setrecord(record::Record *matches);
 
+    // Where the chosen strength is kept between runs: read now, written at each
+    // choice. Without settings the window starts at Normal and keeps nothing.
+    void usesettings(QSettings *settings);
+    // The strength of the next match on: checked in the menu, told to the engine.
+    void setstrength(numora::Strength strength);
+    numora::Strength chosenstrength() const { return chosen; }
+    // "Easy", "Normal", "Expert", in the window's language.
+    static QString strengthname(numora::Strength strength);
+
     // --- window state
     void keylock();
     void form_load() override;
@@ -91,6 +102,7 @@ public:
     void exitgame_Click();
     void help_Click();
     void about_Click();
+    void strength_Click(numora::Strength strength);
     void Timer1_Timer();
 
     // One history line: " 1023 +" then " -" per minus.
@@ -131,6 +143,8 @@ public:
     QAction *exitgame = nullptr;
     QAction *help = nullptr;
     QAction *about = nullptr;
+    QMenu *strengthmenu = nullptr;
+    std::array<QAction *, 3> strengths {}; // Easy, Normal, Expert
 
     QPointer<dialogs::OutcomeDialog> frmUwin;
     QPointer<dialogs::OutcomeDialog> frmUlost;
@@ -150,6 +164,7 @@ private:
     void scrollable();
     void makebuttons(QWidget *client);
     void buildmenu();
+    void showstrength(); // in the title, at Easy and Expert
     void wait();
     void settyped(const QString &text);
     std::array<platform::ColourButton *, 13> numberpad() const;
@@ -169,6 +184,8 @@ private:
 
     numora::Module1 &engine;
     record::Record *record = nullptr;
+    QSettings *settings = nullptr;
+    numora::Strength chosen = numora::Strength::normal;
     platform::InputClock keyclock;
     qint64 signstepbegan = 0; // on keyclock: the computer's guess was painted
     bool placed = false;

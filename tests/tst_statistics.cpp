@@ -214,7 +214,7 @@ void TestStatistics::theGameMenuOpensItOnTheMainWindow()
     QStringList items;
     for (const QAction *action : game->actions())
         items << action->text();
-    QCOMPARE(items, QStringList({"&New", "S&tatistics...", "E&xit"}));
+    QCOMPARE(items, QStringList({"&New", "S&tatistics...", "&Strength", "E&xit"}));
     QVERIFY(!harness.form->statistics->isEnabled()); // no record to show
     Recorded recorded(QStringLiteral("w4"));
     harness.form->setrecord(&recorded.record);

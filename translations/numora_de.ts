@@ -105,6 +105,46 @@
             <numerusform>%n Minus</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Strength</source>
+        <translation>&amp;Spielstärke</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Leicht</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>E&amp;xpert</source>
+        <translation>&amp;Experte</translation>
+    </message>
+    <message>
+        <source>%1 strength</source>
+        <translation>Spielstärke %1</translation>
+    </message>
+    <message>
+        <source>%1 from the next match on</source>
+        <translation>%1 ab der nächsten Partie</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Numora - %1</source>
+        <translation>Numora - %1</translation>
+    </message>
 </context>
 <context>
     <name>Module1</name>

@@ -105,6 +105,46 @@
             <numerusform>%n menos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Strength</source>
+        <translation>Ni&amp;vel</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Fácil</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>E&amp;xpert</source>
+        <translation>&amp;Experto</translation>
+    </message>
+    <message>
+        <source>%1 strength</source>
+        <translation>Nivel %1</translation>
+    </message>
+    <message>
+        <source>%1 from the next match on</source>
+        <translation>%1 a partir de la próxima partida</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experto</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Numora - %1</source>
+        <translation>Numora - %1</translation>
+    </message>
 </context>
 <context>
     <name>Module1</name>

@@ -105,6 +105,46 @@
             <numerusform>%n moins</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Strength</source>
+        <translation>Ni&amp;veau</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Facile</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>E&amp;xpert</source>
+        <translation>&amp;Expert</translation>
+    </message>
+    <message>
+        <source>%1 strength</source>
+        <translation>Niveau %1</translation>
+    </message>
+    <message>
+        <source>%1 from the next match on</source>
+        <translation>%1 à partir de la prochaine partie</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Numora - %1</source>
+        <translation>Numora - %1</translation>
+    </message>
 </context>
 <context>
     <name>Module1</name>

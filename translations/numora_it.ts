@@ -105,6 +105,46 @@
             <numerusform>%n meno</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Strength</source>
+        <translation>&amp;Livello</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Facile</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normale</translation>
+    </message>
+    <message>
+        <source>E&amp;xpert</source>
+        <translation>&amp;Esperto</translation>
+    </message>
+    <message>
+        <source>%1 strength</source>
+        <translation>Livello %1</translation>
+    </message>
+    <message>
+        <source>%1 from the next match on</source>
+        <translation>%1 dalla prossima partita</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Esperto</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Numora - %1</source>
+        <translation>Numora - %1</translation>
+    </message>
 </context>
 <context>
     <name>Module1</name>

@@ -105,6 +105,46 @@
             <numerusform>%n menos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Strength</source>
+        <translation>Ní&amp;vel</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Fácil</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>E&amp;xpert</source>
+        <translation>&amp;Especialista</translation>
+    </message>
+    <message>
+        <source>%1 strength</source>
+        <translation>Nível %1</translation>
+    </message>
+    <message>
+        <source>%1 from the next match on</source>
+        <translation>%1 a partir do próximo jogo</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Especialista</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Numora - %1</source>
+        <translation>Numora - %1</translation>
+    </message>
 </context>
 <context>
     <name>Module1</name>

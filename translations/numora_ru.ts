@@ -107,6 +107,46 @@
             <numerusform>%n минусов</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Strength</source>
+        <translation>&amp;Уровень</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Лёгкий</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Обычный</translation>
+    </message>
+    <message>
+        <source>E&amp;xpert</source>
+        <translation>&amp;Эксперт</translation>
+    </message>
+    <message>
+        <source>%1 strength</source>
+        <translation>Уровень %1</translation>
+    </message>
+    <message>
+        <source>%1 from the next match on</source>
+        <translation>%1: со следующей игры</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Лёгкий</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Эксперт</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Обычный</translation>
+    </message>
+    <message>
+        <source>Numora - %1</source>
+        <translation>Numora - %1</translation>
+    </message>
 </context>
 <context>
     <name>Module1</name>
