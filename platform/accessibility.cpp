@@ -9,6 +9,7 @@
 #include "platform/rowscale.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QHash>
 #include <QKeySequence>
 #include <QLabel>
@@ -39,12 +40,15 @@ QSet<const QObject *> &exclusive()
 class Notice : public QAccessibleInterface
 {
 public:
-    explicit Notice(QWidget *window) : owner(window) { }
+    explicit Notice(QWidget *window, QAccessibleInterface *line = nullptr) : owner(window), line(line) { }
 
     bool isValid() const override { return !owner.isNull(); }
     QObject *object() const override { return nullptr; }
     QWindow *window() const override { return owner ? owner->windowHandle() : nullptr; }
-    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(owner.data()); }
+    QAccessibleInterface *parent() const override
+    {
+        return line ? line : QAccessible::queryAccessibleInterface(owner.data());
+    }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
@@ -56,6 +60,40 @@ public:
     QAccessible::State state() const override { return QAccessible::State(); }
 
     QString news;
+
+private:
+    QPointer<QWidget> owner;
+    QAccessibleInterface *line;
+};
+
+// The status line a notice of say() stands in: readers speak a notification
+// there as it is, without calling it one. In no list of children either.
+class StatusLine : public QAccessibleInterface
+{
+public:
+    explicit StatusLine(QWidget *window) : owner(window) { }
+
+    bool isValid() const override { return !owner.isNull(); }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return owner ? owner->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(owner.data()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 ? QAccessible::accessibleInterface(notice) : nullptr;
+    }
+    int childCount() const override { return notice ? 1 : 0; }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && child == QAccessible::accessibleInterface(notice) ? 0 : -1;
+    }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text) const override { return QString(); }
+    void setText(QAccessible::Text, const QString &) override { }
+    QRect rect() const override { return QRect(); }
+    QAccessible::Role role() const override { return QAccessible::StatusBar; }
+    QAccessible::State state() const override { return QAccessible::State(); }
+
+    QAccessible::Id notice = 0;
 
 private:
     QPointer<QWidget> owner;
@@ -412,6 +450,29 @@ void announce(QWidget *widget, const QString &news)
     auto *notice = static_cast<Notice *>(QAccessible::accessibleInterface(id));
     notice->news = news;
     // Readers speak a notification as it is shown.
+    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+void say(QWidget *window, const QString &news)
+{
+    if (news.isEmpty() || !QAccessible::isActive())
+        return;
+    window = window->window();
+    static QHash<const QObject *, QAccessible::Id> said;
+    QAccessible::Id &id = said[window];
+    if (!id) {
+        auto *line = new StatusLine(window);
+        const QAccessible::Id lineid = QAccessible::registerAccessibleInterface(line);
+        line->notice = QAccessible::registerAccessibleInterface(new Notice(window, line));
+        id = line->notice;
+        QObject::connect(window, &QObject::destroyed, [key = static_cast<const QObject *>(window), lineid] {
+            QAccessible::deleteAccessibleInterface(said.take(key));
+            QAccessible::deleteAccessibleInterface(lineid);
+        });
+    }
+    auto *notice = static_cast<Notice *>(QAccessible::accessibleInterface(id));
+    notice->news = news;
     QAccessibleEvent shown(notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }

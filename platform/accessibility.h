@@ -48,6 +48,10 @@ void describe(QWidget *widget, const QString &news);
 // is, as a notification of `widget`'s window. Nothing is told for no news.
 void announce(QWidget *widget, const QString &news);
 
+// Tells readers `news` at once, wherever the focus is in `window`: a
+// notification in a status line, which readers speak as it is, not calling it one.
+void say(QWidget *window, const QString &news);
+
 // `widget`, a frame inside a window, reads as a panel: readers take a frame for
 // a window of its own, and ignore the focus inside one that is not active.
 void readaspanel(QWidget *widget);
