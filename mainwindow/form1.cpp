@@ -484,8 +484,8 @@ QString Form1::turnnews() const
         return QString();
     // The player's own number was heard as it was typed: only its score, then the guess to answer.
     const int last = game.yourround - 1;
-    QString news = signsaloud(game.yourplus[last], game.yourminus[last]) + QStringLiteral(". ")
-        + tr("I guess %1").arg(Label8->text());
+    QString news = tr("Your score, %1").arg(signsaloud(game.yourplus[last], game.yourminus[last]))
+        + QStringLiteral(". ") + tr("I guess %1").arg(Label8->text());
     if (plus != 0 || minus != 0) // chosen before the guess showed, or told again by R
         news += QStringLiteral(". ") + tr("Your answer, %1").arg(answernews());
     return news;

@@ -60,24 +60,12 @@
         <translation>Diese Zahl hast du schon probiert!</translation>
     </message>
     <message>
-        <source>Status: %1</source>
-        <translation>Status: %1</translation>
-    </message>
-    <message>
         <source>My guess is %1</source>
-        <translation>Mein Tipp: %1</translation>
-    </message>
-    <message>
-        <source>My guess: none yet</source>
-        <translation>Mein Tipp: noch keiner</translation>
+        <translation>Mein Tipp ist %1</translation>
     </message>
     <message>
         <source>Your guess is %1</source>
-        <translation>Dein Tipp: %1</translation>
-    </message>
-    <message>
-        <source>Your guess: nothing typed</source>
-        <translation>Dein Tipp: noch nichts eingegeben</translation>
+        <translation>Dein Tipp ist %1</translation>
     </message>
     <message>
         <source>My rounds</source>
@@ -86,10 +74,6 @@
     <message>
         <source>Your rounds</source>
         <translation>Deine Runden</translation>
-    </message>
-    <message>
-        <source>%1: %2, %3</source>
-        <translation>%1: %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n plus</source>
@@ -104,6 +88,102 @@
             <numerusform>%n Minus</numerusform>
             <numerusform>%n Minus</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>I guess %1</source>
+        <translation>Ich tippe auf %1</translation>
+    </message>
+    <message>
+        <source>Status, %1</source>
+        <translation>Status, %1</translation>
+    </message>
+    <message>
+        <source>My guess, none yet</source>
+        <translation>Mein Tipp, noch keiner</translation>
+    </message>
+    <message>
+        <source>Your guess, nothing typed</source>
+        <translation>Dein Tipp, noch nichts eingegeben</translation>
+    </message>
+    <message>
+        <source>New match. %1</source>
+        <translation>Neue Partie. %1</translation>
+    </message>
+    <message>
+        <source>Round %1, your %2</source>
+        <translation>Runde %1, dein Tipp %2</translation>
+    </message>
+    <message>
+        <source>I found your number, %1</source>
+        <translation>Ich habe deine Zahl gefunden, %1</translation>
+    </message>
+    <message>
+        <source>My number was %1</source>
+        <translation>Meine Zahl war %1</translation>
+    </message>
+    <message>
+        <source>Your turn, round %1</source>
+        <translation>Du bist dran, Runde %1</translation>
+    </message>
+    <message>
+        <source>Your answer, %1</source>
+        <translation>Deine Antwort, %1</translation>
+    </message>
+    <message>
+        <source>Four digits already</source>
+        <translation>Schon vier Ziffern</translation>
+    </message>
+    <message>
+        <source>%1 is in already</source>
+        <translation>%1 ist schon dabei</translation>
+    </message>
+    <message>
+        <source>No 0 first</source>
+        <translation>Keine 0 am Anfang</translation>
+    </message>
+    <message>
+        <source>Type four digits first</source>
+        <translation>Erst vier Ziffern eingeben</translation>
+    </message>
+    <message>
+        <source>More than four signs, not possible</source>
+        <translation>Mehr als vier Zeichen, das geht nicht</translation>
+    </message>
+    <message>
+        <source>3 plus and 1 minus is not possible</source>
+        <translation>3 Plus und 1 Minus gibt es nicht</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Type your guess first</source>
+        <translation>Erst deinen Tipp eingeben</translation>
+    </message>
+    <message>
+        <source>Answer my guess first</source>
+        <translation>Erst meinen Tipp beantworten</translation>
+    </message>
+    <message>
+        <source>Round %1, my %2</source>
+        <translation>Runde %1, mein Tipp %2</translation>
+    </message>
+    <message>
+        <source>No lines yet</source>
+        <translation>Noch keine Zeilen</translation>
+    </message>
+    <message>
+        <source>No earlier line</source>
+        <translation>Keine frühere Zeile</translation>
+    </message>
+    <message>
+        <source>No later line</source>
+        <translation>Keine spätere Zeile</translation>
+    </message>
+    <message>
+        <source>Your score, %1</source>
+        <translation>Dein Ergebnis, %1</translation>
     </message>
 </context>
 <context>
@@ -502,7 +582,7 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Current winning streak</source>

@@ -60,24 +60,12 @@
         <translation>¡Ya has probado ese número!</translation>
     </message>
     <message>
-        <source>Status: %1</source>
-        <translation>Estado: %1</translation>
-    </message>
-    <message>
         <source>My guess is %1</source>
-        <translation>Mi intento: %1</translation>
-    </message>
-    <message>
-        <source>My guess: none yet</source>
-        <translation>Mi intento: todavía ninguno</translation>
+        <translation>Mi intento es %1</translation>
     </message>
     <message>
         <source>Your guess is %1</source>
-        <translation>Tu intento: %1</translation>
-    </message>
-    <message>
-        <source>Your guess: nothing typed</source>
-        <translation>Tu intento: nada escrito</translation>
+        <translation>Tu intento es %1</translation>
     </message>
     <message>
         <source>My rounds</source>
@@ -87,23 +75,115 @@
         <source>Your rounds</source>
         <translation>Tus rondas</translation>
     </message>
-    <message>
-        <source>%1: %2, %3</source>
-        <translation>%1: %2, %3</translation>
-    </message>
     <message numerus="yes">
         <source>%n plus</source>
         <translation>
-            <numerusform>%n más</numerusform>
-            <numerusform>%n más</numerusform>
+            <numerusform>%n signo más</numerusform>
+            <numerusform>%n signos más</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minus</source>
         <translation>
-            <numerusform>%n menos</numerusform>
-            <numerusform>%n menos</numerusform>
+            <numerusform>%n signo menos</numerusform>
+            <numerusform>%n signos menos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>I guess %1</source>
+        <translation>Pruebo con %1</translation>
+    </message>
+    <message>
+        <source>Status, %1</source>
+        <translation>Estado, %1</translation>
+    </message>
+    <message>
+        <source>My guess, none yet</source>
+        <translation>Mi intento, ninguno todavía</translation>
+    </message>
+    <message>
+        <source>Your guess, nothing typed</source>
+        <translation>Tu intento, nada escrito</translation>
+    </message>
+    <message>
+        <source>New match. %1</source>
+        <translation>Partida nueva. %1</translation>
+    </message>
+    <message>
+        <source>Round %1, your %2</source>
+        <translation>Ronda %1, tu intento %2</translation>
+    </message>
+    <message>
+        <source>I found your number, %1</source>
+        <translation>Encontré tu número, %1</translation>
+    </message>
+    <message>
+        <source>My number was %1</source>
+        <translation>Mi número era %1</translation>
+    </message>
+    <message>
+        <source>Your turn, round %1</source>
+        <translation>Te toca, ronda %1</translation>
+    </message>
+    <message>
+        <source>Your answer, %1</source>
+        <translation>Tu respuesta, %1</translation>
+    </message>
+    <message>
+        <source>Four digits already</source>
+        <translation>Ya hay cuatro cifras</translation>
+    </message>
+    <message>
+        <source>%1 is in already</source>
+        <translation>El %1 ya está</translation>
+    </message>
+    <message>
+        <source>No 0 first</source>
+        <translation>El 0 no puede ir primero</translation>
+    </message>
+    <message>
+        <source>Type four digits first</source>
+        <translation>Escribe primero cuatro cifras</translation>
+    </message>
+    <message>
+        <source>More than four signs, not possible</source>
+        <translation>Más de cuatro signos, no es posible</translation>
+    </message>
+    <message>
+        <source>3 plus and 1 minus is not possible</source>
+        <translation>3 signos más y 1 signo menos no es posible</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Type your guess first</source>
+        <translation>Escribe primero tu intento</translation>
+    </message>
+    <message>
+        <source>Answer my guess first</source>
+        <translation>Responde primero a mi intento</translation>
+    </message>
+    <message>
+        <source>Round %1, my %2</source>
+        <translation>Ronda %1, mi intento %2</translation>
+    </message>
+    <message>
+        <source>No lines yet</source>
+        <translation>Todavía no hay líneas</translation>
+    </message>
+    <message>
+        <source>No earlier line</source>
+        <translation>No hay línea anterior</translation>
+    </message>
+    <message>
+        <source>No later line</source>
+        <translation>No hay línea posterior</translation>
+    </message>
+    <message>
+        <source>Your score, %1</source>
+        <translation>Tu resultado, %1</translation>
     </message>
 </context>
 <context>
@@ -203,7 +283,7 @@ Ten más cuidado la próxima vez.</translation>
     </message>
     <message>
         <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
-        <translation>Escribe tu intento en el &lt;span class=&apos;key&apos;&gt;teclado numérico&lt;/span&gt; (con Bloq Num activado) o haz clic en las cifras. El &lt;span class=&apos;key&apos;&gt;punto decimal&lt;/span&gt; del teclado borra la última cifra. Pulsa &lt;span class=&apos;key&apos;&gt;Intro&lt;/span&gt; para confirmar tu número.</translation>
+        <translation>Escribe tu intento en el &lt;span class=&apos;key&apos;&gt;teclado numérico&lt;/span&gt; (con&#xa0;Bloq&#xa0;Num&#xa0;activado) o haz clic en las cifras. El &lt;span class=&apos;key&apos;&gt;punto decimal&lt;/span&gt; del teclado borra la última cifra. Pulsa &lt;span class=&apos;key&apos;&gt;Intro&lt;/span&gt; para confirmar tu número.</translation>
     </message>
     <message>
         <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>
@@ -502,7 +582,7 @@ Ten más cuidado la próxima vez.</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Current winning streak</source>

@@ -60,24 +60,12 @@
         <translation>Hai già provato questo numero!</translation>
     </message>
     <message>
-        <source>Status: %1</source>
-        <translation>Stato: %1</translation>
-    </message>
-    <message>
         <source>My guess is %1</source>
-        <translation>Il mio tentativo: %1</translation>
-    </message>
-    <message>
-        <source>My guess: none yet</source>
-        <translation>Il mio tentativo: ancora nessuno</translation>
+        <translation>Il mio tentativo è %1</translation>
     </message>
     <message>
         <source>Your guess is %1</source>
-        <translation>Il tuo tentativo: %1</translation>
-    </message>
-    <message>
-        <source>Your guess: nothing typed</source>
-        <translation>Il tuo tentativo: nessuna cifra digitata</translation>
+        <translation>Il tuo tentativo è %1</translation>
     </message>
     <message>
         <source>My rounds</source>
@@ -87,23 +75,115 @@
         <source>Your rounds</source>
         <translation>I tuoi turni</translation>
     </message>
-    <message>
-        <source>%1: %2, %3</source>
-        <translation>%1: %2, %3</translation>
-    </message>
     <message numerus="yes">
         <source>%n plus</source>
         <translation>
-            <numerusform>%n più</numerusform>
-            <numerusform>%n più</numerusform>
+            <numerusform>%n segno più</numerusform>
+            <numerusform>%n segni più</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minus</source>
         <translation>
-            <numerusform>%n meno</numerusform>
-            <numerusform>%n meno</numerusform>
+            <numerusform>%n segno meno</numerusform>
+            <numerusform>%n segni meno</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>I guess %1</source>
+        <translation>Provo %1</translation>
+    </message>
+    <message>
+        <source>Status, %1</source>
+        <translation>Stato, %1</translation>
+    </message>
+    <message>
+        <source>My guess, none yet</source>
+        <translation>Il mio tentativo, nessuno ancora</translation>
+    </message>
+    <message>
+        <source>Your guess, nothing typed</source>
+        <translation>Il tuo tentativo, niente digitato</translation>
+    </message>
+    <message>
+        <source>New match. %1</source>
+        <translation>Nuova partita. %1</translation>
+    </message>
+    <message>
+        <source>Round %1, your %2</source>
+        <translation>Turno %1, il tuo %2</translation>
+    </message>
+    <message>
+        <source>I found your number, %1</source>
+        <translation>Ho trovato il tuo numero, %1</translation>
+    </message>
+    <message>
+        <source>My number was %1</source>
+        <translation>Il mio numero era %1</translation>
+    </message>
+    <message>
+        <source>Your turn, round %1</source>
+        <translation>Tocca a te, turno %1</translation>
+    </message>
+    <message>
+        <source>Your answer, %1</source>
+        <translation>La tua risposta, %1</translation>
+    </message>
+    <message>
+        <source>Four digits already</source>
+        <translation>Già quattro cifre</translation>
+    </message>
+    <message>
+        <source>%1 is in already</source>
+        <translation>Il %1 c&apos;è già</translation>
+    </message>
+    <message>
+        <source>No 0 first</source>
+        <translation>Niente 0 all&apos;inizio</translation>
+    </message>
+    <message>
+        <source>Type four digits first</source>
+        <translation>Prima digita quattro cifre</translation>
+    </message>
+    <message>
+        <source>More than four signs, not possible</source>
+        <translation>Più di quattro segni, non è possibile</translation>
+    </message>
+    <message>
+        <source>3 plus and 1 minus is not possible</source>
+        <translation>3 segni più e 1 segno meno non è possibile</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Type your guess first</source>
+        <translation>Prima digita il tuo tentativo</translation>
+    </message>
+    <message>
+        <source>Answer my guess first</source>
+        <translation>Prima rispondi al mio tentativo</translation>
+    </message>
+    <message>
+        <source>Round %1, my %2</source>
+        <translation>Turno %1, il mio %2</translation>
+    </message>
+    <message>
+        <source>No lines yet</source>
+        <translation>Ancora nessuna riga</translation>
+    </message>
+    <message>
+        <source>No earlier line</source>
+        <translation>Nessuna riga prima</translation>
+    </message>
+    <message>
+        <source>No later line</source>
+        <translation>Nessuna riga dopo</translation>
+    </message>
+    <message>
+        <source>Your score, %1</source>
+        <translation>Il tuo punteggio, %1</translation>
     </message>
 </context>
 <context>
@@ -203,7 +283,7 @@ La prossima volta fai più attenzione.</translation>
     </message>
     <message>
         <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
-        <translation>Scrivi il tuo tentativo sul &lt;span class=&apos;key&apos;&gt;tastierino numerico&lt;/span&gt; (con Bloc Num attivo) o fai clic sulle cifre. Il &lt;span class=&apos;key&apos;&gt;punto decimale&lt;/span&gt; del tastierino cancella l&apos;ultima cifra. Premi &lt;span class=&apos;key&apos;&gt;Invio&lt;/span&gt; per confermare il numero.</translation>
+        <translation>Scrivi il tuo tentativo sul &lt;span class=&apos;key&apos;&gt;tastierino numerico&lt;/span&gt; (con&#xa0;Bloc&#xa0;Num&#xa0;attivo) o fai clic sulle cifre. Il &lt;span class=&apos;key&apos;&gt;punto decimale&lt;/span&gt; del tastierino cancella l&apos;ultima cifra. Premi &lt;span class=&apos;key&apos;&gt;Invio&lt;/span&gt; per confermare il numero.</translation>
     </message>
     <message>
         <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>

@@ -60,24 +60,12 @@
         <translation>Você já tentou esse número!</translation>
     </message>
     <message>
-        <source>Status: %1</source>
-        <translation>Status: %1</translation>
-    </message>
-    <message>
         <source>My guess is %1</source>
-        <translation>Meu palpite: %1</translation>
-    </message>
-    <message>
-        <source>My guess: none yet</source>
-        <translation>Meu palpite: nenhum ainda</translation>
+        <translation>Meu palpite é %1</translation>
     </message>
     <message>
         <source>Your guess is %1</source>
-        <translation>Seu palpite: %1</translation>
-    </message>
-    <message>
-        <source>Your guess: nothing typed</source>
-        <translation>Seu palpite: nada digitado</translation>
+        <translation>Seu palpite é %1</translation>
     </message>
     <message>
         <source>My rounds</source>
@@ -87,23 +75,115 @@
         <source>Your rounds</source>
         <translation>Suas rodadas</translation>
     </message>
-    <message>
-        <source>%1: %2, %3</source>
-        <translation>%1: %2, %3</translation>
-    </message>
     <message numerus="yes">
         <source>%n plus</source>
         <translation>
-            <numerusform>%n mais</numerusform>
-            <numerusform>%n mais</numerusform>
+            <numerusform>%n sinal de mais</numerusform>
+            <numerusform>%n sinais de mais</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minus</source>
         <translation>
-            <numerusform>%n menos</numerusform>
-            <numerusform>%n menos</numerusform>
+            <numerusform>%n sinal de menos</numerusform>
+            <numerusform>%n sinais de menos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>I guess %1</source>
+        <translation>Eu chuto %1</translation>
+    </message>
+    <message>
+        <source>Status, %1</source>
+        <translation>Status, %1</translation>
+    </message>
+    <message>
+        <source>My guess, none yet</source>
+        <translation>Meu palpite, nenhum ainda</translation>
+    </message>
+    <message>
+        <source>Your guess, nothing typed</source>
+        <translation>Seu palpite, nada digitado</translation>
+    </message>
+    <message>
+        <source>New match. %1</source>
+        <translation>Nova partida. %1</translation>
+    </message>
+    <message>
+        <source>Round %1, your %2</source>
+        <translation>Rodada %1, seu palpite %2</translation>
+    </message>
+    <message>
+        <source>I found your number, %1</source>
+        <translation>Achei seu número, %1</translation>
+    </message>
+    <message>
+        <source>My number was %1</source>
+        <translation>Meu número era %1</translation>
+    </message>
+    <message>
+        <source>Your turn, round %1</source>
+        <translation>Sua vez, rodada %1</translation>
+    </message>
+    <message>
+        <source>Your answer, %1</source>
+        <translation>Sua resposta, %1</translation>
+    </message>
+    <message>
+        <source>Four digits already</source>
+        <translation>Já são quatro dígitos</translation>
+    </message>
+    <message>
+        <source>%1 is in already</source>
+        <translation>O %1 já está</translation>
+    </message>
+    <message>
+        <source>No 0 first</source>
+        <translation>O 0 não pode vir primeiro</translation>
+    </message>
+    <message>
+        <source>Type four digits first</source>
+        <translation>Digite quatro dígitos primeiro</translation>
+    </message>
+    <message>
+        <source>More than four signs, not possible</source>
+        <translation>Mais de quatro sinais, não é possível</translation>
+    </message>
+    <message>
+        <source>3 plus and 1 minus is not possible</source>
+        <translation>3 sinais de mais e 1 sinal de menos não é possível</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Type your guess first</source>
+        <translation>Digite seu palpite primeiro</translation>
+    </message>
+    <message>
+        <source>Answer my guess first</source>
+        <translation>Responda meu palpite primeiro</translation>
+    </message>
+    <message>
+        <source>Round %1, my %2</source>
+        <translation>Rodada %1, meu palpite %2</translation>
+    </message>
+    <message>
+        <source>No lines yet</source>
+        <translation>Nenhuma linha ainda</translation>
+    </message>
+    <message>
+        <source>No earlier line</source>
+        <translation>Nenhuma linha antes</translation>
+    </message>
+    <message>
+        <source>No later line</source>
+        <translation>Nenhuma linha depois</translation>
+    </message>
+    <message>
+        <source>Your score, %1</source>
+        <translation>Seu resultado, %1</translation>
     </message>
 </context>
 <context>

@@ -60,24 +60,12 @@
         <translation>Вы уже пробовали это число!</translation>
     </message>
     <message>
-        <source>Status: %1</source>
-        <translation>Состояние: %1</translation>
-    </message>
-    <message>
         <source>My guess is %1</source>
-        <translation>Мой вариант: %1</translation>
-    </message>
-    <message>
-        <source>My guess: none yet</source>
-        <translation>Мой вариант: пока нет</translation>
+        <translation>Мой вариант %1</translation>
     </message>
     <message>
         <source>Your guess is %1</source>
-        <translation>Ваш вариант: %1</translation>
-    </message>
-    <message>
-        <source>Your guess: nothing typed</source>
-        <translation>Ваш вариант: ничего не введено</translation>
+        <translation>Ваш вариант %1</translation>
     </message>
     <message>
         <source>My rounds</source>
@@ -86,10 +74,6 @@
     <message>
         <source>Your rounds</source>
         <translation>Ваши раунды</translation>
-    </message>
-    <message>
-        <source>%1: %2, %3</source>
-        <translation>%1: %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n plus</source>
@@ -106,6 +90,102 @@
             <numerusform>%n минуса</numerusform>
             <numerusform>%n минусов</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>I guess %1</source>
+        <translation>Я называю %1</translation>
+    </message>
+    <message>
+        <source>Status, %1</source>
+        <translation>Состояние, %1</translation>
+    </message>
+    <message>
+        <source>My guess, none yet</source>
+        <translation>Мой вариант, пока нет</translation>
+    </message>
+    <message>
+        <source>Your guess, nothing typed</source>
+        <translation>Ваш вариант, ничего не введено</translation>
+    </message>
+    <message>
+        <source>New match. %1</source>
+        <translation>Новая партия. %1</translation>
+    </message>
+    <message>
+        <source>Round %1, your %2</source>
+        <translation>Раунд %1, ваш вариант %2</translation>
+    </message>
+    <message>
+        <source>I found your number, %1</source>
+        <translation>Я нашёл ваше число, %1</translation>
+    </message>
+    <message>
+        <source>My number was %1</source>
+        <translation>Моё число было %1</translation>
+    </message>
+    <message>
+        <source>Your turn, round %1</source>
+        <translation>Ваш ход, раунд %1</translation>
+    </message>
+    <message>
+        <source>Your answer, %1</source>
+        <translation>Ваш ответ, %1</translation>
+    </message>
+    <message>
+        <source>Four digits already</source>
+        <translation>Уже четыре цифры</translation>
+    </message>
+    <message>
+        <source>%1 is in already</source>
+        <translation>%1 уже есть</translation>
+    </message>
+    <message>
+        <source>No 0 first</source>
+        <translation>Нельзя начинать с 0</translation>
+    </message>
+    <message>
+        <source>Type four digits first</source>
+        <translation>Сначала введите четыре цифры</translation>
+    </message>
+    <message>
+        <source>More than four signs, not possible</source>
+        <translation>Больше четырёх знаков, так не бывает</translation>
+    </message>
+    <message>
+        <source>3 plus and 1 minus is not possible</source>
+        <translation>3 плюса и 1 минус не бывает</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Type your guess first</source>
+        <translation>Сначала введите свой вариант</translation>
+    </message>
+    <message>
+        <source>Answer my guess first</source>
+        <translation>Сначала ответьте на мой вариант</translation>
+    </message>
+    <message>
+        <source>Round %1, my %2</source>
+        <translation>Раунд %1, мой вариант %2</translation>
+    </message>
+    <message>
+        <source>No lines yet</source>
+        <translation>Строк пока нет</translation>
+    </message>
+    <message>
+        <source>No earlier line</source>
+        <translation>Раньше строк нет</translation>
+    </message>
+    <message>
+        <source>No later line</source>
+        <translation>Дальше строк нет</translation>
+    </message>
+    <message>
+        <source>Your score, %1</source>
+        <translation>Ваш счёт, %1</translation>
     </message>
 </context>
 <context>
@@ -205,7 +285,7 @@ Please be more careful next time.</source>
     </message>
     <message>
         <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
-        <translation>Набирайте вариант на &lt;span class=&apos;key&apos;&gt;цифровой клавиатуре&lt;/span&gt; (Num Lock включён) или нажимайте кнопки с цифрами. &lt;span class=&apos;key&apos;&gt;Десятичная точка&lt;/span&gt; стирает последнюю цифру, &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; подтверждает число.</translation>
+        <translation>Набирайте вариант на &lt;span class=&apos;key&apos;&gt;цифровой клавиатуре&lt;/span&gt; (Num&#xa0;Lock&#xa0;включён) или нажимайте кнопки с цифрами. &lt;span class=&apos;key&apos;&gt;Десятичная точка&lt;/span&gt; стирает последнюю цифру, &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; подтверждает число.</translation>
     </message>
     <message>
         <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>
@@ -504,7 +584,7 @@ Please be more careful next time.</source>
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Current winning streak</source>

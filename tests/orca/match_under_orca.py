@@ -175,7 +175,7 @@ class Player:
 # English words of the game's speech, and German ones for the session in German.
 SAY = {
     "en": dict(turn=r"Your turn, round {r}", new=r"New match\. Your turn, round 1", guess=r"I guess (\d{{4}})",
-               signs=r"{p} plus, {m} minus", yours=r"Round {r}, your {n}, {p} plus, {m} minus",
+               signs=r"{p} plus, {m} minus", score=r"Your score, {p} plus, {m} minus", yours=r"Round {r}, your {n}, {p} plus, {m} minus",
                my=r"Round {r}, my {n}, {p} plus, {m} minus", found=r"I found your number, (\d{{4}})",
                held=r"My number was (\d{{4}})", zero=r"No 0 first", again=r"{d} is in already",
                four=r"Type four digits first", first=r"Type your guess first", answer=r"Answer my guess first",
@@ -184,6 +184,7 @@ SAY = {
                draw=r"It's a draw! dialog", wrong=r"No valid number matches", earlier=r"No earlier line"),
     "de": dict(turn=r"Du bist dran, Runde {r}", new=r"Neue Partie\. Du bist dran, Runde 1",
                guess=r"Ich tippe auf (\d{{4}})", signs=r"{p} Plus, {m} Minus",
+               score=r"Dein Ergebnis, {p} Plus, {m} Minus",
                yours=r"Runde {r}, dein Tipp {n}, {p} Plus, {m} Minus",
                my=r"Runde {r}, mein Tipp {n}, {p} Plus, {m} Minus",
                found=r"Ich habe deine Zahl gefunden, (\d{{4}})", held=r"Meine Zahl war (\d{{4}})",
@@ -230,7 +231,7 @@ class Match:
         keys = self.digits(number)
         p.step(f"round {self.round}: {number}", keys, *[rf"\b{number[:i + 1]}\b" for i in range(4)])
         m = p.step("hand it in: its score, then the computer's guess", [self.enter()],
-                   r"(?:" + self.s("signs", p=r"(\d)", m=r"(\d)") + r"[.\s]+" + self.s("guess") + "|("
+                   r"(?:" + self.s("score", p=r"(\d)", m=r"(\d)") + r"[.\s]+" + self.s("guess") + "|("
                    + self.endings() + "))")[0]
         if m.group(3) is None:
             time.sleep(1.5)  # the rest of the dialog
@@ -254,7 +255,8 @@ class Match:
             self.nodouble(heard)
             count = keys + len(self.signkeys(plus, minus)) + 1
             self.counts.append(count if self.laptop else words(heard))
-            limit = 16 if self.laptop else 35
+            # four words more for each sign key past two: both counts are told at each
+            limit = 16 if self.laptop else 35 + 4 * max(0, plus + minus - 2)
             if self.counts[-1] > limit:
                 raise Failed(f"round {self.round}: {self.counts[-1]} {'keys' if self.laptop else 'words'}"
                              f" (at most {limit}): {heard}")
