@@ -446,8 +446,7 @@ void Form1::stepchanged(Step step)
     }
     if (confirm) {
         // Whose turn and which round, heard with the focus; a new match says so.
-        const QString news = turnnews();
-        platform::describe(confirm, step == Step::number ? tr("New match. %1").arg(news) : news);
+        platform::describe(confirm, turnnews());
         stepping = true;
         confirm->setFocus();
         stepping = false;
@@ -478,7 +477,9 @@ QString Form1::turnnews() const
     const MatchState &game = engine.state();
     if (numberstep(engine.step())) {
         const QString turn = tr("Your turn, round %1").arg(game.yourround + 1);
-        return Label10->text().isEmpty() ? turn : turn + QStringLiteral(". ") + Label10->text();
+        if (!Label10->text().isEmpty())
+            return turn + QStringLiteral(". ") + Label10->text();
+        return engine.step() == Step::number ? tr("New match. %1").arg(turn) : turn;
     }
     if (engine.step() != Step::signs || game.yourround < 1)
         return QString();
@@ -745,7 +746,7 @@ void Form1::Form_KeyDown(int keycode, int /*shift*/)
         return;
     }
     if (keycode >= keypad0 && keycode <= keypad0 + 9 && engine.step() == Step::signs)
-        return tell(tr("Answer my guess first"));
+        tell(tr("Answer my guess first"));
     const int was = plus * 10 + minus;
     if (keycode == keypaddecimal) {
         minusbutton(0);

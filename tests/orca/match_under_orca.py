@@ -191,8 +191,8 @@ SAY = {
                zero=r"Keine 0 am Anfang", again=r"{d} ist schon dabei", four=r"Erst vier Ziffern eingeben",
                first=r"Erst deinen Tipp eingeben", answer=r"Erst meinen Tipp beantworten",
                three=r"3 Plus und 1 Minus gibt es nicht", more=r"Mehr als vier Zeichen",
-               lost=r"Verloren! Meine Zahl war (\d{{4}}) Dialog", won=r"Gewonnen! Dialog",
-               draw=r"Unentschieden! Dialog", wrong=r"passt keine", earlier=r"Keine frühere Zeile"),
+               lost=r"Verloren! Meine Zahl war (\d{{4}}) dialog", won=r"Gewonnen! dialog",
+               draw=r"Unentschieden! dialog", wrong=r"passt keine", earlier=r"Keine frühere Zeile"),
 }
 
 
@@ -326,7 +326,7 @@ def session_keypad(p, seed):
     p.step("a digit twice", ["KP_1", "KP_1"], r"\b1\b", s("again", d=1))
     p.step("three digits and Enter", ["KP_0", "KP_2", "KP_Enter"], r"\b102\b", s("four"))
     p.step("the decimal key takes back a digit", [decimal, "KP_3"], r"\b10\b", r"\b103\b")
-    p.step("R tells the turn again", ["r"], s("turn", r=1))
+    p.step("R tells the turn again, with the number so far", ["r"], s("turn", r=1) + r"\. 103")
     p.step("back to nothing", [decimal, decimal, decimal, decimal], r"\b1\b")
     computer, told, start, keys = match.guess("1023")
     your_lines = [("1023", told)]
@@ -421,10 +421,14 @@ def session_laptop(p, seed):
     p.step("New: announced", ["Return"], s("new"))
     match = Match(p, laptop=True)
     p.step("Backspace takes back a digit", ["5", "BackSpace"], r"\b5\b", quiet=0.5)
-    ending, yours, _ = truthful(p, match)
+    computer, told, start, keys = match.guess("1023")
+    plus, minus = score(computer, MINE)
+    match.answer(computer, plus, minus, start, keys)
+    p.step("Page Up and Page Down read the histories, without a keypad", ["Prior", "Prior", "Next"],
+           s("my", r=1, n=computer, p=plus, m=minus), s("yours", r=1, n="1023", p=told[0], m=told[1]),
+           s("my", r=1, n=computer, p=plus, m=minus))
+    ending, yours, _ = truthful(p, match, [("1023", told)])
     checkend(p, match, ending, yours, found=MINE if re.search(match.s("lost"), ending) else None)
-    p.step("Page Up reads the player's last line, without a keypad", ["Prior", "Prior"],
-           s("yours", r=len(yours), n=yours[-1][0], p=yours[-1][1][0], m=yours[-1][1][1]))
     return match.counts
 
 
@@ -441,7 +445,7 @@ def run_session(game, seed, name, lang, play):
         print("SKIP: no free X display number")
         return SKIP, None
     run = tempfile.mkdtemp(prefix="numora-orca-")
-    locale = {"en": ("C.UTF-8", "en"), "de": ("de_DE.UTF-8", "de")}[lang]
+    locale = ("C.UTF-8", lang)  # the game's words by LANGUAGE; Orca's own stay English
     env = dict(os.environ, ORCA_DISPLAY=display, ORCA_RUN_DIR=run, NUMORA_TEST_SEED=seed, LANG=locale[0],
                LANGUAGE=locale[1], LC_ALL=locale[0])
     for var in ("QT_QPA_PLATFORM", "QT_SCALE_FACTOR", "DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR"):
