@@ -280,8 +280,11 @@ void Form2::makepage()
     // Heard with the page when the window opens: how to read it, and how to play.
     leftcolumn->setAccessibleDescription(
         tr("Tab goes to the other column, the arrow keys read the text, Esc closes this window. "
-           "In the game the numeric keypad works with Num Lock on, also with a screen reader: "
-           "each digit, the computer's guess, your signs and each new line are spoken."));
+           "In the game the numeric keypad works with Num Lock on. Its digits type your guess, its decimal "
+           "key takes back a digit or starts the answer again, its plus and minus keys add a sign, Enter "
+           "confirms. Without a keypad the digits, plus, minus, Backspace and Enter of the main keyboard "
+           "do the same. Page Up and Page Down read both histories line by line; R tells whose turn it "
+           "is and the guess to answer."));
 
     // The keypad under the right column, and beside it what its keys do.
     struct Line

@@ -337,8 +337,8 @@ Please be more careful next time.</source>
         <translation>.</translation>
     </message>
     <message>
-        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on, also with a screen reader: each digit, the computer&apos;s guess, your signs and each new line are spoken.</source>
-        <translation>Tab переходит к другой колонке, стрелки читают текст, Esc закрывает это окно. В игре цифровой блок клавиатуры работает при включённом Num Lock, и с программой экранного доступа тоже: каждая цифра, вариант компьютера, ваши знаки и каждая новая строка озвучиваются.</translation>
+        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on. Its digits type your guess, its decimal key takes back a digit or starts the answer again, its plus and minus keys add a sign, Enter confirms. Without a keypad the digits, plus, minus, Backspace and Enter of the main keyboard do the same. Page Up and Page Down read both histories line by line; R tells whose turn it is and the guess to answer.</source>
+        <translation>Tab переходит к другой колонке, стрелки читают текст, Esc закрывает это окно. В игре цифровая клавиатура работает при включённом Num Lock. Её цифры набирают ваш вариант, десятичная клавиша стирает цифру или начинает ответ заново, клавиши плюс и минус добавляют знак, Enter подтверждает. Без цифровой клавиатуры то же делают цифры, плюс, минус, Backspace и Enter основной клавиатуры. Page Up и Page Down читают обе истории строка за строкой; R говорит, чей ход и на какой вариант нужно ответить.</translation>
     </message>
 </context>
 <context>
