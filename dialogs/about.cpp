@@ -120,6 +120,8 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent, Qt::Dialog | fixedframe)
     cmdOK->setGeometry(twips(120, 2280, 2925, 345));
     cmdOK->setFont(platform::sansserif(9.75, true));
     cmdOK->setToolTip(tr("Move your mouse on the picture!"));
+    // Readers take a tool tip for the description: the hint is for the mouse, not the keyboard.
+    cmdOK->setAccessibleDescription(tr("Closes this window"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 

@@ -461,6 +461,10 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
         <source>The Numora team</source>
         <translation>Das Numora-Team</translation>
     </message>
+    <message>
+        <source>Closes this window</source>
+        <translation>Schließt dieses Fenster</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::frmStatistics</name>

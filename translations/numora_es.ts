@@ -461,6 +461,10 @@ Ten más cuidado la próxima vez.</translation>
         <source>The Numora team</source>
         <translation>El equipo de Numora</translation>
     </message>
+    <message>
+        <source>Closes this window</source>
+        <translation>Cierra esta ventana</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::frmStatistics</name>

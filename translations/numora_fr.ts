@@ -461,6 +461,10 @@ Soyez plus attentif la prochaine fois.</translation>
         <source>The Numora team</source>
         <translation>L&apos;équipe Numora</translation>
     </message>
+    <message>
+        <source>Closes this window</source>
+        <translation>Ferme cette fenêtre</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::frmStatistics</name>

@@ -461,6 +461,10 @@ La prossima volta fai più attenzione.</translation>
         <source>The Numora team</source>
         <translation>Il team di Numora</translation>
     </message>
+    <message>
+        <source>Closes this window</source>
+        <translation>Chiude questa finestra</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::frmStatistics</name>

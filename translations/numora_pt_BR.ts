@@ -461,6 +461,10 @@ Tenha mais cuidado da próxima vez.</translation>
         <source>The Numora team</source>
         <translation>A equipe Numora</translation>
     </message>
+    <message>
+        <source>Closes this window</source>
+        <translation>Fecha esta janela</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::frmStatistics</name>

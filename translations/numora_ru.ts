@@ -463,6 +463,10 @@ Please be more careful next time.</source>
         <source>The Numora team</source>
         <translation>Команда Numora</translation>
     </message>
+    <message>
+        <source>Closes this window</source>
+        <translation>Закрывает это окно</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::frmStatistics</name>

@@ -191,8 +191,8 @@ SAY = {
                zero=r"Keine 0 am Anfang", again=r"{d} ist schon dabei", four=r"Erst vier Ziffern eingeben",
                first=r"Erst deinen Tipp eingeben", answer=r"Erst meinen Tipp beantworten",
                three=r"3 Plus und 1 Minus gibt es nicht", more=r"Mehr als vier Zeichen",
-               lost=r"Verloren! Meine Zahl war (\d{{4}}) dialog", won=r"Gewonnen! dialog",
-               draw=r"Unentschieden! dialog", wrong=r"passt keine", earlier=r"Keine frühere Zeile"),
+               lost=r"Verloren! Meine Zahl war (\d{{4}}) [Dd]ialog", won=r"Gewonnen! [Dd]ialog",
+               draw=r"Unentschieden! [Dd]ialog", wrong=r"passt keine", earlier=r"Keine frühere Zeile"),
 }
 
 
@@ -317,6 +317,13 @@ def checkend(p, match, ending, your_lines, found=None):
 def session_keypad(p, seed):
     """Refusals, the answer by every way, R, the histories; then matches to every end."""
     s = lambda key, **fill: SAY[p.lang][key].format(**fill)
+    if p.lang == "en":
+        # About's OK is for the keyboard too; Help names every key, and its table reads as text
+        p.step("About", ["alt+a"], r"OK push button", quiet=1.0, absent=r"Move your mouse")
+        p.step("About closes", ["Return"], r"Numora")
+        p.step("Help", ["alt+h"], r"Page Up and Page Down read both histories", r"R tells whose turn", quiet=1.0)
+        p.step("Help's text, line by line", ["Down"] * 14, r"minus", absent=r"\bdash\b")
+        p.step("Help closes", ["Escape"], r"Numora")
     p.step("Game menu", ["alt+g" if p.lang == "en" else "alt+s"], r"New" if p.lang == "en" else r"Neu")
     p.step("New: announced", ["Return"], s("new"))
     match = Match(p)
@@ -338,7 +345,7 @@ def session_keypad(p, seed):
     p.step("the decimal key starts again", [decimal], s("signs", p=0, m=0))
     # The stale answer: a wrong one by keypad, mended by Space on the sign buttons; what
     # Confirm Signs says before the Enter is what the history then holds.
-    p.step("a wrong answer by keypad", ["KP_Subtract"] * (1 if minus == 0 else 0) + ["KP_Add"] * (0 if minus else 1),
+    p.step("a wrong answer by keypad", ["KP_Add"] if minus else ["KP_Subtract"],
            r"\d plus, \d minus" if p.lang == "en" else r"\d Plus, \d Minus")
     p.step("the decimal key starts again", [decimal], s("signs", p=0, m=0))
     p.tabto(s("signs", p=plus, m=r"\d").split(", ")[0])
@@ -360,7 +367,7 @@ def session_keypad(p, seed):
     # Truthful rounds to the computer's win, by a guess or worked out.
     ending, yours, mine = truthful(p, match, your_lines, plain_from=2)
     found = checkend(p, match, ending, yours)
-    if re.search(s("won"), ending):  # the player found it first: the last line is the secret
+    if re.search(s("won") + "|" + s("draw"), ending):  # the player found it: the last line is the secret
         secret = yours[-1][0]
     else:
         secret = re.search(s("lost"), ending).group(1)
