@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -118,6 +119,36 @@ QTextBrowser *column(const QString &html, int left, const QString &spacing, QWid
     text->setGeometry(left, columntop, columnwidth, pageheight - columntop);
     document->setTextWidth(columnwidth);
     return text;
+}
+
+// A column as a reader should say it: signs as words ("minus", not "dash"), no
+// colons, and the example table a row to a sentence ("Guess 1 8 4 2"), with none
+// of the frame marks rich text puts around a table.
+QString spokenhelp(const QTextDocument *document)
+{
+    QStringList said;
+    bool cell = false; // the last line was a table cell of one character
+    for (const QString &text : document->toPlainText().split(QLatin1Char('\n'))) {
+        QStringList words = text.simplified().remove(QLatin1Char(':')).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (words.isEmpty())
+            continue;
+        const bool onecharacter = words.size() == 1 && words[0].size() == 1;
+        for (QString &word : words)
+            if (word == QLatin1String("+"))
+                word = Form2::tr("plus");
+            else if (word == QLatin1String("-"))
+                word = Form2::tr("minus");
+        const QString line = words.join(QLatin1Char(' '));
+        if (onecharacter && !said.isEmpty() && (cell || said.last().split(QLatin1Char(' ')).size() == 1))
+            said.last() += QLatin1Char(' ') + line;
+        else
+            said << line;
+        cell = onecharacter;
+    }
+    for (QString &line : said)
+        if (!line.back().isPunct())
+            line += QLatin1Char('.');
+    return said.join(QLatin1Char(' '));
 }
 
 // The page's ground and the rule between the columns.
@@ -327,6 +358,8 @@ void Form2::makepage()
     keypad->raise(); // over a column laid out again
     keypad->move(dialogs::rightcolumn + 1,
         columntop + int(rightcolumn->document()->size().height()) + std::clamp(room(), leastgap, gap));
+    for (QTextBrowser *text : {leftcolumn, rightcolumn})
+        platform::readtextas(text, [text] { return spokenhelp(text->document()); });
     const int keysleft = keypad->x() + 4 * Keypad::step + 14;
     int top = keypad->y() + 2;
     for (const Line &line : legend) {
@@ -336,6 +369,10 @@ void Form2::makepage()
         keys->setStyleSheet(QStringLiteral("color: %1").arg(line.ink.name()));
         keys->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         keys->setGeometry(keysleft, top - (point ? 10 : 0), 48, 40);
+        // The keys by name: a lone point or "+  -" says nothing to the ear.
+        keys->setAccessibleName(point                                     ? tr("decimal key")
+                : line.keys == QLatin1String("+  -") ? tr("plus and minus")
+                                                                          : line.keys);
         auto *meaning = new QLabel(line.meaning, page);
         meaning->setFont(meaningfont);
         meaning->setWordWrap(true);

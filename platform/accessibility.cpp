@@ -389,10 +389,33 @@ public:
     }
 };
 
+QHash<const QObject *, std::function<QString()>> &spokentexts()
+{
+    static QHash<const QObject *, std::function<QString()>> table;
+    return table;
+}
+
+// Rich text for the ear: a static text whose name is the words to say.
+class SpokenText : public QAccessibleWidget
+{
+public:
+    explicit SpokenText(QWidget *widget) : QAccessibleWidget(widget, QAccessible::StaticText) { }
+    QString text(QAccessible::Text which) const override
+    {
+        if (which == QAccessible::Name) {
+            const auto reader = spokentexts().value(widget());
+            return reader ? reader() : QString();
+        }
+        return QAccessibleWidget::text(which);
+    }
+};
+
 QAccessibleInterface *factory(const QString &classname, QObject *object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
+    if (spokentexts().contains(object))
+        return new SpokenText(static_cast<QWidget *>(object));
     if (classname == QLatin1String("QFrame") && panels().contains(object))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Pane);
     if (classname == QLatin1String("QLabel") && labelled().contains(object))
@@ -492,6 +515,17 @@ void readaspanel(QWidget *widget)
     if (QAccessible::isActive())
         if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(widget);
             made && made->role() != QAccessible::Pane)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+void readtextas(QWidget *widget, std::function<QString()> reader)
+{
+    spokentexts().insert(widget, std::move(reader));
+    QObject::connect(
+        widget, &QObject::destroyed, [key = static_cast<const QObject *>(widget)] { spokentexts().remove(key); });
+    if (QAccessible::isActive()) // made before: made anew
+        if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(widget);
+            made && !dynamic_cast<SpokenText *>(made))
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 

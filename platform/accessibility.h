@@ -56,6 +56,10 @@ void say(QWidget *window, const QString &news);
 // a window of its own, and ignore the focus inside one that is not active.
 void readaspanel(QWidget *widget);
 
+// `widget` (a page of rich text) reads as what `reader` makes of it: its words
+// for the ear, rather than its characters.
+void readtextas(QWidget *widget, std::function<QString()> reader);
+
 // `label` is the label of `target` (a line of a dialog's message, say): readers
 // read it as part of `target`, not as loose text around it.
 void labelfor(QWidget *label, QWidget *target);

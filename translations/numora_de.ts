@@ -338,6 +338,22 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
         <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on. Its digits type your guess, its decimal key takes back a digit or starts the answer again, its plus and minus keys add a sign, Enter confirms. Without a keypad the digits, plus, minus, Backspace and Enter of the main keyboard do the same. Page Up and Page Down read both histories line by line; R tells whose turn it is and the guess to answer.</source>
         <translation>Tab wechselt zur anderen Spalte, die Pfeiltasten lesen den Text, Esc schließt dieses Fenster. Im Spiel arbeitet der Ziffernblock bei eingeschaltetem Num Lock. Seine Ziffern tippen deinen Tipp, seine Komma-Taste nimmt eine Ziffer zurück oder beginnt die Antwort neu, seine Plus- und Minustaste fügen ein Zeichen hinzu, Enter bestätigt. Ohne Ziffernblock tun die Ziffern, Plus, Minus, die Rücktaste und Enter der Haupttastatur dasselbe. Bild auf und Bild ab lesen beide Verläufe Zeile für Zeile; R sagt, wer dran ist und welcher Tipp zu beantworten ist.</translation>
     </message>
+    <message>
+        <source>plus</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>Minus</translation>
+    </message>
+    <message>
+        <source>decimal key</source>
+        <translation>Komma-Taste</translation>
+    </message>
+    <message>
+        <source>plus and minus</source>
+        <translation>Plus und Minus</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::OutcomeDialog</name>

@@ -338,6 +338,22 @@ Ten más cuidado la próxima vez.</translation>
         <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on. Its digits type your guess, its decimal key takes back a digit or starts the answer again, its plus and minus keys add a sign, Enter confirms. Without a keypad the digits, plus, minus, Backspace and Enter of the main keyboard do the same. Page Up and Page Down read both histories line by line; R tells whose turn it is and the guess to answer.</source>
         <translation>Tab pasa a la otra columna, las flechas leen el texto, Esc cierra esta ventana. En el juego, el teclado numérico funciona con Bloq Num activado. Sus cifras escriben tu intento, su tecla decimal borra una cifra o empieza de nuevo la respuesta, sus teclas más y menos añaden un signo, Intro confirma. Sin teclado numérico, las cifras, más, menos, Retroceso e Intro del teclado principal hacen lo mismo. Re Pág y Av Pág leen los dos historiales línea a línea; R dice a quién le toca y qué intento hay que responder.</translation>
     </message>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>decimal key</source>
+        <translation>tecla decimal</translation>
+    </message>
+    <message>
+        <source>plus and minus</source>
+        <translation>más y menos</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::OutcomeDialog</name>

@@ -338,6 +338,22 @@ Soyez plus attentif la prochaine fois.</translation>
         <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on. Its digits type your guess, its decimal key takes back a digit or starts the answer again, its plus and minus keys add a sign, Enter confirms. Without a keypad the digits, plus, minus, Backspace and Enter of the main keyboard do the same. Page Up and Page Down read both histories line by line; R tells whose turn it is and the guess to answer.</source>
         <translation>Tab passe à l&apos;autre colonne, les flèches lisent le texte, Échap ferme cette fenêtre. Dans le jeu, le pavé numérique fonctionne avec le verrouillage numérique activé. Ses chiffres saisissent votre essai, sa touche décimale efface un chiffre ou recommence la réponse, ses touches plus et moins ajoutent un signe, Entrée valide. Sans pavé numérique, les chiffres, plus, moins, Retour arrière et Entrée du clavier principal font de même. Page précédente et Page suivante lisent les deux historiques ligne par ligne ; R dit à qui c&apos;est le tour et l&apos;essai auquel répondre.</translation>
     </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>decimal key</source>
+        <translation>touche décimale</translation>
+    </message>
+    <message>
+        <source>plus and minus</source>
+        <translation>plus et moins</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::OutcomeDialog</name>

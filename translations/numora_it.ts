@@ -338,6 +338,22 @@ La prossima volta fai più attenzione.</translation>
         <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on. Its digits type your guess, its decimal key takes back a digit or starts the answer again, its plus and minus keys add a sign, Enter confirms. Without a keypad the digits, plus, minus, Backspace and Enter of the main keyboard do the same. Page Up and Page Down read both histories line by line; R tells whose turn it is and the guess to answer.</source>
         <translation>Tab passa all&apos;altra colonna, le frecce leggono il testo, Esc chiude questa finestra. Nel gioco il tastierino numerico funziona con Bloc Num attivo. Le sue cifre scrivono il tuo tentativo, il tasto decimale cancella una cifra o ricomincia la risposta, i tasti più e meno aggiungono un segno, Invio conferma. Senza tastierino, le cifre, più, meno, Backspace e Invio della tastiera principale fanno lo stesso. Pagina su e Pagina giù leggono le due cronologie riga per riga; R dice a chi tocca e a quale tentativo rispondere.</translation>
     </message>
+    <message>
+        <source>plus</source>
+        <translation>più</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>meno</translation>
+    </message>
+    <message>
+        <source>decimal key</source>
+        <translation>tasto decimale</translation>
+    </message>
+    <message>
+        <source>plus and minus</source>
+        <translation>più e meno</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::OutcomeDialog</name>

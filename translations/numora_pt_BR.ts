@@ -332,11 +332,27 @@ Tenha mais cuidado da próxima vez.</translation>
     <message>
         <source>.</source>
         <comment>the numeric keypad&apos;s decimal key</comment>
-        <translation>.</translation>
+        <translation>,</translation>
     </message>
     <message>
         <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on. Its digits type your guess, its decimal key takes back a digit or starts the answer again, its plus and minus keys add a sign, Enter confirms. Without a keypad the digits, plus, minus, Backspace and Enter of the main keyboard do the same. Page Up and Page Down read both histories line by line; R tells whose turn it is and the guess to answer.</source>
         <translation>Tab vai para a outra coluna, as setas leem o texto, Esc fecha esta janela. No jogo, o teclado numérico funciona com o Num Lock ligado. Seus dígitos digitam seu palpite, a tecla decimal apaga um dígito ou recomeça a resposta, as teclas mais e menos acrescentam um sinal, Enter confirma. Sem teclado numérico, os dígitos, mais, menos, Backspace e Enter do teclado principal fazem o mesmo. Page Up e Page Down leem os dois históricos linha por linha; R diz de quem é a vez e qual palpite responder.</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>mais</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>decimal key</source>
+        <translation>tecla decimal</translation>
+    </message>
+    <message>
+        <source>plus and minus</source>
+        <translation>mais e menos</translation>
     </message>
 </context>
 <context>

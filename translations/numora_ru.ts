@@ -334,11 +334,27 @@ Please be more careful next time.</source>
     <message>
         <source>.</source>
         <comment>the numeric keypad&apos;s decimal key</comment>
-        <translation>.</translation>
+        <translation>,</translation>
     </message>
     <message>
         <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on. Its digits type your guess, its decimal key takes back a digit or starts the answer again, its plus and minus keys add a sign, Enter confirms. Without a keypad the digits, plus, minus, Backspace and Enter of the main keyboard do the same. Page Up and Page Down read both histories line by line; R tells whose turn it is and the guess to answer.</source>
         <translation>Tab переходит к другой колонке, стрелки читают текст, Esc закрывает это окно. В игре цифровая клавиатура работает при включённом Num Lock. Её цифры набирают ваш вариант, десятичная клавиша стирает цифру или начинает ответ заново, клавиши плюс и минус добавляют знак, Enter подтверждает. Без цифровой клавиатуры то же делают цифры, плюс, минус, Backspace и Enter основной клавиатуры. Page Up и Page Down читают обе истории строка за строкой; R говорит, чей ход и на какой вариант нужно ответить.</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>плюс</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>минус</translation>
+    </message>
+    <message>
+        <source>decimal key</source>
+        <translation>десятичная клавиша</translation>
+    </message>
+    <message>
+        <source>plus and minus</source>
+        <translation>плюс и минус</translation>
     </message>
 </context>
 <context>

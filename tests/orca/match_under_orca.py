@@ -192,7 +192,7 @@ SAY = {
                first=r"Erst deinen Tipp eingeben", answer=r"Erst meinen Tipp beantworten",
                three=r"3 Plus und 1 Minus gibt es nicht", more=r"Mehr als vier Zeichen",
                lost=r"Verloren! Meine Zahl war (\d{{4}}) [Dd]ialog", won=r"Gewonnen! [Dd]ialog",
-               draw=r"Unentschieden! [Dd]ialog", wrong=r"passt keine", earlier=r"Keine frühere Zeile"),
+               draw=r"Unentschieden! [Dd]ialog", wrong=r"Keine gültige Zahl passt", earlier=r"Keine frühere Zeile"),
 }
 
 
