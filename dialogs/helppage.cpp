@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTextBrowser>
 #include <QTextDocument>
 
@@ -129,15 +130,18 @@ QString spokenhelp(const QTextDocument *document)
     QStringList said;
     bool cell = false; // the last line was a table cell of one character
     for (const QString &text : document->toPlainText().split(QLatin1Char('\n'))) {
-        QStringList words = text.simplified().remove(QLatin1Char(':')).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        // Readers name these marks aloud: colons go, the rest become pauses.
+        QString plain = text;
+        plain.remove(QLatin1Char(':')).remove(QLatin1Char(')')).replace(QLatin1Char(';'), QLatin1Char(','));
+        plain.replace(QLatin1Char('('), QLatin1String(", "));
+        QStringList words = plain.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (words.isEmpty())
             continue;
         const bool onecharacter = words.size() == 1 && words[0].size() == 1;
+        static const QRegularExpression signword(QStringLiteral("^([+-])(\\W*)$"));
         for (QString &word : words)
-            if (word == QLatin1String("+"))
-                word = Form2::tr("plus");
-            else if (word == QLatin1String("-"))
-                word = Form2::tr("minus");
+            if (const auto m = signword.match(word); m.hasMatch())
+                word = (m.captured(1) == QLatin1String("+") ? Form2::tr("plus") : Form2::tr("minus")) + m.captured(2);
         const QString line = words.join(QLatin1Char(' '));
         if (onecharacter && !said.isEmpty() && (cell || said.last().split(QLatin1Char(' ')).size() == 1))
             said.last() += QLatin1Char(' ') + line;
@@ -358,8 +362,12 @@ void Form2::makepage()
     keypad->raise(); // over a column laid out again
     keypad->move(dialogs::rightcolumn + 1,
         columntop + int(rightcolumn->document()->size().height()) + std::clamp(room(), leastgap, gap));
-    for (QTextBrowser *text : {leftcolumn, rightcolumn})
-        platform::readtextas(text, [text] { return spokenhelp(text->document()); });
+    // The left column first says how to read the page and how to play.
+    platform::readtextas(leftcolumn, [leftcolumn] {
+        return QString(leftcolumn->accessibleDescription()).replace(QLatin1Char(';'), QLatin1Char(','))
+            + QLatin1Char(' ') + spokenhelp(leftcolumn->document());
+    });
+    platform::readtextas(rightcolumn, [rightcolumn] { return spokenhelp(rightcolumn->document()); });
     const int keysleft = keypad->x() + 4 * Keypad::step + 14;
     int top = keypad->y() + 2;
     for (const Line &line : legend) {
@@ -370,15 +378,17 @@ void Form2::makepage()
         keys->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         keys->setGeometry(keysleft, top - (point ? 10 : 0), 48, 40);
         // The keys by name: a lone point or "+  -" says nothing to the ear.
-        keys->setAccessibleName(point                                     ? tr("decimal key")
-                : line.keys == QLatin1String("+  -") ? tr("plus and minus")
-                                                                          : line.keys);
+        const QString keyname = point ? tr("decimal key")
+            : line.keys == QLatin1String("+  -") ? tr("plus and minus")
+                                                 : line.keys;
         auto *meaning = new QLabel(line.meaning, page);
         meaning->setFont(meaningfont);
         meaning->setWordWrap(true);
         meaning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         const int height = meaningheight(line.meaning);
         meaning->setGeometry(keysleft + 50, top, 190, height);
+        meaning->setAccessibleName(keyname + QStringLiteral(", ") + line.meaning);
+        platform::labelfor(keys, meaning); // read once, with what the key does
         top += height + 8;
     }
 

@@ -406,7 +406,20 @@ public:
             const auto reader = spokentexts().value(widget());
             return reader ? reader() : QString();
         }
+        if (which == QAccessible::Description) // the reader's words hold it where it belongs
+            return QString();
         return QAccessibleWidget::text(which);
+    }
+    // Labelled by its window's title: read when it has the focus, not again
+    // among a window's loose texts.
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(
+        QAccessible::Relation match = QAccessible::AllRelations) const override
+    {
+        auto found = QAccessibleWidget::relations(match);
+        if (match & QAccessible::Labelled)
+            if (QAccessibleInterface *window = QAccessible::queryAccessibleInterface(widget()->window()))
+                found.append({window, QAccessible::Labelled});
+        return found;
     }
 };
 

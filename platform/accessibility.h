@@ -57,7 +57,7 @@ void say(QWidget *window, const QString &news);
 void readaspanel(QWidget *widget);
 
 // `widget` (a page of rich text) reads as what `reader` makes of it: its words
-// for the ear, rather than its characters.
+// for the ear, rather than its characters; the description is the reader's to say.
 void readtextas(QWidget *widget, std::function<QString()> reader);
 
 // `label` is the label of `target` (a line of a dialog's message, say): readers

@@ -520,10 +520,10 @@ void TestL10n::wordsThatDecideWhatHappensMeanWhatTheySay_data()
     QTest::newRow("pt_BR") << "pt_BR"
                            << QStringList {"SIM", "NÃO", "&Novo jogo", "&Sair", "Enviar palpite", "Responder",
                                   "Você venceu!", " Você perdeu!", " Empate!",
-                                  "+ + + + significa que o número foi encontrado", "."};
+                                  "+ + + + significa que o número foi encontrado", ","};
     QTest::newRow("ru") << "ru"
                         << QStringList {"ДА", "НЕТ", "&Новая игра", "&Выход", "Назвать число", "Ответить",
-                               "Вы победили!", " Вы проиграли!", " Ничья!", "+ + + + означает, что число найдено", "."};
+                               "Вы победили!", " Вы проиграли!", " Ничья!", "+ + + + означает, что число найдено", ","};
 }
 
 // What the windows show where the player decides: a JA that ends the program

@@ -322,7 +322,7 @@ def session_keypad(p, seed):
         p.step("About", ["alt+a"], r"OK push button", quiet=1.0, absent=r"Move your mouse")
         p.step("About closes", ["Return"], r"Numora")
         p.step("Help", ["alt+h"], r"Page Up and Page Down read both histories", r"R tells whose turn", quiet=1.0)
-        p.step("Help's text, line by line", ["Down"] * 14, r"minus", absent=r"\bdash\b")
+        p.step("Help's other column", ["Tab"], r"PLAYING", r"decimal point starts the answer again at 0 plus 0 minus")
         p.step("Help closes", ["Escape"], r"Numora")
     p.step("Game menu", ["alt+g" if p.lang == "en" else "alt+s"], r"New" if p.lang == "en" else r"Neu")
     p.step("New: announced", ["Return"], s("new"))
