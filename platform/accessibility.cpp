@@ -79,12 +79,15 @@ public:
     QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(owner.data()); }
     QAccessibleInterface *child(int index) const override
     {
-        return index == 0 ? QAccessible::accessibleInterface(notice) : nullptr;
+        return index >= 0 && index < int(notices.size()) ? QAccessible::accessibleInterface(notices[index]) : nullptr;
     }
-    int childCount() const override { return notice ? 1 : 0; }
+    int childCount() const override { return int(notices.size()); }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        return child && child == QAccessible::accessibleInterface(notice) ? 0 : -1;
+        for (size_t i = 0; i < notices.size(); ++i)
+            if (child && child == QAccessible::accessibleInterface(notices[i]))
+                return int(i);
+        return -1;
     }
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text) const override { return QString(); }
@@ -93,7 +96,10 @@ public:
     QAccessible::Role role() const override { return QAccessible::StatusBar; }
     QAccessible::State state() const override { return QAccessible::State(); }
 
-    QAccessible::Id notice = 0;
+    // Taken in turn: a reader that reads a notice's words late, or drops an
+    // event on an object that another follows, still hears each piece of news.
+    std::vector<QAccessible::Id> notices;
+    size_t next = 0;
 
 private:
     QPointer<QWidget> owner;
@@ -495,19 +501,23 @@ void say(QWidget *window, const QString &news)
     if (news.isEmpty() || !QAccessible::isActive())
         return;
     window = window->window();
-    static QHash<const QObject *, QAccessible::Id> said;
-    QAccessible::Id &id = said[window];
+    static QHash<const QObject *, QAccessible::Id> lines;
+    QAccessible::Id &id = lines[window];
     if (!id) {
         auto *line = new StatusLine(window);
-        const QAccessible::Id lineid = QAccessible::registerAccessibleInterface(line);
-        line->notice = QAccessible::registerAccessibleInterface(new Notice(window, line));
-        id = line->notice;
-        QObject::connect(window, &QObject::destroyed, [key = static_cast<const QObject *>(window), lineid] {
-            QAccessible::deleteAccessibleInterface(said.take(key));
-            QAccessible::deleteAccessibleInterface(lineid);
+        id = QAccessible::registerAccessibleInterface(line);
+        for (int n = 0; n < 8; ++n)
+            line->notices.push_back(QAccessible::registerAccessibleInterface(new Notice(window, line)));
+        QObject::connect(window, &QObject::destroyed, [key = static_cast<const QObject *>(window)] {
+            const QAccessible::Id gone = lines.take(key);
+            for (QAccessible::Id notice : static_cast<StatusLine *>(QAccessible::accessibleInterface(gone))->notices)
+                QAccessible::deleteAccessibleInterface(notice);
+            QAccessible::deleteAccessibleInterface(gone);
         });
     }
-    auto *notice = static_cast<Notice *>(QAccessible::accessibleInterface(id));
+    auto *line = static_cast<StatusLine *>(QAccessible::accessibleInterface(id));
+    auto *notice = static_cast<Notice *>(QAccessible::accessibleInterface(line->notices[line->next]));
+    line->next = (line->next + 1) % line->notices.size();
     notice->news = news;
     QAccessibleEvent shown(notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
