@@ -136,6 +136,10 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent, Qt::Dialog | fixedframe)
     lblVersion = label(tr("by the Numora team"), twips(120, 705, 1845, 195), serifbold, colour::maroon, this);
     Label1 = label(tr("E-mail"), twips(2400, 705, 510, 195), serifbold, colour::black, this);
     Label1->setToolTip(tr("The Numora team"));
+    // For the ear: no dots, no brackets named aloud.
+    setAccessibleName(windowTitle().remove(QStringLiteral("...")).remove(QChar(0x2026)).trimmed());
+    lblTitle->setAccessibleName(
+        lblTitle->text().replace(QLatin1Char('('), QStringLiteral(", ")).remove(QLatin1Char(')')).simplified());
 
     cmdOK->setFocus();
     centreonscreen(this);

@@ -319,7 +319,7 @@ def session_keypad(p, seed):
     s = lambda key, **fill: SAY[p.lang][key].format(**fill)
     if p.lang == "en":
         # About's OK is for the keyboard too; Help names every key, and its table reads as text
-        p.step("About", ["alt+a"], r"OK push button", quiet=1.0, absent=r"Move your mouse")
+        p.step("About", ["alt+a"], r"OK push button", quiet=1.0, absent=r"Move your mouse|dot dot dot|paren")
         p.step("About closes", ["Return"], r"Numora")
         p.step("Help", ["alt+h"], r"Page Up and Page Down read both histories", r"R tells whose turn", quiet=1.0)
         p.step("Help's other column", ["Tab"], r"PLAYING", r"decimal point starts the answer again at 0 plus 0 minus")
