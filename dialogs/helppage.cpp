@@ -326,12 +326,15 @@ void Form2::makepage()
     {
         QColor ink;
         QString keys, meaning;
+        QString spoken; // the key by name, and what it does
     };
     const QList<Line> legend {
-        {body, tr("0 to 9"), tr("type your guess")},
-        {orange, decimalkey(), tr("delete the last digit, or start the signs again")},
-        {yellow, QStringLiteral("+  -"), tr("one more plus or minus sign")},
-        {green, tr("Enter"), tr("confirm the number or the signs")},
+        {body, tr("0 to 9"), tr("type your guess"), tr("0 to 9, type your guess")},
+        {orange, decimalkey(), tr("delete the last digit, or start the signs again"),
+            tr("decimal key, delete the last digit, or start the signs again")},
+        {yellow, QStringLiteral("+  -"), tr("one more plus or minus sign"),
+            tr("plus and minus, one more plus or minus sign")},
+        {green, tr("Enter"), tr("confirm the number or the signs"), tr("Enter, confirm the number or the signs")},
     };
     const QFont meaningfont = pixelfont(QStringLiteral("Liberation Sans"), 14);
     const auto meaningheight = [&meaningfont](const QString &meaning) {
@@ -377,17 +380,14 @@ void Form2::makepage()
         keys->setStyleSheet(QStringLiteral("color: %1").arg(line.ink.name()));
         keys->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         keys->setGeometry(keysleft, top - (point ? 10 : 0), 48, 40);
-        // The keys by name: a lone point or "+  -" says nothing to the ear.
-        const QString keyname = point ? tr("decimal key")
-            : line.keys == QLatin1String("+  -") ? tr("plus and minus")
-                                                 : line.keys;
+
         auto *meaning = new QLabel(line.meaning, page);
         meaning->setFont(meaningfont);
         meaning->setWordWrap(true);
         meaning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         const int height = meaningheight(line.meaning);
         meaning->setGeometry(keysleft + 50, top, 190, height);
-        meaning->setAccessibleName(keyname + QStringLiteral(", ") + line.meaning);
+        meaning->setAccessibleName(line.spoken);
         platform::labelfor(keys, meaning); // read once, with what the key does
         top += height + 8;
     }

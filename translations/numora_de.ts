@@ -347,12 +347,20 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
         <translation>Minus</translation>
     </message>
     <message>
-        <source>decimal key</source>
-        <translation>Komma-Taste</translation>
+        <source>0 to 9, type your guess</source>
+        <translation>0 bis 9, Tipp eingeben</translation>
     </message>
     <message>
-        <source>plus and minus</source>
-        <translation>Plus und Minus</translation>
+        <source>decimal key, delete the last digit, or start the signs again</source>
+        <translation>Komma-Taste, letzte Ziffer löschen oder Zeichen neu beginnen</translation>
+    </message>
+    <message>
+        <source>plus and minus, one more plus or minus sign</source>
+        <translation>Plus und Minus, ein Plus- oder Minuszeichen mehr</translation>
+    </message>
+    <message>
+        <source>Enter, confirm the number or the signs</source>
+        <translation>Enter, Zahl oder Zeichen bestätigen</translation>
     </message>
 </context>
 <context>

@@ -347,12 +347,20 @@ Ten más cuidado la próxima vez.</translation>
         <translation>menos</translation>
     </message>
     <message>
-        <source>decimal key</source>
-        <translation>tecla decimal</translation>
+        <source>0 to 9, type your guess</source>
+        <translation>0 a 9, escribir tu intento</translation>
     </message>
     <message>
-        <source>plus and minus</source>
-        <translation>más y menos</translation>
+        <source>decimal key, delete the last digit, or start the signs again</source>
+        <translation>tecla decimal, borrar la última cifra o empezar de nuevo los signos</translation>
+    </message>
+    <message>
+        <source>plus and minus, one more plus or minus sign</source>
+        <translation>más y menos, añadir un signo más o un signo menos</translation>
+    </message>
+    <message>
+        <source>Enter, confirm the number or the signs</source>
+        <translation>Intro, confirmar el número o los signos</translation>
     </message>
 </context>
 <context>

@@ -347,12 +347,20 @@ Soyez plus attentif la prochaine fois.</translation>
         <translation>moins</translation>
     </message>
     <message>
-        <source>decimal key</source>
-        <translation>touche décimale</translation>
+        <source>0 to 9, type your guess</source>
+        <translation>0 à 9, taper votre essai</translation>
     </message>
     <message>
-        <source>plus and minus</source>
-        <translation>plus et moins</translation>
+        <source>decimal key, delete the last digit, or start the signs again</source>
+        <translation>touche décimale, effacer le dernier chiffre ou recommencer les signes</translation>
+    </message>
+    <message>
+        <source>plus and minus, one more plus or minus sign</source>
+        <translation>plus et moins, ajouter un plus ou un moins</translation>
+    </message>
+    <message>
+        <source>Enter, confirm the number or the signs</source>
+        <translation>Entrée, valider le nombre ou les signes</translation>
     </message>
 </context>
 <context>

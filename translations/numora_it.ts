@@ -347,12 +347,20 @@ La prossima volta fai più attenzione.</translation>
         <translation>meno</translation>
     </message>
     <message>
-        <source>decimal key</source>
-        <translation>tasto decimale</translation>
+        <source>0 to 9, type your guess</source>
+        <translation>da 0 a 9, scrivi il tentativo</translation>
     </message>
     <message>
-        <source>plus and minus</source>
-        <translation>più e meno</translation>
+        <source>decimal key, delete the last digit, or start the signs again</source>
+        <translation>tasto decimale, cancella l&apos;ultima cifra o ricomincia i segni</translation>
+    </message>
+    <message>
+        <source>plus and minus, one more plus or minus sign</source>
+        <translation>più e meno, aggiungi un segno più o meno</translation>
+    </message>
+    <message>
+        <source>Enter, confirm the number or the signs</source>
+        <translation>Invio, conferma il numero o i segni</translation>
     </message>
 </context>
 <context>

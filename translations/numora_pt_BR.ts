@@ -347,12 +347,20 @@ Tenha mais cuidado da próxima vez.</translation>
         <translation>menos</translation>
     </message>
     <message>
-        <source>decimal key</source>
-        <translation>tecla decimal</translation>
+        <source>0 to 9, type your guess</source>
+        <translation>0 a 9, digitar o palpite</translation>
     </message>
     <message>
-        <source>plus and minus</source>
-        <translation>mais e menos</translation>
+        <source>decimal key, delete the last digit, or start the signs again</source>
+        <translation>tecla decimal, apagar o último algarismo ou recomeçar os sinais</translation>
+    </message>
+    <message>
+        <source>plus and minus, one more plus or minus sign</source>
+        <translation>mais e menos, acrescentar um sinal de mais ou de menos</translation>
+    </message>
+    <message>
+        <source>Enter, confirm the number or the signs</source>
+        <translation>Enter, confirmar o número ou os sinais</translation>
     </message>
 </context>
 <context>

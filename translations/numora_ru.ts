@@ -349,12 +349,20 @@ Please be more careful next time.</source>
         <translation>минус</translation>
     </message>
     <message>
-        <source>decimal key</source>
-        <translation>десятичная клавиша</translation>
+        <source>0 to 9, type your guess</source>
+        <translation>от 0 до 9, набрать вариант</translation>
     </message>
     <message>
-        <source>plus and minus</source>
-        <translation>плюс и минус</translation>
+        <source>decimal key, delete the last digit, or start the signs again</source>
+        <translation>десятичная клавиша, стереть последнюю цифру или начать знаки заново</translation>
+    </message>
+    <message>
+        <source>plus and minus, one more plus or minus sign</source>
+        <translation>плюс и минус, ещё один плюс или минус</translation>
+    </message>
+    <message>
+        <source>Enter, confirm the number or the signs</source>
+        <translation>Enter, подтвердить ввод</translation>
     </message>
 </context>
 <context>
