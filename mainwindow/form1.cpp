@@ -186,6 +186,8 @@ Form1::Form1(Module1 &game, QWidget *parent) : QMainWindow(parent), engine(game)
 
 Form1::~Form1()
 {
+    // The focus leaves the window's controls as they go: this is no Form1 any more then.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     engine.attach(nullptr);
 }
 
