@@ -120,6 +120,8 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent, Qt::Dialog | fixedframe)
     cmdOK->setGeometry(twips(120, 2280, 2925, 345));
     cmdOK->setFont(platform::sansserif(9.75, true));
     cmdOK->setToolTip(tr("Move your mouse on the picture!"));
+    // Readers take a tool tip for the description: the hint is for the mouse, not the keyboard.
+    cmdOK->setAccessibleDescription(tr("Closes this window"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
@@ -134,6 +136,10 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent, Qt::Dialog | fixedframe)
     lblVersion = label(tr("by the Numora team"), twips(120, 705, 1845, 195), serifbold, colour::maroon, this);
     Label1 = label(tr("E-mail"), twips(2400, 705, 510, 195), serifbold, colour::black, this);
     Label1->setToolTip(tr("The Numora team"));
+    // For the ear: no dots, no brackets named aloud.
+    setAccessibleName(windowTitle().remove(QStringLiteral("...")).remove(QChar(0x2026)).trimmed());
+    lblTitle->setAccessibleName(
+        lblTitle->text().replace(QLatin1Char('('), QStringLiteral(", ")).remove(QLatin1Char(')')).simplified());
 
     cmdOK->setFocus();
     centreonscreen(this);

@@ -14,7 +14,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -118,6 +120,39 @@ QTextBrowser *column(const QString &html, int left, const QString &spacing, QWid
     text->setGeometry(left, columntop, columnwidth, pageheight - columntop);
     document->setTextWidth(columnwidth);
     return text;
+}
+
+// A column as a reader should say it: signs as words ("minus", not "dash"), no
+// colons, and the example table a row to a sentence ("Guess 1 8 4 2"), with none
+// of the frame marks rich text puts around a table.
+QString spokenhelp(const QTextDocument *document)
+{
+    QStringList said;
+    bool cell = false; // the last line was a table cell of one character
+    for (const QString &text : document->toPlainText().split(QLatin1Char('\n'))) {
+        // Readers name these marks aloud: colons go, the rest become pauses.
+        QString plain = text;
+        plain.remove(QLatin1Char(':')).remove(QLatin1Char(')')).replace(QLatin1Char(';'), QLatin1Char(','));
+        plain.replace(QLatin1Char('('), QLatin1String(", "));
+        QStringList words = plain.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (words.isEmpty())
+            continue;
+        const bool onecharacter = words.size() == 1 && words[0].size() == 1;
+        static const QRegularExpression signword(QStringLiteral("^([+-])(\\W*)$"));
+        for (QString &word : words)
+            if (const auto m = signword.match(word); m.hasMatch())
+                word = (m.captured(1) == QLatin1String("+") ? Form2::tr("plus") : Form2::tr("minus")) + m.captured(2);
+        const QString line = words.join(QLatin1Char(' '));
+        if (onecharacter && !said.isEmpty() && (cell || said.last().split(QLatin1Char(' ')).size() == 1))
+            said.last() += QLatin1Char(' ') + line;
+        else
+            said << line;
+        cell = onecharacter;
+    }
+    for (QString &line : said)
+        if (!line.back().isPunct())
+            line += QLatin1Char('.');
+    return said.join(QLatin1Char(' '));
 }
 
 // The page's ground and the rule between the columns.
@@ -280,20 +315,26 @@ void Form2::makepage()
     // Heard with the page when the window opens: how to read it, and how to play.
     leftcolumn->setAccessibleDescription(
         tr("Tab goes to the other column, the arrow keys read the text, Esc closes this window. "
-           "In the game the numeric keypad works with Num Lock on, also with a screen reader: "
-           "each digit, the computer's guess, your signs and each new line are spoken."));
+           "In the game the numeric keypad works with Num Lock on. Its digits type your guess, its decimal "
+           "key takes back a digit or starts the answer again, its plus and minus keys add a sign, Enter "
+           "confirms. Without a keypad the digits, plus, minus, Backspace and Enter of the main keyboard "
+           "do the same. Page Up and Page Down read both histories line by line; R tells whose turn it "
+           "is and the guess to answer."));
 
     // The keypad under the right column, and beside it what its keys do.
     struct Line
     {
         QColor ink;
         QString keys, meaning;
+        QString spoken; // the key by name, and what it does
     };
     const QList<Line> legend {
-        {body, tr("0 to 9"), tr("type your guess")},
-        {orange, decimalkey(), tr("delete the last digit, or start the signs again")},
-        {yellow, QStringLiteral("+  -"), tr("one more plus or minus sign")},
-        {green, tr("Enter"), tr("confirm the number or the signs")},
+        {body, tr("0 to 9"), tr("type your guess"), tr("0 to 9, type your guess")},
+        {orange, decimalkey(), tr("delete the last digit, or start the signs again"),
+            tr("decimal key, delete the last digit, or start the signs again")},
+        {yellow, QStringLiteral("+  -"), tr("one more plus or minus sign"),
+            tr("plus and minus, one more plus or minus sign")},
+        {green, tr("Enter"), tr("confirm the number or the signs"), tr("Enter, confirm the number or the signs")},
     };
     const QFont meaningfont = pixelfont(QStringLiteral("Liberation Sans"), 14);
     const auto meaningheight = [&meaningfont](const QString &meaning) {
@@ -324,6 +365,12 @@ void Form2::makepage()
     keypad->raise(); // over a column laid out again
     keypad->move(dialogs::rightcolumn + 1,
         columntop + int(rightcolumn->document()->size().height()) + std::clamp(room(), leastgap, gap));
+    // The left column first says how to read the page and how to play.
+    platform::readtextas(leftcolumn, [leftcolumn] {
+        return QString(leftcolumn->accessibleDescription()).replace(QLatin1Char(';'), QLatin1Char(','))
+            + QLatin1Char(' ') + spokenhelp(leftcolumn->document());
+    });
+    platform::readtextas(rightcolumn, [rightcolumn] { return spokenhelp(rightcolumn->document()); });
     const int keysleft = keypad->x() + 4 * Keypad::step + 14;
     int top = keypad->y() + 2;
     for (const Line &line : legend) {
@@ -333,12 +380,15 @@ void Form2::makepage()
         keys->setStyleSheet(QStringLiteral("color: %1").arg(line.ink.name()));
         keys->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         keys->setGeometry(keysleft, top - (point ? 10 : 0), 48, 40);
+
         auto *meaning = new QLabel(line.meaning, page);
         meaning->setFont(meaningfont);
         meaning->setWordWrap(true);
         meaning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         const int height = meaningheight(line.meaning);
         meaning->setGeometry(keysleft + 50, top, 190, height);
+        meaning->setAccessibleName(line.spoken);
+        platform::labelfor(keys, meaning); // read once, with what the key does
         top += height + 8;
     }
 

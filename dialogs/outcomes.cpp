@@ -144,12 +144,18 @@ void OutcomeDialog::makebuttons(const QRect &yesplace, const QRect &noplace, con
 
 void OutcomeDialog::readmessage(std::initializer_list<QLabel *> lines)
 {
-    QStringList message;
+    QStringList texts;
     for (QLabel *line : lines) {
-        message << line->text().simplified();
+        texts << line->text().simplified();
         platform::labelfor(line, this);
     }
-    setAccessibleDescription(message.join(QLatin1Char(' ')));
+    said = texts.join(QLatin1Char(' '));
+    setAccessibleDescription(said);
+}
+
+void OutcomeDialog::tellfirst(const QString &news)
+{
+    setAccessibleDescription(news.isEmpty() ? said : news + QStringLiteral(". ") + said);
 }
 
 frmUwin::frmUwin(QWidget *parent) : OutcomeDialog(parent)

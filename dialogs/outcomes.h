@@ -25,6 +25,8 @@ public:
 
     void Command1_Click();
     void Command2_Click();
+    // How the match ended, heard with the title before the message.
+    void tellfirst(const QString &news);
 
 signals:
     void yes(); // emitted by Command1_Click before the dialog unloads
@@ -39,6 +41,9 @@ protected:
     // The message's lines, top first: readers hear them whole with the title,
     // as the dialog's description, when the dialog opens.
     void readmessage(std::initializer_list<QLabel *> lines);
+
+private:
+    QString said; // the message's lines as one
 };
 
 class frmUwin : public OutcomeDialog

@@ -188,12 +188,24 @@ Form1::Form1(Module1 &game, QWidget *parent) : QMainWindow(parent), engine(game)
     windowHandle()->installEventFilter(this);
     new platform::KeypadPassage(this); // the keypad past a screen reader
 
+    // A confirm button met again by Tab says where the player is now.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (stepping)
+            return;
+        if (now == Command[pad::confirmnumber] && numberstep(engine.step()))
+            platform::describe(now, turnnews());
+        else if (now == Command[pad::confirmsigns] && engine.step() == Step::signs)
+            platform::describe(now, tr("I guess %1").arg(Label8->text()) + QStringLiteral(". ") + answernews());
+    });
+
     engine.attach(this);
     form_load();
 }
 
 Form1::~Form1()
 {
+    // The focus leaves the window's controls as they go: this is no Form1 any more then.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     engine.attach(nullptr);
 }
 
@@ -250,9 +262,9 @@ void Form1::layoutcontrols(QWidget *client)
 
     // For readers: what the displays show, which buttons stand for a choice, how
     // the history lines read aloud, and what the row scales number.
-    Label6->setreading(tr("Status: %1"), QString());
-    Label8->setreading(tr("My guess is %1"), tr("My guess: none yet"));
-    Label10->setreading(tr("Your guess is %1"), tr("Your guess: nothing typed"));
+    Label6->setreading(tr("Status, %1"), QString());
+    Label8->setreading(tr("My guess is %1"), tr("My guess, none yet"));
+    Label10->setreading(tr("Your guess is %1"), tr("Your guess, nothing typed"));
     for (int digit = 0; digit <= 9; ++digit)
         Command[pad::ofdigit(digit)]->setchosen(false);
     for (int count = 0; count <= 4; ++count) {
@@ -322,12 +334,18 @@ void Form1::makebuttons(QWidget *client)
         case Role::plus:
             number = pad::pluscolumn[p.value];
             caption = QStringLiteral("%1 +").arg(p.value);
-            handler = [this, count = p.value] { plusbutton(count); };
+            handler = [this, count = p.value] {
+                plusbutton(count);
+                tell(answernews());
+            };
             break;
         case Role::minus:
             number = pad::minuscolumn[p.value];
             caption = QStringLiteral("%1 -").arg(p.value);
-            handler = [this, count = p.value] { minusbutton(count); };
+            handler = [this, count = p.value] {
+                minusbutton(count);
+                tell(answernews());
+            };
             break;
         case Role::command:
             // C and CA read the same in every language, like the digits and signs.
@@ -451,17 +469,64 @@ void Form1::stepchanged(Step step)
     numberkeys = number;
     signkeys = signs;
     keylock();
-    if (confirm) {
-        // What the player hears with the focus: the line just answered, or at the
-        // start of a match the strength when it is not Normal.
-        QString news = step == Step::numberafter ? newsof(Picture2) : QString();
-        if (step == Step::number && engine.strength() != Strength::normal)
-            news = tr("%1 strength").arg(strengthname(engine.strength())); // no colon: readers would say it
-        platform::describe(confirm, news);
-        confirm->setFocus();
-    }
-    if (step == Step::signs)
+    if (step == Step::signs) {
         wait();
+        // The focus is on Confirm Signs since the guess was asked for: the news
+        // comes now, and only now (a reader may still be reading the focus).
+        tell(turnnews());
+    }
+    if (confirm) {
+        // Whose turn and which round, heard with the focus; a new match says so.
+        platform::describe(confirm, turnnews());
+        stepping = true;
+        confirm->setFocus();
+        stepping = false;
+    }
+    historyat = -1;
+}
+
+// The end of a match as readers hear it: the player's last line and the number
+// the computer found, or (answers that contradict each other) the one it held.
+QString Form1::endnews(bool contradiction) const
+{
+    const QStringList yours = Picture1->lines(), mine = Picture2->lines();
+    QString news;
+    if (!yours.isEmpty())
+        news = tr("Round %1, your %2").arg(yours.size()).arg(spokenline(yours.last()));
+    QString found = Label8->text();
+    if (found.isEmpty() && !mine.isEmpty() && mine.last().count(QLatin1Char('+')) == 4)
+        found = mine.last().trimmed().section(QLatin1Char(' '), 0, 0);
+    if (!found.isEmpty())
+        news += QStringLiteral(". ") + tr("I found your number, %1").arg(found);
+    if (contradiction)
+        news += QStringLiteral(". ") + tr("My number was %1").arg(QString::fromStdString(engine.state().mynumber));
+    return news;
+}
+
+QString Form1::turnnews() const
+{
+    const MatchState &game = engine.state();
+    if (numberstep(engine.step())) {
+        const QString turn = tr("Your turn, round %1").arg(game.yourround + 1);
+        if (!Label10->text().isEmpty())
+            return turn + QStringLiteral(". ") + Label10->text();
+        if (engine.step() != Step::number)
+            return turn;
+        const QString match = tr("New match. %1").arg(turn);
+        if (engine.strength() == Strength::normal)
+            return match;
+        // No colon: readers would say it.
+        return tr("%1 strength").arg(strengthname(engine.strength())) + QStringLiteral(". ") + match;
+    }
+    if (engine.step() != Step::signs || game.yourround < 1)
+        return QString();
+    // The player's own number was heard as it was typed: only its score, then the guess to answer.
+    const int last = game.yourround - 1;
+    QString news = tr("Your score, %1").arg(signsaloud(game.yourplus[last], game.yourminus[last]))
+        + QStringLiteral(". ") + tr("I guess %1").arg(Label8->text());
+    if (plus != 0 || minus != 0) // chosen before the guess showed, or told again by R
+        news += QStringLiteral(". ") + tr("Your answer, %1").arg(answernews());
+    return news;
 }
 
 // The computer's guess is on display: the sign step begins.
@@ -476,7 +541,6 @@ void Form1::wait()
     // The guess goes on screen now: the moment from which a key can be a reply to it.
     Label8->repaint();
     signstepbegan = keyclock.now();
-    platform::announce(Command[pad::confirmsigns], Label8->reading() + QStringLiteral(". ") + newsof(Picture1));
 }
 
 // ---------------------------------------------------------------- number pad
@@ -493,10 +557,13 @@ void Form1::displaybutton()
 {
     pick = 0;
     entry = Label10->text();
-    if (entry.size() > 3 || entry.contains(newdigit))
-        return;
+    // Refused digits: the eye sees nothing happen, the ear is told why.
+    if (entry.size() > 3)
+        return tell(tr("Four digits already"));
+    if (entry.contains(newdigit))
+        return tell(tr("%1 is in already").arg(newdigit));
     if (entry.isEmpty() && newdigit == QLatin1String("0"))
-        return;
+        return tell(tr("No 0 first"));
     entry += newdigit;
     settyped(entry);
     pick = 1;
@@ -507,8 +574,10 @@ void Form1::displaybutton()
 void Form1::settyped(const QString &text)
 {
     Label10->settext(text);
-    if (numberstep(engine.step()))
-        platform::announce(Command[pad::confirmnumber], Label10->reading());
+    if (numberstep(engine.step()) && !text.isEmpty()) {
+        platform::describe(Command[pad::confirmnumber], text);
+        tell(text);
+    }
     for (int digit = 0; digit <= 9; ++digit)
         Command[pad::ofdigit(digit)]->setchosen(text.contains(QString::number(digit)));
 }
@@ -548,6 +617,8 @@ void Form1::Command12_Click()
     const Scored scored = engine.recordguess(entry.toStdString());
     if (scored.refusal == Refusal::triedbefore)
         platform::messagebox(this, tr("You have tried that number before!"));
+    if (scored.refusal == Refusal::notanumber)
+        tell(tr("Type four digits first"));
     if (scored.refusal != Refusal::none)
         return; // too few digits, or tried before: the number stays to be corrected
     printhistory(Picture1, entry, scored.plus, scored.minus);
@@ -581,20 +652,36 @@ void Form1::plusbutton(int count)
 {
     plus = static_cast<int16>(count);
     paintmeonly();
+    // However it was chosen, Confirm Signs says the answer it will give.
+    platform::describe(Command[pad::confirmsigns], answernews());
 }
 
 void Form1::minusbutton(int count)
 {
     minus = static_cast<int16>(count);
     paintmeonly2();
+    platform::describe(Command[pad::confirmsigns], answernews());
+}
+
+QString Form1::answernews() const
+{
+    QString news = signsaloud(plus, minus);
+    if (plus + minus > 4)
+        news += QStringLiteral(". ") + tr("More than four signs, not possible");
+    else if (plus == 3 && minus == 1)
+        news += QStringLiteral(". ") + tr("3 plus and 1 minus is not possible");
+    return news;
 }
 
 void Form1::Command23_Click()
 {
     // The engine takes an answer only for the guess on display, and only one
     // that two numbers can give each other.
-    if (engine.answer(plus, minus) != Refusal::none)
+    if (const Refusal refused = engine.answer(plus, minus); refused != Refusal::none) {
+        if (refused == Refusal::impossible)
+            tell(answernews());
         return;
+    }
     for (ColourButton *button : signpad())
         if (button != Command[pad::confirmsigns]) {
             button->setbackcolor(colour::lightred);
@@ -616,17 +703,6 @@ void Form1::printhistory(platform::PictureBox *box, const QString &guess, int pl
     box->print(QString(), true);
 }
 
-QString Form1::newsof(const platform::PictureBox *box)
-{
-    // No colons: readers speak them aloud.
-    const QStringList lines = box->lines();
-    if (lines.isEmpty())
-        return QString();
-    const QString line = lines.last().trimmed();
-    return box->accessibleName() + QStringLiteral(". ") + line.section(QLatin1Char(' '), 0, 0) + QStringLiteral(", ")
-        + signsaloud(int(line.count(QLatin1Char('+'))), int(line.count(QLatin1Char('-'))));
-}
-
 QString Form1::signsaloud(int plus, int minus)
 {
     return tr("%n plus", nullptr, plus) + QStringLiteral(", ") + tr("%n minus", nullptr, minus);
@@ -639,7 +715,7 @@ QString Form1::spokenline(const QString &printed)
     const QString line = printed.trimmed();
     const int plus = int(line.count(QLatin1Char('+')));
     const int minus = int(line.count(QLatin1Char('-')));
-    return tr("%1: %2, %3")
+    return tr("%1, %2, %3")
         .arg(line.section(QLatin1Char(' '), 0, 0), tr("%n plus", nullptr, plus), tr("%n minus", nullptr, minus));
 }
 
@@ -650,16 +726,29 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     if (watched == windowHandle() && event->type() == QEvent::KeyPress) {
         auto *press = static_cast<QKeyEvent *>(event);
         const qint64 pressed = keyclock.timeof(press->timestamp());
+        if (laptopkey(press))
+            return true;
         const int code = platform::keycode(*press);
+        QWidget *focus = QApplication::focusWidget();
+        const bool keypadenter = press->key() == Qt::Key_Enter;
         Form_KeyDown(code, int(press->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)));
         // A key that would confirm the answer takes it only when it comes well
         // after the guess went on screen: one pressed before, or so soon after
         // that it cannot be a reply (the quick second Enter of a double tap after
         // the number), is dropped. Choosing a sign is never held back.
         if (engine.step() == Step::signs && platform::pressesbutton(*press)
-            && QApplication::focusWidget() == Command[pad::confirmsigns]
+            && (focus == Command[pad::confirmsigns] || keypadenter)
             && pressed + 1 < signstepbegan + QGuiApplication::styleHints()->keyboardInputInterval())
             return true;
+        // The keypad's Enter confirms the step's entry whatever button has the
+        // focus: on a sign it would choose that sign instead, unheard.
+        ColourButton *confirm = numberkeys == True ? Command[pad::confirmnumber]
+            : signkeys == True                     ? Command[pad::confirmsigns]
+                                                   : nullptr;
+        if (keypadenter && confirm && focus != confirm && qobject_cast<QAbstractButton *>(focus) && isActiveWindow()) {
+            confirm->click();
+            return true;
+        }
         // The default button: Enter confirms the number when no button has the focus.
         if (code == platform::key::enter && !qobject_cast<QAbstractButton *>(QApplication::focusWidget())
             && Command[pad::confirmnumber]->isEnabled() && isActiveWindow())
@@ -678,8 +767,13 @@ void Form1::Form_KeyDown(int keycode, int /*shift*/)
             digitbutton(keycode - keypad0);
         else if (keycode == keypaddecimal)
             Command11_Click();
+        else if (keycode == keypadplus || keycode == keypadminus)
+            tell(tr("Type your guess first"));
         return;
     }
+    if (keycode >= keypad0 && keycode <= keypad0 + 9 && engine.step() == Step::signs)
+        tell(tr("Answer my guess first"));
+    const int was = plus * 10 + minus;
     if (keycode == keypaddecimal) {
         minusbutton(0);
         plusbutton(0);
@@ -694,8 +788,77 @@ void Form1::Form_KeyDown(int keycode, int /*shift*/)
         plusbutton(keyplus);
     if (keyminus >= 1 && keyminus <= 4)
         minusbutton(keyminus);
-    if (keycode == keypaddecimal || keycode == keypadplus || keycode == keypadminus)
-        platform::announce(Command[pad::confirmsigns], signsaloud(plus, minus));
+    if ((keycode == keypadplus && keyplus > 4) || (keycode == keypadminus && keyminus > 4))
+        tell(signsaloud(plus, minus) + QStringLiteral(". ") + tr("More than four signs, not possible"));
+    else if (keycode == keypaddecimal || keycode == keypadplus || keycode == keypadminus)
+        tell(answernews());
+    else if (plus * 10 + minus != was) // any key brings back the keypad's counts: never unheard
+        tell(answernews());
+}
+
+// Keys of the main keyboard: its digits, + (or =), - and Backspace work as the
+// keypad's do, for keyboards without one and for Num Lock off, when the keypad
+// is the reader's; Page Up and Page Down read the histories, R tells the turn again.
+bool Form1::laptopkey(QKeyEvent *press)
+{
+    if (press->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::KeypadModifier))
+        return false;
+    using namespace platform::key;
+    const int k = press->key();
+    if (k == Qt::Key_PageUp || k == Qt::Key_PageDown) {
+        readhistory(k == Qt::Key_PageUp ? -1 : 1);
+        return true;
+    }
+    constexpr quint32 rkey = 27; // where R is on every layout, Cyrillic too
+    if (k == Qt::Key_R || (press->nativeScanCode() == rkey && QGuiApplication::platformName() == QLatin1String("xcb"))) {
+        tell(turnnews());
+        return true;
+    }
+    int code = other;
+    if (k >= Qt::Key_0 && k <= Qt::Key_9)
+        code = keypad0 + (k - Qt::Key_0);
+    else if (k == Qt::Key_Plus || k == Qt::Key_Equal)
+        code = keypadplus;
+    else if (k == Qt::Key_Minus)
+        code = keypadminus;
+    else if (k == Qt::Key_Backspace)
+        code = keypaddecimal;
+    if (code == other)
+        return false;
+    Form_KeyDown(code, 0);
+    return true;
+}
+
+QStringList Form1::historylines() const
+{
+    const QStringList yours = Picture1->lines(), mine = Picture2->lines();
+    QStringList lines;
+    for (int round = 0; round < std::max(yours.size(), mine.size()); ++round) {
+        if (round < yours.size())
+            lines << tr("Round %1, your %2").arg(round + 1).arg(spokenline(yours[round]));
+        if (round < mine.size())
+            lines << tr("Round %1, my %2").arg(round + 1).arg(spokenline(mine[round]));
+    }
+    return lines;
+}
+
+void Form1::readhistory(int step)
+{
+    const QStringList lines = historylines();
+    if (lines.isEmpty())
+        return tell(tr("No lines yet"));
+    const int at = (historyat < 0 ? int(lines.size()) : historyat) + step;
+    if (at < 0)
+        return tell(tr("No earlier line"));
+    if (at >= lines.size())
+        return tell(tr("No later line"));
+    historyat = at;
+    tell(lines[at]);
+}
+
+void Form1::tell(const QString &news)
+{
+    platform::say(this, news);
 }
 
 // ---------------------------------------------------------------- menus, icon, closing
@@ -925,8 +1088,11 @@ void Form1::showoutcome(Outcome outcome, const std::string &caption)
             slot, &dialogs::OutcomeDialog::yes, this, [this, outcome] { engine.dialogyes(outcome); },
             Qt::QueuedConnection);
     }
-    if (!caption.empty())
+    if (!caption.empty()) {
         slot->setWindowTitle(fromengine(caption));
+        slot->setAccessibleName(fromengine(caption).remove(QLatin1Char(':')).simplified()); // readers say colons
+    }
+    slot->tellfirst(endnews(false));
     if (auto *lostdialog = qobject_cast<dialogs::frmUlost *>(slot); lostdialog && caption.starts_with(lost))
         lostdialog->shownumber(QString::fromStdString(caption.substr(std::string_view(lost).size())));
     slot->show();
@@ -937,6 +1103,7 @@ void Form1::showoutcome(Outcome outcome, const std::string &caption)
 
 void Form1::showmessage(const std::string &text)
 {
+    tell(endnews(text == wrongsignstext));
     QString shown = fromengine(text);
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     platform::messagebox(this, shown);

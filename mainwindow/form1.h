@@ -16,6 +16,7 @@ class QGroupBox;
 class QLabel;
 class QScrollArea;
 class QTimer;
+class QKeyEvent;
 class QAction;
 class QActionGroup;
 class QSettings;
@@ -110,9 +111,15 @@ public:
     // How a history line reads aloud: "1023: 1 plus, 2 minus".
     static QString spokenline(const QString &printed);
     // A box's last line as readers are told it: "Your progress. 1023, 1 plus, 2 minus".
-    static QString newsof(const platform::PictureBox *box);
     // An answer as readers are told it: "1 plus, 0 minus".
     static QString signsaloud(int plus, int minus);
+    // The answer on the sign pad as readers hear it, with why it cannot be given.
+    QString answernews() const;
+    // Both histories, a line a round each, in the order played: "Round 1, your 1023, 1 plus, 0 minus".
+    QStringList historylines() const;
+    // What the player needs to know now: whose turn, the round, the guess to answer.
+    QString turnnews() const;
+    QString endnews(bool contradiction) const;
 
     // --- GameWindow
     void setstatus(const std::string &text) override;
@@ -167,6 +174,11 @@ private:
     void showstrength(); // in the title, at Easy and Expert
     void wait();
     void settyped(const QString &text);
+    // Tells readers `news` with the control that has the focus (no "notification"
+    // before it); the confirm buttons keep it as what they say when focused again.
+    void tell(const QString &news);
+    void readhistory(int step); // Page Up -1, Page Down +1
+    bool laptopkey(QKeyEvent *press);
     std::array<platform::ColourButton *, 13> numberpad() const;
     std::array<platform::ColourButton *, 11> signpad() const;
 
@@ -181,6 +193,8 @@ private:
     numora::int16 signkeys = numora::False;
     numora::int16 keyplus = 0;
     numora::int16 keyminus = 0;
+    bool stepping = false; // a step gives its confirm button the focus, with its own news
+    int historyat = -1; // the history line last read by key; -1: none since the last new line
 
     numora::Module1 &engine;
     record::Record *record = nullptr;

@@ -9,6 +9,7 @@
 #include "platform/rowscale.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QHash>
 #include <QKeySequence>
 #include <QLabel>
@@ -39,12 +40,15 @@ QSet<const QObject *> &exclusive()
 class Notice : public QAccessibleInterface
 {
 public:
-    explicit Notice(QWidget *window) : owner(window) { }
+    explicit Notice(QWidget *window, QAccessibleInterface *line = nullptr) : owner(window), line(line) { }
 
     bool isValid() const override { return !owner.isNull(); }
     QObject *object() const override { return nullptr; }
     QWindow *window() const override { return owner ? owner->windowHandle() : nullptr; }
-    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(owner.data()); }
+    QAccessibleInterface *parent() const override
+    {
+        return line ? line : QAccessible::queryAccessibleInterface(owner.data());
+    }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
@@ -56,6 +60,46 @@ public:
     QAccessible::State state() const override { return QAccessible::State(); }
 
     QString news;
+
+private:
+    QPointer<QWidget> owner;
+    QAccessibleInterface *line;
+};
+
+// The status line a notice of say() stands in: readers speak a notification
+// there as it is, without calling it one. In no list of children either.
+class StatusLine : public QAccessibleInterface
+{
+public:
+    explicit StatusLine(QWidget *window) : owner(window) { }
+
+    bool isValid() const override { return !owner.isNull(); }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return owner ? owner->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(owner.data()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index >= 0 && index < int(notices.size()) ? QAccessible::accessibleInterface(notices[index]) : nullptr;
+    }
+    int childCount() const override { return int(notices.size()); }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        for (size_t i = 0; i < notices.size(); ++i)
+            if (child && child == QAccessible::accessibleInterface(notices[i]))
+                return int(i);
+        return -1;
+    }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text) const override { return QString(); }
+    void setText(QAccessible::Text, const QString &) override { }
+    QRect rect() const override { return QRect(); }
+    QAccessible::Role role() const override { return QAccessible::StatusBar; }
+    QAccessible::State state() const override { return QAccessible::State(); }
+
+    // Taken in turn: a reader that reads a notice's words late, or drops an
+    // event on an object that another follows, still hears each piece of news.
+    std::vector<QAccessible::Id> notices;
+    size_t next = 0;
 
 private:
     QPointer<QWidget> owner;
@@ -351,10 +395,46 @@ public:
     }
 };
 
+QHash<const QObject *, std::function<QString()>> &spokentexts()
+{
+    static QHash<const QObject *, std::function<QString()>> table;
+    return table;
+}
+
+// Rich text for the ear: a static text whose name is the words to say.
+class SpokenText : public QAccessibleWidget
+{
+public:
+    explicit SpokenText(QWidget *widget) : QAccessibleWidget(widget, QAccessible::StaticText) { }
+    QString text(QAccessible::Text which) const override
+    {
+        if (which == QAccessible::Name) {
+            const auto reader = spokentexts().value(widget());
+            return reader ? reader() : QString();
+        }
+        if (which == QAccessible::Description) // the reader's words hold it where it belongs
+            return QString();
+        return QAccessibleWidget::text(which);
+    }
+    // Labelled by its window's title: read when it has the focus, not again
+    // among a window's loose texts.
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(
+        QAccessible::Relation match = QAccessible::AllRelations) const override
+    {
+        auto found = QAccessibleWidget::relations(match);
+        if (match & QAccessible::Labelled)
+            if (QAccessibleInterface *window = QAccessible::queryAccessibleInterface(widget()->window()))
+                found.append({window, QAccessible::Labelled});
+        return found;
+    }
+};
+
 QAccessibleInterface *factory(const QString &classname, QObject *object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
+    if (spokentexts().contains(object))
+        return new SpokenText(static_cast<QWidget *>(object));
     if (classname == QLatin1String("QFrame") && panels().contains(object))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Pane);
     if (classname == QLatin1String("QLabel") && labelled().contains(object))
@@ -416,6 +496,33 @@ void announce(QWidget *widget, const QString &news)
     QAccessible::updateAccessibility(&shown);
 }
 
+void say(QWidget *window, const QString &news)
+{
+    if (news.isEmpty() || !QAccessible::isActive())
+        return;
+    window = window->window();
+    static QHash<const QObject *, QAccessible::Id> lines;
+    QAccessible::Id &id = lines[window];
+    if (!id) {
+        auto *line = new StatusLine(window);
+        id = QAccessible::registerAccessibleInterface(line);
+        for (int n = 0; n < 8; ++n)
+            line->notices.push_back(QAccessible::registerAccessibleInterface(new Notice(window, line)));
+        QObject::connect(window, &QObject::destroyed, [key = static_cast<const QObject *>(window)] {
+            const QAccessible::Id gone = lines.take(key);
+            for (QAccessible::Id notice : static_cast<StatusLine *>(QAccessible::accessibleInterface(gone))->notices)
+                QAccessible::deleteAccessibleInterface(notice);
+            QAccessible::deleteAccessibleInterface(gone);
+        });
+    }
+    auto *line = static_cast<StatusLine *>(QAccessible::accessibleInterface(id));
+    auto *notice = static_cast<Notice *>(QAccessible::accessibleInterface(line->notices[line->next]));
+    line->next = (line->next + 1) % line->notices.size();
+    notice->news = news;
+    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
 void oneofaset(ColourButton *button)
 {
     exclusive().insert(button);
@@ -431,6 +538,17 @@ void readaspanel(QWidget *widget)
     if (QAccessible::isActive())
         if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(widget);
             made && made->role() != QAccessible::Pane)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+void readtextas(QWidget *widget, std::function<QString()> reader)
+{
+    spokentexts().insert(widget, std::move(reader));
+    QObject::connect(
+        widget, &QObject::destroyed, [key = static_cast<const QObject *>(widget)] { spokentexts().remove(key); });
+    if (QAccessible::isActive()) // made before: made anew
+        if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(widget);
+            made && !dynamic_cast<SpokenText *>(made))
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 

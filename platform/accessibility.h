@@ -48,9 +48,17 @@ void describe(QWidget *widget, const QString &news);
 // is, as a notification of `widget`'s window. Nothing is told for no news.
 void announce(QWidget *widget, const QString &news);
 
+// Tells readers `news` at once, wherever the focus is in `window`: a
+// notification in a status line, which readers speak as it is, not calling it one.
+void say(QWidget *window, const QString &news);
+
 // `widget`, a frame inside a window, reads as a panel: readers take a frame for
 // a window of its own, and ignore the focus inside one that is not active.
 void readaspanel(QWidget *widget);
+
+// `widget` (a page of rich text) reads as what `reader` makes of it: its words
+// for the ear, rather than its characters; the description is the reader's to say.
+void readtextas(QWidget *widget, std::function<QString()> reader);
 
 // `label` is the label of `target` (a line of a dialog's message, say): readers
 // read it as part of `target`, not as loose text around it.

@@ -140,7 +140,7 @@ QStringList allnumbers()
 // A history line read back: the guess and its code.
 std::pair<QString, int> parse(const QString &line)
 {
-    static const QRegularExpression words(QStringLiteral("^(\\d{4}): (\\d) plus, (\\d) minus$"));
+    static const QRegularExpression words(QStringLiteral("^(\\d{4}), (\\d) plus, (\\d) minus$"));
     const auto m = words.match(line);
     return {m.captured(1), m.hasMatch() ? m.captured(2).toInt() * 10 + m.captured(3).toInt() : -1};
 }
@@ -152,15 +152,21 @@ class AccessibleMatch : public QObject
     Q_OBJECT
     std::unique_ptr<FormHarness> h;
 
-    // `expected` were told in this order, among other things; then the slate is clean.
+    // `expected` were told in this order, among other events; of the notices
+    // (what readers speak at once) exactly those expected, none twice. Then the
+    // slate is clean.
     void told(const QStringList &expected)
     {
         qsizetype at = 0;
         for (const QString &line : std::as_const(heard))
             if (at < expected.size() && line == expected[at])
                 ++at;
-        QVERIFY2(at == expected.size(),
-            qPrintable("missing \"" + expected.value(at) + "\" in:\n" + heard.join(QLatin1Char('\n'))));
+        const QString all = heard.join(QLatin1Char('\n'));
+        QVERIFY2(at == expected.size(), qPrintable("missing \"" + expected.value(at) + "\" in:\n" + all));
+        const auto notices = [](const QStringList &lines) {
+            return lines.filter(QRegularExpression(QStringLiteral("^notice ")));
+        };
+        QCOMPARE(notices(heard), notices(expected));
         heard.clear();
     }
 
@@ -199,7 +205,8 @@ private slots:
         QFETCH(QString, outcome);
         QFETCH(QString, words);
         QVERIFY(press(QAccessible::MenuItem, "New"));
-        QCOMPARE(nameof(display("Your guess")), "Your guess: nothing typed");
+        QCOMPARE(nameof(display("Your guess")), "Your guess, nothing typed");
+        QCOMPARE(::button("Confirm Number")->text(QAccessible::Description), "New match. Your turn, round 1");
         QStringList mine = allnumbers(); // the player's number: any that fits the answers given
         QAccessibleInterface *dialog = nullptr;
         for (int round = 0; round < 12 && !dialog; ++round) {
@@ -219,9 +226,10 @@ private slots:
             for (int d = 0; d <= 9; ++d)
                 QCOMPARE(checked(QString::number(d)), guess.contains(QString::number(d)));
             QCOMPARE(::button(guess.left(1))->role(), QAccessible::CheckBox);
+            // each digit tells the number so far, once
             told({"Your guess is " + guess.left(1) + " +" + guess[0], "name Your guess is " + guess.left(1),
-                "notice Your guess is " + guess.left(1), QString(guess[0]) + " checked",
-                "Your guess is " + guess + " +" + guess[3], "notice Your guess is " + guess});
+                "notice " + guess.left(1), QString(guess[0]) + " checked", "notice " + guess.left(2),
+                "notice " + guess.left(3), "Your guess is " + guess + " +" + guess[3], "notice " + guess});
 
             QCOMPARE(focused(), "Confirm Number");
             QVERIFY(press(QAccessible::Button, "Confirm Number"));
@@ -232,13 +240,12 @@ private slots:
             const QString computer = shown("My guess");
             QCOMPARE(computer.size(), 4);
             const auto [guessed, scored] = parse(history.last());
-            const QString news = QString("My guess is %1. Your progress. %2, %3 plus, %4 minus")
-                                     .arg(computer, guessed)
-                                     .arg(scored / 10)
-                                     .arg(scored % 10);
-            told({"row in Your progress: " + history.last(), "Your guess: nothing typed -" + guess,
+            // the score and the computer's guess, told once; the player's number is not told again
+            Q_UNUSED(guessed);
+            const QString news =
+                QString("Your score, %1 plus, %2 minus. I guess %3").arg(scored / 10).arg(scored % 10).arg(computer);
+            told({"row in Your progress: " + history.last(), "Your guess, nothing typed -" + guess,
                 "My guess is " + computer + " +" + computer, "name My guess is " + computer, "notice " + news});
-            QCOMPARE(::button("Confirm Signs")->text(QAccessible::Description), news);
             QVERIFY(::button("1")->state().disabled);
             for (const char *sign : {"0 plus", "0 minus", "1 plus", "4 minus"}) {
                 QCOMPARE(checked(sign), QByteArray(sign).startsWith('0'));
@@ -262,21 +269,25 @@ private slots:
             QVERIFY(press(QAccessible::Button, plus));
             QVERIFY(press(QAccessible::Button, minus));
             QVERIFY(checked(plus) && checked(minus));
+            // each choice tells the whole answer, and Confirm Signs says the one it will give
+            told({"notice " + plus + ", 0 minus", "notice " + plus + ", " + minus});
+            QCOMPARE(::button("Confirm Signs")->text(QAccessible::Description), plus + ", " + minus);
             QVERIFY(press(QAccessible::Button, "Confirm Signs"));
-            const QString line = computer + QString(": %1 plus, %2 minus").arg(code / 10).arg(code % 10);
+            const QString line = computer + QString(", %1 plus, %2 minus").arg(code / 10).arg(code % 10);
             QCOMPARE(rows("My progress").value(round), line);
             dialog = find(QAccessible::queryAccessibleInterface(qApp), QAccessible::Dialog,
                 [](const QString &n) { return n.contains('!'); });
             QCOMPARE(bool(dialog), code == 40 || solved);
             // The deciding line is told before the outcome.
-            told({"row in My progress: " + line, "My guess: none yet -" + computer,
-                dialog ? "alert " + nameof(dialog) : "name My guess: none yet"});
-            if (!dialog) // the next step begins on Confirm Number, which tells the answer just given
+            told({"row in My progress: " + line, "My guess, none yet -" + computer,
+                dialog ? "alert " + nameof(dialog) : "name My guess, none yet"});
+            if (!dialog) // the next step begins on Confirm Number, which tells whose turn and which round
                 QCOMPARE(::button("Confirm Number")->text(QAccessible::Description),
-                    QString("My progress. %1, %2 plus, %3 minus").arg(computer).arg(code / 10).arg(code % 10));
+                    QString("Your turn, round %1").arg(round + 2));
         }
         QVERIFY(dialog);
-        QVERIFY(nameof(dialog).startsWith(outcome));
+        QVERIFY(nameof(dialog).trimmed().startsWith(outcome.trimmed()));
+        QVERIFY(!nameof(dialog).contains(':')); // readers would say "colon"
         QCOMPARE(focused(), "YES");
         // The message's lines label the dialog, and its description holds them
         // all: readers speak it with the title when the dialog opens.
@@ -288,7 +299,12 @@ private slots:
                 QVERIFY(relations.size() == 1 && relations.first().first->object() == dialog->object());
             }
         QCOMPARE(labels.join('|'), words);
-        QCOMPARE(dialog->text(QAccessible::Description), labels.join(' ').simplified());
+        // the end is told with the player's last line (and the number found) before the message
+        const QStringList lines = rows("Your progress");
+        QString end = QString("Round %1, your %2").arg(lines.size()).arg(lines.last());
+        if (outcome != "You Won!")
+            end += ". I found your number, " + rows("My progress").last().left(4);
+        QCOMPARE(dialog->text(QAccessible::Description), end + ". " + labels.join(' ').simplified());
         if (outcome == " You have lost!") // the caption names the computer's number, and it fits every answer
             for (const QString &l : rows("Your progress"))
                 QCOMPARE(score(parse(l).first, nameof(dialog).right(4)), parse(l).second);

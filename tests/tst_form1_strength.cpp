@@ -120,10 +120,11 @@ private slots:
         QTest::addColumn<QString>("heard");
         for (const QString &mine : QStringList {"2790", "9876", "1052"}) {
             QTest::addRow("easy, %s", qPrintable(mine)) << Strength::easy << mine << 40 << "Numora - Easy"
-                                                        << "Easy strength";
-            QTest::addRow("normal, %s", qPrintable(mine)) << Strength::normal << mine << 8 << "Numora" << "";
+                                                        << "Easy strength. New match. Your turn, round 1";
+            QTest::addRow("normal, %s", qPrintable(mine)) << Strength::normal << mine << 8 << "Numora"
+                                                          << "New match. Your turn, round 1";
             QTest::addRow("expert, %s", qPrintable(mine)) << Strength::expert << mine << 7 << "Numora - Expert"
-                                                          << "Expert strength";
+                                                          << "Expert strength. New match. Your turn, round 1";
         }
     }
     void eachStrengthPlaysWholeMatches()
@@ -176,7 +177,8 @@ private slots:
         h->form->frmUlost->Command1_Click();
         FormHarness::settle();
         QCOMPARE(h->form->windowTitle(), QStringLiteral("Numora"));
-        QVERIFY(h->form->Command[pad::confirmnumber]->accessibleDescription().isEmpty());
+        QCOMPARE(h->form->Command[pad::confirmnumber]->accessibleDescription(),
+            QStringLiteral("New match. Your turn, round 1"));
     }
 
     // The choice outlives the window: a new one reads it from the same settings.

@@ -506,7 +506,7 @@ void TestL10n::wordsThatDecideWhatHappensMeanWhatTheySay_data()
                         << QStringList {"SÍ", "NO", "&Nueva partida", "&Salir", "Probar número", "Responder",
                                "¡Has ganado!", " ¡Has perdido!", " ¡Empate!",
                                "+ + + + significa que se ha encontrado el número", ".", "Mis jugadas", "Tus jugadas",
-                               "1 más, 2 más, 0 más, 1 menos, 2 menos, 0 menos"};
+                               "1 signo más, 2 signos más, 0 signos más, 1 signo menos, 2 signos menos, 0 signos menos"};
     QTest::newRow("fr") << "fr"
                         << QStringList {"OUI", "NON", "&Nouvelle partie", "&Quitter", "Proposer", "Répondre",
                                "Gagné\u00a0!", " Perdu\u00a0!", " Match nul\u00a0!",
@@ -515,15 +515,15 @@ void TestL10n::wordsThatDecideWhatHappensMeanWhatTheySay_data()
     QTest::newRow("it") << "it"
                         << QStringList {"SÌ", "NO", "&Nuova partita", "&Esci", "Invia numero", "Rispondi", "Hai vinto!",
                                " Hai perso!", " Pareggio!", "+ + + + vuol dire che il numero è stato trovato", ".",
-                               "Le mie mosse", "Le tue mosse", "1 più, 2 più, 0 più, 1 meno, 2 meno, 0 meno"};
+                               "Le mie mosse", "Le tue mosse", "1 segno più, 2 segni più, 0 segni più, 1 segno meno, 2 segni meno, 0 segni meno"};
     QTest::newRow("pt_BR") << "pt_BR"
                            << QStringList {"SIM", "NÃO", "&Novo jogo", "&Sair", "Enviar palpite", "Responder",
                                   "Você venceu!", " Você perdeu!", " Empate!",
-                                  "+ + + + significa que o número foi encontrado", ".", "Meus palpites",
-                                  "Seus palpites", "1 mais, 2 mais, 0 mais, 1 menos, 2 menos, 0 menos"};
+                                  "+ + + + significa que o número foi encontrado", ",", "Meus palpites",
+                                  "Seus palpites", "1 sinal de mais, 2 sinais de mais, 0 sinal de mais, 1 sinal de menos, 2 sinais de menos, 0 sinal de menos"};
     QTest::newRow("ru") << "ru"
                         << QStringList {"ДА", "НЕТ", "&Новая игра", "&Выход", "Назвать число", "Ответить",
-                               "Вы победили!", " Вы проиграли!", " Ничья!", "+ + + + означает, что число найдено", ".",
+                               "Вы победили!", " Вы проиграли!", " Ничья!", "+ + + + означает, что число найдено", ",",
                                "Мои ходы", "Ваши ходы", "1 плюс, 2 плюса, 0 плюсов, 1 минус, 2 минуса, 0 минусов"};
 }
 

@@ -71,6 +71,8 @@ class Reader:
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.game = subprocess.Popen([binary], env=env)
         self.app = None
+        self.told = []  # what the game told at once (notices) in this round
+        self.faults = []
         pump(20, self.findapp)
         if not self.app:
             sys.exit("the game did not appear on the accessibility bus")
@@ -85,7 +87,7 @@ class Reader:
             pass
         self.listener = Atspi.EventListener.new(self.hear)
         for kind in ("object:text-changed", "object:property-change:accessible-name", "object:state-changed:checked",
-                     "object:children-changed", "window:activate", "focus:"):
+                     "object:children-changed", "window:activate", "focus:", "object:state-changed:showing"):
             self.listener.register(kind)
         pump(0.5)
 
@@ -106,6 +108,16 @@ class Reader:
             print(f"hear: {who}: text {what} {event.any_data!r}")
         elif kind.startswith("object:property-change"):
             print(f"hear: name is now {who}")
+        elif kind == "object:state-changed:showing":
+            if source.get_role_name() == "notification" and event.detail1:
+                news = source.get_name()
+                print(f"hear: told {news!r}")
+                # A reader says it all: nothing twice in a round, no punctuation names.
+                if news in self.told:
+                    self.faults.append(f"told twice: {news!r}")
+                if ":" in news:
+                    self.faults.append(f"a colon is read aloud: {news!r}")
+                self.told.append(news)
         elif kind.startswith("object:state-changed"):
             print(f"hear: {who} {'checked' if event.detail1 else 'not checked'}")
         elif kind.startswith("object:children-changed"):
@@ -170,10 +182,12 @@ def main():
     args = parser.parse_args()
 
     numbers = [str(n) for n in range(1000, 10000) if len(set(str(n))) == 4]
-    line = re.compile(r"^(\d{4}): (\d) plus, (\d) minus$")
+    line = re.compile(r"^(\d{4}), (\d) plus, (\d) minus$")
     r = Reader(args.binary)
     try:
         play(r, args, numbers, line)
+        if r.faults:
+            sys.exit("heard wrong:\n" + "\n".join(r.faults))
     finally:
         r.game.terminate()
         r.game.wait()
@@ -184,12 +198,13 @@ def play(r, args, numbers, line):
     r.press("menu item", "New")
     for round in range(1, args.rounds + 1):
         print(f"--- round {round}")
+        r.told = []
         heard = [line.match(l).groups() for l in r.rows("Your progress")]
         guess = next(n for n in numbers if all(score(g, n) == int(p) * 10 + int(m) for g, p, m in heard))
         for digit in guess:
-            r.press("push button", digit)
+            r.press("check box", digit)
         print(f"read: {r.display('Your guess').get_name()!r}; checked digits: "
-              + " ".join(d for d in "0123456789" if "checked" in states(r.find("push button", d))))
+              + " ".join(d for d in "0123456789" if "checked" in states(r.find("check box", d))))
         r.press("push button", "Confirm Number")
         pump(10, lambda: len(text(r.display("My guess"))) == 4 or r.outcome())
         shown = r.display("My guess")
@@ -197,10 +212,10 @@ def play(r, args, numbers, line):
         focus = [n.get_name() for n in walk(r.app) if "focused" in states(n)]
         print(f"read: focus on {', '.join(focus) or 'nothing'}; checked signs: "
               + ", ".join(n.get_name() for n in walk(r.app)
-                          if n.get_role_name() == "push button" and "checked" in states(n)))
+                          if n.get_role_name() == "radio button" and "checked" in states(n)))
         code = score(text(shown), args.secret)
-        r.press("push button", f"{code // 10} +")
-        r.press("push button", f"{code % 10} -")
+        r.press("radio button", f"{code // 10} plus")
+        r.press("radio button", f"{code % 10} minus")
         r.press("push button", "Confirm Signs")
         pump(1, r.outcome)
         r.readbox("My progress", "My rounds")

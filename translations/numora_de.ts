@@ -60,24 +60,12 @@
         <translation>Diese Zahl hast du schon probiert!</translation>
     </message>
     <message>
-        <source>Status: %1</source>
-        <translation>Status: %1</translation>
-    </message>
-    <message>
         <source>My guess is %1</source>
-        <translation>Mein Tipp: %1</translation>
-    </message>
-    <message>
-        <source>My guess: none yet</source>
-        <translation>Mein Tipp: noch keiner</translation>
+        <translation>Mein Tipp ist %1</translation>
     </message>
     <message>
         <source>Your guess is %1</source>
-        <translation>Dein Tipp: %1</translation>
-    </message>
-    <message>
-        <source>Your guess: nothing typed</source>
-        <translation>Dein Tipp: noch nichts eingegeben</translation>
+        <translation>Dein Tipp ist %1</translation>
     </message>
     <message>
         <source>My rounds</source>
@@ -86,10 +74,6 @@
     <message>
         <source>Your rounds</source>
         <translation>Deine Runden</translation>
-    </message>
-    <message>
-        <source>%1: %2, %3</source>
-        <translation>%1: %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n plus</source>
@@ -144,6 +128,102 @@
     <message>
         <source>Numora - %1</source>
         <translation>Numora - %1</translation>
+    </message>
+    <message>
+        <source>I guess %1</source>
+        <translation>Ich tippe auf %1</translation>
+    </message>
+    <message>
+        <source>Status, %1</source>
+        <translation>Status, %1</translation>
+    </message>
+    <message>
+        <source>My guess, none yet</source>
+        <translation>Mein Tipp, noch keiner</translation>
+    </message>
+    <message>
+        <source>Your guess, nothing typed</source>
+        <translation>Dein Tipp, noch nichts eingegeben</translation>
+    </message>
+    <message>
+        <source>New match. %1</source>
+        <translation>Neue Partie. %1</translation>
+    </message>
+    <message>
+        <source>Round %1, your %2</source>
+        <translation>Runde %1, dein Tipp %2</translation>
+    </message>
+    <message>
+        <source>I found your number, %1</source>
+        <translation>Ich habe deine Zahl gefunden, %1</translation>
+    </message>
+    <message>
+        <source>My number was %1</source>
+        <translation>Meine Zahl war %1</translation>
+    </message>
+    <message>
+        <source>Your turn, round %1</source>
+        <translation>Du bist dran, Runde %1</translation>
+    </message>
+    <message>
+        <source>Your answer, %1</source>
+        <translation>Deine Antwort, %1</translation>
+    </message>
+    <message>
+        <source>Four digits already</source>
+        <translation>Schon vier Ziffern</translation>
+    </message>
+    <message>
+        <source>%1 is in already</source>
+        <translation>%1 ist schon dabei</translation>
+    </message>
+    <message>
+        <source>No 0 first</source>
+        <translation>Keine 0 am Anfang</translation>
+    </message>
+    <message>
+        <source>Type four digits first</source>
+        <translation>Erst vier Ziffern eingeben</translation>
+    </message>
+    <message>
+        <source>More than four signs, not possible</source>
+        <translation>Mehr als vier Zeichen, das geht nicht</translation>
+    </message>
+    <message>
+        <source>3 plus and 1 minus is not possible</source>
+        <translation>3 Plus und 1 Minus gibt es nicht</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Type your guess first</source>
+        <translation>Erst deinen Tipp eingeben</translation>
+    </message>
+    <message>
+        <source>Answer my guess first</source>
+        <translation>Erst meinen Tipp beantworten</translation>
+    </message>
+    <message>
+        <source>Round %1, my %2</source>
+        <translation>Runde %1, mein Tipp %2</translation>
+    </message>
+    <message>
+        <source>No lines yet</source>
+        <translation>Noch keine Zeilen</translation>
+    </message>
+    <message>
+        <source>No earlier line</source>
+        <translation>Keine frühere Zeile</translation>
+    </message>
+    <message>
+        <source>No later line</source>
+        <translation>Keine spätere Zeile</translation>
+    </message>
+    <message>
+        <source>Your score, %1</source>
+        <translation>Dein Ergebnis, %1</translation>
     </message>
 </context>
 <context>
@@ -295,8 +375,32 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
         <translation>,</translation>
     </message>
     <message>
-        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on, also with a screen reader: each digit, the computer&apos;s guess, your signs and each new line are spoken.</source>
-        <translation>Tab wechselt zur anderen Spalte, die Pfeiltasten lesen den Text, Esc schließt dieses Fenster. Im Spiel arbeitet der Ziffernblock mit eingeschalteter Num-Taste, auch mit einem Bildschirmleser: jede Ziffer, der Tipp des Computers, deine Zeichen und jede neue Zeile werden angesagt.</translation>
+        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on. Its digits type your guess, its decimal key takes back a digit or starts the answer again, its plus and minus keys add a sign, Enter confirms. Without a keypad the digits, plus, minus, Backspace and Enter of the main keyboard do the same. Page Up and Page Down read both histories line by line; R tells whose turn it is and the guess to answer.</source>
+        <translation>Tab wechselt zur anderen Spalte, die Pfeiltasten lesen den Text, Esc schließt dieses Fenster. Im Spiel arbeitet der Ziffernblock bei eingeschaltetem Num Lock. Seine Ziffern tippen deinen Tipp, seine Komma-Taste nimmt eine Ziffer zurück oder beginnt die Antwort neu, seine Plus- und Minustaste fügen ein Zeichen hinzu, Enter bestätigt. Ohne Ziffernblock tun die Ziffern, Plus, Minus, die Rücktaste und Enter der Haupttastatur dasselbe. Bild auf und Bild ab lesen beide Verläufe Zeile für Zeile; R sagt, wer dran ist und welcher Tipp zu beantworten ist.</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>Minus</translation>
+    </message>
+    <message>
+        <source>0 to 9, type your guess</source>
+        <translation>0 bis 9, Tipp eingeben</translation>
+    </message>
+    <message>
+        <source>decimal key, delete the last digit, or start the signs again</source>
+        <translation>Komma-Taste, letzte Ziffer löschen oder Zeichen neu beginnen</translation>
+    </message>
+    <message>
+        <source>plus and minus, one more plus or minus sign</source>
+        <translation>Plus und Minus, ein Plus- oder Minuszeichen mehr</translation>
+    </message>
+    <message>
+        <source>Enter, confirm the number or the signs</source>
+        <translation>Enter, Zahl oder Zeichen bestätigen</translation>
     </message>
 </context>
 <context>
@@ -421,6 +525,10 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
         <source>The Numora team</source>
         <translation>Das Numora-Team</translation>
     </message>
+    <message>
+        <source>Closes this window</source>
+        <translation>Schließt dieses Fenster</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::frmStatistics</name>
@@ -542,7 +650,7 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Current winning streak</source>

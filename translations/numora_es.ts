@@ -60,24 +60,12 @@
         <translation>¡Ya has probado ese número!</translation>
     </message>
     <message>
-        <source>Status: %1</source>
-        <translation>Estado: %1</translation>
-    </message>
-    <message>
         <source>My guess is %1</source>
-        <translation>Mi intento: %1</translation>
-    </message>
-    <message>
-        <source>My guess: none yet</source>
-        <translation>Mi intento: todavía ninguno</translation>
+        <translation>Mi intento es %1</translation>
     </message>
     <message>
         <source>Your guess is %1</source>
-        <translation>Tu intento: %1</translation>
-    </message>
-    <message>
-        <source>Your guess: nothing typed</source>
-        <translation>Tu intento: nada escrito</translation>
+        <translation>Tu intento es %1</translation>
     </message>
     <message>
         <source>My rounds</source>
@@ -87,22 +75,18 @@
         <source>Your rounds</source>
         <translation>Tus rondas</translation>
     </message>
-    <message>
-        <source>%1: %2, %3</source>
-        <translation>%1: %2, %3</translation>
-    </message>
     <message numerus="yes">
         <source>%n plus</source>
         <translation>
-            <numerusform>%n más</numerusform>
-            <numerusform>%n más</numerusform>
+            <numerusform>%n signo más</numerusform>
+            <numerusform>%n signos más</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minus</source>
         <translation>
-            <numerusform>%n menos</numerusform>
-            <numerusform>%n menos</numerusform>
+            <numerusform>%n signo menos</numerusform>
+            <numerusform>%n signos menos</numerusform>
         </translation>
     </message>
     <message>
@@ -144,6 +128,102 @@
     <message>
         <source>Numora - %1</source>
         <translation>Numora - %1</translation>
+    </message>
+    <message>
+        <source>I guess %1</source>
+        <translation>Pruebo con %1</translation>
+    </message>
+    <message>
+        <source>Status, %1</source>
+        <translation>Estado, %1</translation>
+    </message>
+    <message>
+        <source>My guess, none yet</source>
+        <translation>Mi intento, ninguno todavía</translation>
+    </message>
+    <message>
+        <source>Your guess, nothing typed</source>
+        <translation>Tu intento, nada escrito</translation>
+    </message>
+    <message>
+        <source>New match. %1</source>
+        <translation>Partida nueva. %1</translation>
+    </message>
+    <message>
+        <source>Round %1, your %2</source>
+        <translation>Ronda %1, tu intento %2</translation>
+    </message>
+    <message>
+        <source>I found your number, %1</source>
+        <translation>Encontré tu número, %1</translation>
+    </message>
+    <message>
+        <source>My number was %1</source>
+        <translation>Mi número era %1</translation>
+    </message>
+    <message>
+        <source>Your turn, round %1</source>
+        <translation>Te toca, ronda %1</translation>
+    </message>
+    <message>
+        <source>Your answer, %1</source>
+        <translation>Tu respuesta, %1</translation>
+    </message>
+    <message>
+        <source>Four digits already</source>
+        <translation>Ya hay cuatro cifras</translation>
+    </message>
+    <message>
+        <source>%1 is in already</source>
+        <translation>El %1 ya está</translation>
+    </message>
+    <message>
+        <source>No 0 first</source>
+        <translation>El 0 no puede ir primero</translation>
+    </message>
+    <message>
+        <source>Type four digits first</source>
+        <translation>Escribe primero cuatro cifras</translation>
+    </message>
+    <message>
+        <source>More than four signs, not possible</source>
+        <translation>Más de cuatro signos, no es posible</translation>
+    </message>
+    <message>
+        <source>3 plus and 1 minus is not possible</source>
+        <translation>3 signos más y 1 signo menos no es posible</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Type your guess first</source>
+        <translation>Escribe primero tu intento</translation>
+    </message>
+    <message>
+        <source>Answer my guess first</source>
+        <translation>Responde primero a mi intento</translation>
+    </message>
+    <message>
+        <source>Round %1, my %2</source>
+        <translation>Ronda %1, mi intento %2</translation>
+    </message>
+    <message>
+        <source>No lines yet</source>
+        <translation>Todavía no hay líneas</translation>
+    </message>
+    <message>
+        <source>No earlier line</source>
+        <translation>No hay línea anterior</translation>
+    </message>
+    <message>
+        <source>No later line</source>
+        <translation>No hay línea posterior</translation>
+    </message>
+    <message>
+        <source>Your score, %1</source>
+        <translation>Tu resultado, %1</translation>
     </message>
 </context>
 <context>
@@ -243,7 +323,7 @@ Ten más cuidado la próxima vez.</translation>
     </message>
     <message>
         <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
-        <translation>Escribe tu intento en el &lt;span class=&apos;key&apos;&gt;teclado numérico&lt;/span&gt; (con Bloq Num activado) o haz clic en las cifras. El &lt;span class=&apos;key&apos;&gt;punto decimal&lt;/span&gt; del teclado borra la última cifra. Pulsa &lt;span class=&apos;key&apos;&gt;Intro&lt;/span&gt; para confirmar tu número.</translation>
+        <translation>Escribe tu intento en el &lt;span class=&apos;key&apos;&gt;teclado numérico&lt;/span&gt; (con&#xa0;Bloq&#xa0;Num&#xa0;activado) o haz clic en las cifras. El &lt;span class=&apos;key&apos;&gt;punto decimal&lt;/span&gt; del teclado borra la última cifra. Pulsa &lt;span class=&apos;key&apos;&gt;Intro&lt;/span&gt; para confirmar tu número.</translation>
     </message>
     <message>
         <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>
@@ -295,8 +375,32 @@ Ten más cuidado la próxima vez.</translation>
         <translation>.</translation>
     </message>
     <message>
-        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on, also with a screen reader: each digit, the computer&apos;s guess, your signs and each new line are spoken.</source>
-        <translation>Tab pasa a la otra columna, las flechas leen el texto, Esc cierra esta ventana. En el juego el teclado numérico funciona con Bloq Num activado, también con un lector de pantalla: se anuncian cada dígito, la apuesta del ordenador, sus signos y cada línea nueva.</translation>
+        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on. Its digits type your guess, its decimal key takes back a digit or starts the answer again, its plus and minus keys add a sign, Enter confirms. Without a keypad the digits, plus, minus, Backspace and Enter of the main keyboard do the same. Page Up and Page Down read both histories line by line; R tells whose turn it is and the guess to answer.</source>
+        <translation>Tab pasa a la otra columna, las flechas leen el texto, Esc cierra esta ventana. En el juego, el teclado numérico funciona con Bloq Num activado. Sus cifras escriben tu intento, su tecla decimal borra una cifra o empieza de nuevo la respuesta, sus teclas más y menos añaden un signo, Intro confirma. Sin teclado numérico, las cifras, más, menos, Retroceso e Intro del teclado principal hacen lo mismo. Re Pág y Av Pág leen los dos historiales línea a línea; R dice a quién le toca y qué intento hay que responder.</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>0 to 9, type your guess</source>
+        <translation>0 a 9, escribir tu intento</translation>
+    </message>
+    <message>
+        <source>decimal key, delete the last digit, or start the signs again</source>
+        <translation>tecla decimal, borrar la última cifra o empezar de nuevo los signos</translation>
+    </message>
+    <message>
+        <source>plus and minus, one more plus or minus sign</source>
+        <translation>más y menos, añadir un signo más o un signo menos</translation>
+    </message>
+    <message>
+        <source>Enter, confirm the number or the signs</source>
+        <translation>Intro, confirmar el número o los signos</translation>
     </message>
 </context>
 <context>
@@ -421,6 +525,10 @@ Ten más cuidado la próxima vez.</translation>
         <source>The Numora team</source>
         <translation>El equipo de Numora</translation>
     </message>
+    <message>
+        <source>Closes this window</source>
+        <translation>Cierra esta ventana</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::frmStatistics</name>
@@ -542,7 +650,7 @@ Ten más cuidado la próxima vez.</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Current winning streak</source>

@@ -60,24 +60,12 @@
         <translation>Vous avez déjà essayé ce nombre&#xa0;!</translation>
     </message>
     <message>
-        <source>Status: %1</source>
-        <translation>État : %1</translation>
-    </message>
-    <message>
         <source>My guess is %1</source>
-        <translation>Mon essai : %1</translation>
-    </message>
-    <message>
-        <source>My guess: none yet</source>
-        <translation>Mon essai : pas encore</translation>
+        <translation>Mon essai, %1</translation>
     </message>
     <message>
         <source>Your guess is %1</source>
-        <translation>Votre essai : %1</translation>
-    </message>
-    <message>
-        <source>Your guess: nothing typed</source>
-        <translation>Votre essai : rien de saisi</translation>
+        <translation>Votre essai, %1</translation>
     </message>
     <message>
         <source>My rounds</source>
@@ -86,10 +74,6 @@
     <message>
         <source>Your rounds</source>
         <translation>Vos tours</translation>
-    </message>
-    <message>
-        <source>%1: %2, %3</source>
-        <translation>%1 : %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n plus</source>
@@ -144,6 +128,102 @@
     <message>
         <source>Numora - %1</source>
         <translation>Numora - %1</translation>
+    </message>
+    <message>
+        <source>I guess %1</source>
+        <translation>Je propose %1</translation>
+    </message>
+    <message>
+        <source>Status, %1</source>
+        <translation>État, %1</translation>
+    </message>
+    <message>
+        <source>My guess, none yet</source>
+        <translation>Mon essai, aucun pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>Your guess, nothing typed</source>
+        <translation>Votre essai, rien de saisi</translation>
+    </message>
+    <message>
+        <source>New match. %1</source>
+        <translation>Nouvelle partie. %1</translation>
+    </message>
+    <message>
+        <source>Round %1, your %2</source>
+        <translation>Tour %1, votre essai %2</translation>
+    </message>
+    <message>
+        <source>I found your number, %1</source>
+        <translation>J&apos;ai trouvé votre nombre, %1</translation>
+    </message>
+    <message>
+        <source>My number was %1</source>
+        <translation>Mon nombre était %1</translation>
+    </message>
+    <message>
+        <source>Your turn, round %1</source>
+        <translation>À vous, tour %1</translation>
+    </message>
+    <message>
+        <source>Your answer, %1</source>
+        <translation>Votre réponse, %1</translation>
+    </message>
+    <message>
+        <source>Four digits already</source>
+        <translation>Déjà quatre chiffres</translation>
+    </message>
+    <message>
+        <source>%1 is in already</source>
+        <translation>Le %1 y est déjà</translation>
+    </message>
+    <message>
+        <source>No 0 first</source>
+        <translation>Pas de 0 en premier</translation>
+    </message>
+    <message>
+        <source>Type four digits first</source>
+        <translation>Saisissez d&apos;abord quatre chiffres</translation>
+    </message>
+    <message>
+        <source>More than four signs, not possible</source>
+        <translation>Plus de quatre signes, impossible</translation>
+    </message>
+    <message>
+        <source>3 plus and 1 minus is not possible</source>
+        <translation>3 plus et 1 moins, c&apos;est impossible</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Type your guess first</source>
+        <translation>Saisissez d&apos;abord votre essai</translation>
+    </message>
+    <message>
+        <source>Answer my guess first</source>
+        <translation>Répondez d&apos;abord à mon essai</translation>
+    </message>
+    <message>
+        <source>Round %1, my %2</source>
+        <translation>Tour %1, mon essai %2</translation>
+    </message>
+    <message>
+        <source>No lines yet</source>
+        <translation>Aucune ligne pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>No earlier line</source>
+        <translation>Pas de ligne avant</translation>
+    </message>
+    <message>
+        <source>No later line</source>
+        <translation>Pas de ligne après</translation>
+    </message>
+    <message>
+        <source>Your score, %1</source>
+        <translation>Votre score, %1</translation>
     </message>
 </context>
 <context>
@@ -295,8 +375,32 @@ Soyez plus attentif la prochaine fois.</translation>
         <translation>.</translation>
     </message>
     <message>
-        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on, also with a screen reader: each digit, the computer&apos;s guess, your signs and each new line are spoken.</source>
-        <translation>Tab passe à l&apos;autre colonne, les flèches lisent le texte, Échap ferme cette fenêtre. Dans le jeu, le pavé numérique fonctionne avec Verr Num activé, aussi avec un lecteur d&apos;écran : chaque chiffre, la proposition de l&apos;ordinateur, vos signes et chaque nouvelle ligne sont annoncés.</translation>
+        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on. Its digits type your guess, its decimal key takes back a digit or starts the answer again, its plus and minus keys add a sign, Enter confirms. Without a keypad the digits, plus, minus, Backspace and Enter of the main keyboard do the same. Page Up and Page Down read both histories line by line; R tells whose turn it is and the guess to answer.</source>
+        <translation>Tab passe à l&apos;autre colonne, les flèches lisent le texte, Échap ferme cette fenêtre. Dans le jeu, le pavé numérique fonctionne avec le verrouillage numérique activé. Ses chiffres saisissent votre essai, sa touche décimale efface un chiffre ou recommence la réponse, ses touches plus et moins ajoutent un signe, Entrée valide. Sans pavé numérique, les chiffres, plus, moins, Retour arrière et Entrée du clavier principal font de même. Page précédente et Page suivante lisent les deux historiques ligne par ligne ; R dit à qui c&apos;est le tour et l&apos;essai auquel répondre.</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>0 to 9, type your guess</source>
+        <translation>0 à 9, taper votre essai</translation>
+    </message>
+    <message>
+        <source>decimal key, delete the last digit, or start the signs again</source>
+        <translation>touche décimale, effacer le dernier chiffre ou recommencer les signes</translation>
+    </message>
+    <message>
+        <source>plus and minus, one more plus or minus sign</source>
+        <translation>plus et moins, ajouter un plus ou un moins</translation>
+    </message>
+    <message>
+        <source>Enter, confirm the number or the signs</source>
+        <translation>Entrée, valider le nombre ou les signes</translation>
     </message>
 </context>
 <context>
@@ -338,7 +442,7 @@ Soyez plus attentif la prochaine fois.</translation>
     </message>
     <message>
         <source>Numora keeps its record of matches in %1. %2 You can go on playing: the matches of this session are kept and saved as soon as the record can be written again, but they are lost if Numora ends before.</source>
-        <translation>Numora tient l&apos;historique de vos parties dans %1. %2 Vous pouvez continuer à jouer : les parties de cette session sont gardées et enregistrées dès que l&apos;historique peut de nouveau être écrit, mais elles sont perdues si Numora se ferme avant.</translation>
+        <translation>Numora tient l&apos;historique de vos parties dans %1. %2 Vous pouvez continuer à jouer&#xa0;: les parties de cette session sont gardées et enregistrées dès que l&apos;historique peut de nouveau être écrit, mais elles sont perdues si Numora se ferme avant.</translation>
     </message>
     <message>
         <source>Your record of matches could not be read.</source>
@@ -354,7 +458,7 @@ Soyez plus attentif la prochaine fois.</translation>
     </message>
     <message>
         <source>This version shows the record in %1 but does not change it: the matches you play now are not saved.</source>
-        <translation>Cette version affiche l&apos;historique de %1 sans le modifier : les parties que vous jouez maintenant ne sont pas enregistrées.</translation>
+        <translation>Cette version affiche l&apos;historique de %1 sans le modifier&#xa0;: les parties que vous jouez maintenant ne sont pas enregistrées.</translation>
     </message>
 </context>
 <context>
@@ -420,6 +524,10 @@ Soyez plus attentif la prochaine fois.</translation>
     <message>
         <source>The Numora team</source>
         <translation>L&apos;équipe Numora</translation>
+    </message>
+    <message>
+        <source>Closes this window</source>
+        <translation>Ferme cette fenêtre</translation>
     </message>
 </context>
 <context>
@@ -542,7 +650,7 @@ Soyez plus attentif la prochaine fois.</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Current winning streak</source>
@@ -570,7 +678,7 @@ Soyez plus attentif la prochaine fois.</translation>
     </message>
     <message>
         <source>Strength: %1</source>
-        <translation>Niveau : %1</translation>
+        <translation>Niveau&#xa0;: %1</translation>
     </message>
     <message>
         <source>The record cannot be read.</source>
@@ -578,15 +686,15 @@ Soyez plus attentif la prochaine fois.</translation>
     </message>
     <message>
         <source>This record was written by a newer version of Numora: it is shown here, but the matches you play now are not added to it.</source>
-        <translation>Cet historique a été écrit par une version plus récente de Numora : il est affiché ici, mais les parties que vous jouez maintenant n&apos;y sont pas ajoutées.</translation>
+        <translation>Cet historique a été écrit par une version plus récente de Numora&#xa0;: il est affiché ici, mais les parties que vous jouez maintenant n&apos;y sont pas ajoutées.</translation>
     </message>
     <message>
         <source>Matches of this session not saved yet: %1.</source>
-        <translation>Parties de cette session pas encore enregistrées : %1.</translation>
+        <translation>Parties de cette session pas encore enregistrées&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Clear all the matches on record (%1)?</source>
-        <translation>Effacer toutes les parties de l&apos;historique (%1) ?</translation>
+        <translation>Effacer toutes les parties de l&apos;historique (%1)&#xa0;?</translation>
     </message>
     <message>
         <source>The matches cannot be brought back.</source>
@@ -598,7 +706,7 @@ Soyez plus attentif la prochaine fois.</translation>
     </message>
     <message>
         <source>The record could not be cleared: it cannot be written.</source>
-        <translation>L&apos;historique n&apos;a pas pu être effacé : il est protégé en écriture.</translation>
+        <translation>L&apos;historique n&apos;a pas pu être effacé&#xa0;: il est protégé en écriture.</translation>
     </message>
     <message>
         <source>S&amp;tatistics...</source>

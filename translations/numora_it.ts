@@ -60,24 +60,12 @@
         <translation>Hai già provato questo numero!</translation>
     </message>
     <message>
-        <source>Status: %1</source>
-        <translation>Stato: %1</translation>
-    </message>
-    <message>
         <source>My guess is %1</source>
-        <translation>Il mio tentativo: %1</translation>
-    </message>
-    <message>
-        <source>My guess: none yet</source>
-        <translation>Il mio tentativo: ancora nessuno</translation>
+        <translation>Il mio tentativo è %1</translation>
     </message>
     <message>
         <source>Your guess is %1</source>
-        <translation>Il tuo tentativo: %1</translation>
-    </message>
-    <message>
-        <source>Your guess: nothing typed</source>
-        <translation>Il tuo tentativo: nessuna cifra digitata</translation>
+        <translation>Il tuo tentativo è %1</translation>
     </message>
     <message>
         <source>My rounds</source>
@@ -87,22 +75,18 @@
         <source>Your rounds</source>
         <translation>I tuoi turni</translation>
     </message>
-    <message>
-        <source>%1: %2, %3</source>
-        <translation>%1: %2, %3</translation>
-    </message>
     <message numerus="yes">
         <source>%n plus</source>
         <translation>
-            <numerusform>%n più</numerusform>
-            <numerusform>%n più</numerusform>
+            <numerusform>%n segno più</numerusform>
+            <numerusform>%n segni più</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minus</source>
         <translation>
-            <numerusform>%n meno</numerusform>
-            <numerusform>%n meno</numerusform>
+            <numerusform>%n segno meno</numerusform>
+            <numerusform>%n segni meno</numerusform>
         </translation>
     </message>
     <message>
@@ -144,6 +128,102 @@
     <message>
         <source>Numora - %1</source>
         <translation>Numora - %1</translation>
+    </message>
+    <message>
+        <source>I guess %1</source>
+        <translation>Provo %1</translation>
+    </message>
+    <message>
+        <source>Status, %1</source>
+        <translation>Stato, %1</translation>
+    </message>
+    <message>
+        <source>My guess, none yet</source>
+        <translation>Il mio tentativo, nessuno ancora</translation>
+    </message>
+    <message>
+        <source>Your guess, nothing typed</source>
+        <translation>Il tuo tentativo, niente digitato</translation>
+    </message>
+    <message>
+        <source>New match. %1</source>
+        <translation>Nuova partita. %1</translation>
+    </message>
+    <message>
+        <source>Round %1, your %2</source>
+        <translation>Turno %1, il tuo %2</translation>
+    </message>
+    <message>
+        <source>I found your number, %1</source>
+        <translation>Ho trovato il tuo numero, %1</translation>
+    </message>
+    <message>
+        <source>My number was %1</source>
+        <translation>Il mio numero era %1</translation>
+    </message>
+    <message>
+        <source>Your turn, round %1</source>
+        <translation>Tocca a te, turno %1</translation>
+    </message>
+    <message>
+        <source>Your answer, %1</source>
+        <translation>La tua risposta, %1</translation>
+    </message>
+    <message>
+        <source>Four digits already</source>
+        <translation>Già quattro cifre</translation>
+    </message>
+    <message>
+        <source>%1 is in already</source>
+        <translation>Il %1 c&apos;è già</translation>
+    </message>
+    <message>
+        <source>No 0 first</source>
+        <translation>Niente 0 all&apos;inizio</translation>
+    </message>
+    <message>
+        <source>Type four digits first</source>
+        <translation>Prima digita quattro cifre</translation>
+    </message>
+    <message>
+        <source>More than four signs, not possible</source>
+        <translation>Più di quattro segni, non è possibile</translation>
+    </message>
+    <message>
+        <source>3 plus and 1 minus is not possible</source>
+        <translation>3 segni più e 1 segno meno non è possibile</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Type your guess first</source>
+        <translation>Prima digita il tuo tentativo</translation>
+    </message>
+    <message>
+        <source>Answer my guess first</source>
+        <translation>Prima rispondi al mio tentativo</translation>
+    </message>
+    <message>
+        <source>Round %1, my %2</source>
+        <translation>Turno %1, il mio %2</translation>
+    </message>
+    <message>
+        <source>No lines yet</source>
+        <translation>Ancora nessuna riga</translation>
+    </message>
+    <message>
+        <source>No earlier line</source>
+        <translation>Nessuna riga prima</translation>
+    </message>
+    <message>
+        <source>No later line</source>
+        <translation>Nessuna riga dopo</translation>
+    </message>
+    <message>
+        <source>Your score, %1</source>
+        <translation>Il tuo punteggio, %1</translation>
     </message>
 </context>
 <context>
@@ -243,7 +323,7 @@ La prossima volta fai più attenzione.</translation>
     </message>
     <message>
         <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
-        <translation>Scrivi il tuo tentativo sul &lt;span class=&apos;key&apos;&gt;tastierino numerico&lt;/span&gt; (con Bloc Num attivo) o fai clic sulle cifre. Il &lt;span class=&apos;key&apos;&gt;punto decimale&lt;/span&gt; del tastierino cancella l&apos;ultima cifra. Premi &lt;span class=&apos;key&apos;&gt;Invio&lt;/span&gt; per confermare il numero.</translation>
+        <translation>Scrivi il tuo tentativo sul &lt;span class=&apos;key&apos;&gt;tastierino numerico&lt;/span&gt; (con&#xa0;Bloc&#xa0;Num&#xa0;attivo) o fai clic sulle cifre. Il &lt;span class=&apos;key&apos;&gt;punto decimale&lt;/span&gt; del tastierino cancella l&apos;ultima cifra. Premi &lt;span class=&apos;key&apos;&gt;Invio&lt;/span&gt; per confermare il numero.</translation>
     </message>
     <message>
         <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>
@@ -295,8 +375,32 @@ La prossima volta fai più attenzione.</translation>
         <translation>.</translation>
     </message>
     <message>
-        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on, also with a screen reader: each digit, the computer&apos;s guess, your signs and each new line are spoken.</source>
-        <translation>Tab passa all&apos;altra colonna, le frecce leggono il testo, Esc chiude questa finestra. Nel gioco il tastierino numerico funziona con Bloc Num attivo, anche con uno screen reader: ogni cifra, il tentativo del computer, i vostri segni e ogni nuova riga vengono annunciati.</translation>
+        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on. Its digits type your guess, its decimal key takes back a digit or starts the answer again, its plus and minus keys add a sign, Enter confirms. Without a keypad the digits, plus, minus, Backspace and Enter of the main keyboard do the same. Page Up and Page Down read both histories line by line; R tells whose turn it is and the guess to answer.</source>
+        <translation>Tab passa all&apos;altra colonna, le frecce leggono il testo, Esc chiude questa finestra. Nel gioco il tastierino numerico funziona con Bloc Num attivo. Le sue cifre scrivono il tuo tentativo, il tasto decimale cancella una cifra o ricomincia la risposta, i tasti più e meno aggiungono un segno, Invio conferma. Senza tastierino, le cifre, più, meno, Backspace e Invio della tastiera principale fanno lo stesso. Pagina su e Pagina giù leggono le due cronologie riga per riga; R dice a chi tocca e a quale tentativo rispondere.</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>più</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>meno</translation>
+    </message>
+    <message>
+        <source>0 to 9, type your guess</source>
+        <translation>da 0 a 9, scrivi il tentativo</translation>
+    </message>
+    <message>
+        <source>decimal key, delete the last digit, or start the signs again</source>
+        <translation>tasto decimale, cancella l&apos;ultima cifra o ricomincia i segni</translation>
+    </message>
+    <message>
+        <source>plus and minus, one more plus or minus sign</source>
+        <translation>più e meno, aggiungi un segno più o meno</translation>
+    </message>
+    <message>
+        <source>Enter, confirm the number or the signs</source>
+        <translation>Invio, conferma il numero o i segni</translation>
     </message>
 </context>
 <context>
@@ -420,6 +524,10 @@ La prossima volta fai più attenzione.</translation>
     <message>
         <source>The Numora team</source>
         <translation>Il team di Numora</translation>
+    </message>
+    <message>
+        <source>Closes this window</source>
+        <translation>Chiude questa finestra</translation>
     </message>
 </context>
 <context>

@@ -60,24 +60,12 @@
         <translation>Você já tentou esse número!</translation>
     </message>
     <message>
-        <source>Status: %1</source>
-        <translation>Status: %1</translation>
-    </message>
-    <message>
         <source>My guess is %1</source>
-        <translation>Meu palpite: %1</translation>
-    </message>
-    <message>
-        <source>My guess: none yet</source>
-        <translation>Meu palpite: nenhum ainda</translation>
+        <translation>Meu palpite é %1</translation>
     </message>
     <message>
         <source>Your guess is %1</source>
-        <translation>Seu palpite: %1</translation>
-    </message>
-    <message>
-        <source>Your guess: nothing typed</source>
-        <translation>Seu palpite: nada digitado</translation>
+        <translation>Seu palpite é %1</translation>
     </message>
     <message>
         <source>My rounds</source>
@@ -87,22 +75,18 @@
         <source>Your rounds</source>
         <translation>Suas rodadas</translation>
     </message>
-    <message>
-        <source>%1: %2, %3</source>
-        <translation>%1: %2, %3</translation>
-    </message>
     <message numerus="yes">
         <source>%n plus</source>
         <translation>
-            <numerusform>%n mais</numerusform>
-            <numerusform>%n mais</numerusform>
+            <numerusform>%n sinal de mais</numerusform>
+            <numerusform>%n sinais de mais</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minus</source>
         <translation>
-            <numerusform>%n menos</numerusform>
-            <numerusform>%n menos</numerusform>
+            <numerusform>%n sinal de menos</numerusform>
+            <numerusform>%n sinais de menos</numerusform>
         </translation>
     </message>
     <message>
@@ -144,6 +128,102 @@
     <message>
         <source>Numora - %1</source>
         <translation>Numora - %1</translation>
+    </message>
+    <message>
+        <source>I guess %1</source>
+        <translation>Eu chuto %1</translation>
+    </message>
+    <message>
+        <source>Status, %1</source>
+        <translation>Status, %1</translation>
+    </message>
+    <message>
+        <source>My guess, none yet</source>
+        <translation>Meu palpite, nenhum ainda</translation>
+    </message>
+    <message>
+        <source>Your guess, nothing typed</source>
+        <translation>Seu palpite, nada digitado</translation>
+    </message>
+    <message>
+        <source>New match. %1</source>
+        <translation>Nova partida. %1</translation>
+    </message>
+    <message>
+        <source>Round %1, your %2</source>
+        <translation>Rodada %1, seu palpite %2</translation>
+    </message>
+    <message>
+        <source>I found your number, %1</source>
+        <translation>Achei seu número, %1</translation>
+    </message>
+    <message>
+        <source>My number was %1</source>
+        <translation>Meu número era %1</translation>
+    </message>
+    <message>
+        <source>Your turn, round %1</source>
+        <translation>Sua vez, rodada %1</translation>
+    </message>
+    <message>
+        <source>Your answer, %1</source>
+        <translation>Sua resposta, %1</translation>
+    </message>
+    <message>
+        <source>Four digits already</source>
+        <translation>Já são quatro dígitos</translation>
+    </message>
+    <message>
+        <source>%1 is in already</source>
+        <translation>O %1 já está</translation>
+    </message>
+    <message>
+        <source>No 0 first</source>
+        <translation>O 0 não pode vir primeiro</translation>
+    </message>
+    <message>
+        <source>Type four digits first</source>
+        <translation>Digite quatro dígitos primeiro</translation>
+    </message>
+    <message>
+        <source>More than four signs, not possible</source>
+        <translation>Mais de quatro sinais, não é possível</translation>
+    </message>
+    <message>
+        <source>3 plus and 1 minus is not possible</source>
+        <translation>3 sinais de mais e 1 sinal de menos não é possível</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Type your guess first</source>
+        <translation>Digite seu palpite primeiro</translation>
+    </message>
+    <message>
+        <source>Answer my guess first</source>
+        <translation>Responda meu palpite primeiro</translation>
+    </message>
+    <message>
+        <source>Round %1, my %2</source>
+        <translation>Rodada %1, meu palpite %2</translation>
+    </message>
+    <message>
+        <source>No lines yet</source>
+        <translation>Nenhuma linha ainda</translation>
+    </message>
+    <message>
+        <source>No earlier line</source>
+        <translation>Nenhuma linha antes</translation>
+    </message>
+    <message>
+        <source>No later line</source>
+        <translation>Nenhuma linha depois</translation>
+    </message>
+    <message>
+        <source>Your score, %1</source>
+        <translation>Seu resultado, %1</translation>
     </message>
 </context>
 <context>
@@ -292,11 +372,35 @@ Tenha mais cuidado da próxima vez.</translation>
     <message>
         <source>.</source>
         <comment>the numeric keypad&apos;s decimal key</comment>
-        <translation>.</translation>
+        <translation>,</translation>
     </message>
     <message>
-        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on, also with a screen reader: each digit, the computer&apos;s guess, your signs and each new line are spoken.</source>
-        <translation>Tab vai para a outra coluna, as setas leem o texto, Esc fecha esta janela. No jogo o teclado numérico funciona com Num Lock ligado, também com um leitor de tela: cada dígito, o palpite do computador, seus sinais e cada nova linha são anunciados.</translation>
+        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on. Its digits type your guess, its decimal key takes back a digit or starts the answer again, its plus and minus keys add a sign, Enter confirms. Without a keypad the digits, plus, minus, Backspace and Enter of the main keyboard do the same. Page Up and Page Down read both histories line by line; R tells whose turn it is and the guess to answer.</source>
+        <translation>Tab vai para a outra coluna, as setas leem o texto, Esc fecha esta janela. No jogo, o teclado numérico funciona com o Num Lock ligado. Seus dígitos digitam seu palpite, a tecla decimal apaga um dígito ou recomeça a resposta, as teclas mais e menos acrescentam um sinal, Enter confirma. Sem teclado numérico, os dígitos, mais, menos, Backspace e Enter do teclado principal fazem o mesmo. Page Up e Page Down leem os dois históricos linha por linha; R diz de quem é a vez e qual palpite responder.</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>mais</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>0 to 9, type your guess</source>
+        <translation>0 a 9, digitar o palpite</translation>
+    </message>
+    <message>
+        <source>decimal key, delete the last digit, or start the signs again</source>
+        <translation>tecla decimal, apagar o último algarismo ou recomeçar os sinais</translation>
+    </message>
+    <message>
+        <source>plus and minus, one more plus or minus sign</source>
+        <translation>mais e menos, acrescentar um sinal de mais ou de menos</translation>
+    </message>
+    <message>
+        <source>Enter, confirm the number or the signs</source>
+        <translation>Enter, confirmar o número ou os sinais</translation>
     </message>
 </context>
 <context>
@@ -420,6 +524,10 @@ Tenha mais cuidado da próxima vez.</translation>
     <message>
         <source>The Numora team</source>
         <translation>A equipe Numora</translation>
+    </message>
+    <message>
+        <source>Closes this window</source>
+        <translation>Fecha esta janela</translation>
     </message>
 </context>
 <context>

@@ -60,24 +60,12 @@
         <translation>Вы уже пробовали это число!</translation>
     </message>
     <message>
-        <source>Status: %1</source>
-        <translation>Состояние: %1</translation>
-    </message>
-    <message>
         <source>My guess is %1</source>
-        <translation>Мой вариант: %1</translation>
-    </message>
-    <message>
-        <source>My guess: none yet</source>
-        <translation>Мой вариант: пока нет</translation>
+        <translation>Мой вариант %1</translation>
     </message>
     <message>
         <source>Your guess is %1</source>
-        <translation>Ваш вариант: %1</translation>
-    </message>
-    <message>
-        <source>Your guess: nothing typed</source>
-        <translation>Ваш вариант: ничего не введено</translation>
+        <translation>Ваш вариант %1</translation>
     </message>
     <message>
         <source>My rounds</source>
@@ -86,10 +74,6 @@
     <message>
         <source>Your rounds</source>
         <translation>Ваши раунды</translation>
-    </message>
-    <message>
-        <source>%1: %2, %3</source>
-        <translation>%1: %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>%n plus</source>
@@ -146,6 +130,102 @@
     <message>
         <source>Numora - %1</source>
         <translation>Numora - %1</translation>
+    </message>
+    <message>
+        <source>I guess %1</source>
+        <translation>Я называю %1</translation>
+    </message>
+    <message>
+        <source>Status, %1</source>
+        <translation>Состояние, %1</translation>
+    </message>
+    <message>
+        <source>My guess, none yet</source>
+        <translation>Мой вариант, пока нет</translation>
+    </message>
+    <message>
+        <source>Your guess, nothing typed</source>
+        <translation>Ваш вариант, ничего не введено</translation>
+    </message>
+    <message>
+        <source>New match. %1</source>
+        <translation>Новая партия. %1</translation>
+    </message>
+    <message>
+        <source>Round %1, your %2</source>
+        <translation>Раунд %1, ваш вариант %2</translation>
+    </message>
+    <message>
+        <source>I found your number, %1</source>
+        <translation>Я нашёл ваше число, %1</translation>
+    </message>
+    <message>
+        <source>My number was %1</source>
+        <translation>Моё число было %1</translation>
+    </message>
+    <message>
+        <source>Your turn, round %1</source>
+        <translation>Ваш ход, раунд %1</translation>
+    </message>
+    <message>
+        <source>Your answer, %1</source>
+        <translation>Ваш ответ, %1</translation>
+    </message>
+    <message>
+        <source>Four digits already</source>
+        <translation>Уже четыре цифры</translation>
+    </message>
+    <message>
+        <source>%1 is in already</source>
+        <translation>%1 уже есть</translation>
+    </message>
+    <message>
+        <source>No 0 first</source>
+        <translation>Нельзя начинать с 0</translation>
+    </message>
+    <message>
+        <source>Type four digits first</source>
+        <translation>Сначала введите четыре цифры</translation>
+    </message>
+    <message>
+        <source>More than four signs, not possible</source>
+        <translation>Больше четырёх знаков, так не бывает</translation>
+    </message>
+    <message>
+        <source>3 plus and 1 minus is not possible</source>
+        <translation>3 плюса и 1 минус не бывает</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Type your guess first</source>
+        <translation>Сначала введите свой вариант</translation>
+    </message>
+    <message>
+        <source>Answer my guess first</source>
+        <translation>Сначала ответьте на мой вариант</translation>
+    </message>
+    <message>
+        <source>Round %1, my %2</source>
+        <translation>Раунд %1, мой вариант %2</translation>
+    </message>
+    <message>
+        <source>No lines yet</source>
+        <translation>Строк пока нет</translation>
+    </message>
+    <message>
+        <source>No earlier line</source>
+        <translation>Раньше строк нет</translation>
+    </message>
+    <message>
+        <source>No later line</source>
+        <translation>Дальше строк нет</translation>
+    </message>
+    <message>
+        <source>Your score, %1</source>
+        <translation>Ваш счёт, %1</translation>
     </message>
 </context>
 <context>
@@ -245,7 +325,7 @@ Please be more careful next time.</source>
     </message>
     <message>
         <source>Type your guess on the &lt;span class=&apos;key&apos;&gt;numeric keypad&lt;/span&gt; (with Num Lock on) or click the digit buttons. The keypad&apos;s &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; deletes the last digit. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm your number.</source>
-        <translation>Набирайте вариант на &lt;span class=&apos;key&apos;&gt;цифровой клавиатуре&lt;/span&gt; (Num Lock включён) или нажимайте кнопки с цифрами. &lt;span class=&apos;key&apos;&gt;Десятичная точка&lt;/span&gt; стирает последнюю цифру, &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; подтверждает число.</translation>
+        <translation>Набирайте вариант на &lt;span class=&apos;key&apos;&gt;цифровой клавиатуре&lt;/span&gt; (Num&#xa0;Lock&#xa0;включён) или нажимайте кнопки с цифрами. &lt;span class=&apos;key&apos;&gt;Десятичная точка&lt;/span&gt; стирает последнюю цифру, &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; подтверждает число.</translation>
     </message>
     <message>
         <source>Then answer the computer&apos;s guess: each press of the keypad&apos;s %1 or %2 key adds one sign, and its &lt;span class=&apos;key&apos;&gt;decimal point&lt;/span&gt; starts the answer again at %3. Or click the sign buttons. Press &lt;span class=&apos;key&apos;&gt;Enter&lt;/span&gt; to confirm the signs.</source>
@@ -294,11 +374,35 @@ Please be more careful next time.</source>
     <message>
         <source>.</source>
         <comment>the numeric keypad&apos;s decimal key</comment>
-        <translation>.</translation>
+        <translation>,</translation>
     </message>
     <message>
-        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on, also with a screen reader: each digit, the computer&apos;s guess, your signs and each new line are spoken.</source>
-        <translation>Tab переходит к другой колонке, стрелки читают текст, Esc закрывает это окно. В игре цифровой блок клавиатуры работает при включённом Num Lock, и с программой экранного доступа тоже: каждая цифра, вариант компьютера, ваши знаки и каждая новая строка озвучиваются.</translation>
+        <source>Tab goes to the other column, the arrow keys read the text, Esc closes this window. In the game the numeric keypad works with Num Lock on. Its digits type your guess, its decimal key takes back a digit or starts the answer again, its plus and minus keys add a sign, Enter confirms. Without a keypad the digits, plus, minus, Backspace and Enter of the main keyboard do the same. Page Up and Page Down read both histories line by line; R tells whose turn it is and the guess to answer.</source>
+        <translation>Tab переходит к другой колонке, стрелки читают текст, Esc закрывает это окно. В игре цифровая клавиатура работает при включённом Num Lock. Её цифры набирают ваш вариант, десятичная клавиша стирает цифру или начинает ответ заново, клавиши плюс и минус добавляют знак, Enter подтверждает. Без цифровой клавиатуры то же делают цифры, плюс, минус, Backspace и Enter основной клавиатуры. Page Up и Page Down читают обе истории строка за строкой; R говорит, чей ход и на какой вариант нужно ответить.</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>плюс</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>минус</translation>
+    </message>
+    <message>
+        <source>0 to 9, type your guess</source>
+        <translation>от 0 до 9, набрать вариант</translation>
+    </message>
+    <message>
+        <source>decimal key, delete the last digit, or start the signs again</source>
+        <translation>десятичная клавиша, стереть последнюю цифру или начать знаки заново</translation>
+    </message>
+    <message>
+        <source>plus and minus, one more plus or minus sign</source>
+        <translation>плюс и минус, ещё один плюс или минус</translation>
+    </message>
+    <message>
+        <source>Enter, confirm the number or the signs</source>
+        <translation>Enter, подтвердить ввод</translation>
     </message>
 </context>
 <context>
@@ -423,6 +527,10 @@ Please be more careful next time.</source>
         <source>The Numora team</source>
         <translation>Команда Numora</translation>
     </message>
+    <message>
+        <source>Closes this window</source>
+        <translation>Закрывает это окно</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::frmStatistics</name>
@@ -544,7 +652,7 @@ Please be more careful next time.</source>
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Current winning streak</source>
