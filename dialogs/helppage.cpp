@@ -97,9 +97,8 @@ int examplelabels(const QString &secret, const QString &guess, const QString &si
 }
 
 // A column of the page: rich text on the page's ground, neither scrolled nor
-// edited, read by screen readers as a document. It takes the focus from Tab,
-// and its caret (never drawn) goes through the text with the arrow keys, so a
-// reader reads the page column by column, line by line.
+// edited. It takes the focus from Tab, so a reader reads the page column by
+// column.
 QTextBrowser *column(const QString &html, int left, const QString &spacing, QWidget *page)
 {
     auto *text = new QTextBrowser(page);
@@ -314,7 +313,7 @@ void Form2::makepage()
     platform::readaspanel(Picture1);
     // Heard with the page when the window opens: how to read it, and how to play.
     leftcolumn->setAccessibleDescription(
-        tr("Tab goes to the other column, the arrow keys read the text, Esc closes this window. "
+        tr("Tab reads the other column, Esc closes this window. "
            "In the game the numeric keypad works with Num Lock on. Its digits type your guess, its decimal "
            "key takes back a digit or starts the answer again, its plus and minus keys add a sign, Enter "
            "confirms. Without a keypad the digits, plus, minus, Backspace and Enter of the main keyboard "
