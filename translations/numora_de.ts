@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>Ü&amp;ber</translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>You have tried that number before!</source>
@@ -230,7 +230,7 @@
     <name>Module1</name>
     <message>
         <source>Thinking...</source>
-        <translation>Denke...</translation>
+        <translation>Ich denke nach...</translation>
     </message>
     <message>
         <source> You have lost! My number was : </source>
@@ -240,7 +240,7 @@
         <source>No valid number matches the information you gave!<byte value="xd"/>
 Please be more careful next time.</source>
         <translation>Keine gültige Zahl passt zu deinen Angaben!<byte value="xd"/>
-Sei nächstes Mal bitte sorgfältiger.</translation>
+Sei beim nächsten Mal bitte sorgfältiger.</translation>
     </message>
 </context>
 <context>
@@ -355,7 +355,7 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
     </message>
     <message>
         <source>delete the last digit, or start the signs again</source>
-        <translation>letzte Ziffer löschen oder Zeichen neu beginnen</translation>
+        <translation>letzte Ziffer löschen oder Antwort zurücksetzen</translation>
     </message>
     <message>
         <source>one more plus or minus sign</source>
@@ -392,7 +392,7 @@ Sei nächstes Mal bitte sorgfältiger.</translation>
     </message>
     <message>
         <source>decimal key, delete the last digit, or start the signs again</source>
-        <translation>Komma-Taste, letzte Ziffer löschen oder Zeichen neu beginnen</translation>
+        <translation>Komma-Taste, letzte Ziffer löschen oder Antwort zurücksetzen</translation>
     </message>
     <message>
         <source>plus and minus, one more plus or minus sign</source>

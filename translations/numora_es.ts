@@ -267,7 +267,7 @@ Ten más cuidado la próxima vez.</translation>
     </message>
     <message>
         <source>You and the computer each hold a secret number and try to find the other&apos;s. You take turns to guess, and every guess is answered with plus and minus signs. Whoever finds the other&apos;s number first wins the match.</source>
-        <translation>Tú y el ordenador tienen cada uno un número secreto y cada uno intenta descubrir el del otro. Se adivina por turnos, y cada intento se responde con signos más y menos. Quien descubra antes el número del otro gana la partida.</translation>
+        <translation>Tú y el ordenador tenéis cada uno un número secreto e intentáis descubrir el del otro. Se adivina por turnos, y cada intento se responde con signos más y menos. Quien descubra antes el número del otro gana la partida.</translation>
     </message>
     <message>
         <source>It is a fair fight: you always make the first guess, and both of you get the same number of guesses.</source>

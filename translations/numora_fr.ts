@@ -240,7 +240,7 @@
         <source>No valid number matches the information you gave!<byte value="xd"/>
 Please be more careful next time.</source>
         <translation>Aucun nombre valide ne correspond à vos réponses&#xa0;!<byte value="xd"/>
-Soyez plus attentif la prochaine fois.</translation>
+Faites plus attention la prochaine fois.</translation>
     </message>
 </context>
 <context>
@@ -484,7 +484,7 @@ Soyez plus attentif la prochaine fois.</translation>
     </message>
     <message>
         <source> Play again?</source>
-        <translation> Encore&#xa0;?</translation>
+        <translation> On rejoue&#xa0;?</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>Form1</name>
     <message>
         <source>Numora game board</source>
-        <translation>Tavolo di gioco di Numora</translation>
+        <translation>Plancia di gioco di Numora</translation>
     </message>
     <message>
         <source>My progress</source>
@@ -267,7 +267,7 @@ La prossima volta fai più attenzione.</translation>
     </message>
     <message>
         <source>You and the computer each hold a secret number and try to find the other&apos;s. You take turns to guess, and every guess is answered with plus and minus signs. Whoever finds the other&apos;s number first wins the match.</source>
-        <translation>Tu e il computer avete ciascuno un numero segreto e cercate di scoprire quello dell&apos;altro. Tentate a turno, e a ogni tentativo si risponde con segni più e meno. Chi scopre per primo il numero dell&apos;altro vince la partita.</translation>
+        <translation>Tu e il computer avete ciascuno un numero segreto e cercate di scoprire quello dell&apos;altro. Provate a indovinare a turno, e a ogni tentativo si risponde con segni più e meno. Chi scopre per primo il numero dell&apos;altro vince la partita.</translation>
     </message>
     <message>
         <source>It is a fair fight: you always make the first guess, and both of you get the same number of guesses.</source>

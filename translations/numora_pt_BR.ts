@@ -267,7 +267,7 @@ Tenha mais cuidado da próxima vez.</translation>
     </message>
     <message>
         <source>You and the computer each hold a secret number and try to find the other&apos;s. You take turns to guess, and every guess is answered with plus and minus signs. Whoever finds the other&apos;s number first wins the match.</source>
-        <translation>Você e o computador têm cada um um número secreto e tentam descobrir o do outro. Vocês se revezam nos palpites, e cada palpite é respondido com sinais de mais e de menos. Quem descobrir primeiro o número do outro vence a partida.</translation>
+        <translation>Você e o computador têm, cada um, um número secreto e tentam descobrir o do outro. Vocês se revezam nos palpites, e cada palpite é respondido com sinais de mais e de menos. Quem descobrir primeiro o número do outro vence a partida.</translation>
     </message>
     <message>
         <source>It is a fair fight: you always make the first guess, and both of you get the same number of guesses.</source>
@@ -511,7 +511,7 @@ Tenha mais cuidado da próxima vez.</translation>
     </message>
     <message>
         <source>TESSARIN 2.0 (the smarter version)</source>
-        <translation>TESSARIN 2.0 (a versão esperta)</translation>
+        <translation>TESSARIN 2.0 (a versão mais esperta)</translation>
     </message>
     <message>
         <source>by the Numora team</source>

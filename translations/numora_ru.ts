@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>You have tried that number before!</source>
-        <translation>Вы уже пробовали это число!</translation>
+        <translation>Вы уже называли это число!</translation>
     </message>
     <message>
         <source>My guess is %1</source>
@@ -513,7 +513,7 @@ Please be more careful next time.</source>
     </message>
     <message>
         <source>TESSARIN 2.0 (the smarter version)</source>
-        <translation>TESSARIN 2.0 (умная версия)</translation>
+        <translation>TESSARIN 2.0 (версия поумнее)</translation>
     </message>
     <message>
         <source>by the Numora team</source>
