@@ -105,18 +105,6 @@ QTableWidgetItem *cell(const QString &text, Qt::Alignment align = Qt::AlignLeft 
     return item;
 }
 
-QString strengthtext(numora::Strength strength)
-{
-    switch (strength) {
-    case numora::Strength::easy:
-        return QCoreApplication::translate("dialogs::frmStatistics", "Easy");
-    case numora::Strength::expert:
-        return QCoreApplication::translate("dialogs::frmStatistics", "Expert");
-    case numora::Strength::normal:
-        break;
-    }
-    return QCoreApplication::translate("dialogs::frmStatistics", "Normal");
-}
 
 // The words of an ending, as the table shows them.
 QString endingtext(numora::Ending ending)
@@ -137,6 +125,19 @@ QString endingtext(numora::Ending ending)
 }
 
 } // namespace
+
+QString strengthtext(numora::Strength strength)
+{
+    switch (strength) {
+    case numora::Strength::easy:
+        return QCoreApplication::translate("dialogs::frmStatistics", "Easy");
+    case numora::Strength::expert:
+        return QCoreApplication::translate("dialogs::frmStatistics", "Expert");
+    case numora::Strength::normal:
+        break;
+    }
+    return QCoreApplication::translate("dialogs::frmStatistics", "Normal");
+}
 
 // ---------------------------------------------------------------- the chart
 

@@ -18,6 +18,9 @@ class QTableWidget;
 
 namespace dialogs {
 
+// A strength as players read it, in the menu, the title and the record.
+QString strengthtext(numora::Strength strength);
+
 // A bar for each number of rounds a match was won in, from the fewest to the
 // most, with its count above it. Readers get the same as text, bar by bar.
 class RoundsChart : public QWidget

@@ -516,7 +516,7 @@ QString Form1::turnnews() const
         if (engine.strength() == Strength::normal)
             return match;
         // No colon: readers would say it.
-        return tr("%1 strength").arg(strengthname(engine.strength())) + QStringLiteral(". ") + match;
+        return tr("%1 strength").arg(dialogs::strengthtext(engine.strength())) + QStringLiteral(". ") + match;
     }
     if (engine.step() != Step::signs || game.yourround < 1)
         return QString();
@@ -918,22 +918,9 @@ void Form1::strength_Click(Strength strength)
     // The match being played keeps its opponent: a strength changed halfway
     // would make its figures and its record meaningless.
     if (engine.gamerunning()) {
-        platform::announce(Label6, tr("%1 from the next match on").arg(strengthname(strength)));
+        platform::announce(Label6, tr("%1 from the next match on").arg(dialogs::strengthtext(strength)));
         platform::describe(Label6, QString()); // told once, not with every later reading
     }
-}
-
-QString Form1::strengthname(Strength strength)
-{
-    switch (strength) {
-    case Strength::easy:
-        return tr("Easy");
-    case Strength::expert:
-        return tr("Expert");
-    case Strength::normal:
-        break;
-    }
-    return tr("Normal");
 }
 
 void Form1::showstrength()
@@ -941,7 +928,7 @@ void Form1::showstrength()
     // The match's own, or before the first match the one it will be played at.
     const Strength strength = engine.gameid() == 0 ? chosen : engine.strength();
     setWindowTitle(strength == Strength::normal ? platform::apptitle
-                                                : tr("Numora - %1").arg(strengthname(strength)));
+                                                : tr("Numora - %1").arg(dialogs::strengthtext(strength)));
 }
 
 void Form1::statistics_Click()

@@ -73,7 +73,6 @@ public:
     void setstrength(numora::Strength strength);
     numora::Strength chosenstrength() const { return chosen; }
     // "Easy", "Normal", "Expert", in the window's language.
-    static QString strengthname(numora::Strength strength);
 
     // --- window state
     void keylock();

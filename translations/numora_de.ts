@@ -114,18 +114,6 @@
         <translation>%1 ab der nächsten Partie</translation>
     </message>
     <message>
-        <source>Easy</source>
-        <translation>Leicht</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Experte</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
         <source>Numora - %1</source>
         <translation>Numora - %1</translation>
     </message>

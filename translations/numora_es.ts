@@ -114,18 +114,6 @@
         <translation>%1 a partir de la próxima partida</translation>
     </message>
     <message>
-        <source>Easy</source>
-        <translation>Fácil</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Experto</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
         <source>Numora - %1</source>
         <translation>Numora - %1</translation>
     </message>

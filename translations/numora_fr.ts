@@ -114,18 +114,6 @@
         <translation>%1 à partir de la prochaine partie</translation>
     </message>
     <message>
-        <source>Easy</source>
-        <translation>Facile</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Expert</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
         <source>Numora - %1</source>
         <translation>Numora - %1</translation>
     </message>

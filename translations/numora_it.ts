@@ -114,18 +114,6 @@
         <translation>%1 dalla prossima partita</translation>
     </message>
     <message>
-        <source>Easy</source>
-        <translation>Facile</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Esperto</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normale</translation>
-    </message>
-    <message>
         <source>Numora - %1</source>
         <translation>Numora - %1</translation>
     </message>

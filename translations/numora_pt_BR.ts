@@ -114,18 +114,6 @@
         <translation>%1 a partir do próximo jogo</translation>
     </message>
     <message>
-        <source>Easy</source>
-        <translation>Fácil</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Especialista</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
         <source>Numora - %1</source>
         <translation>Numora - %1</translation>
     </message>

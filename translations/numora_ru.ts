@@ -116,18 +116,6 @@
         <translation>%1: со следующей игры</translation>
     </message>
     <message>
-        <source>Easy</source>
-        <translation>Лёгкий</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Эксперт</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Обычный</translation>
-    </message>
-    <message>
         <source>Numora - %1</source>
         <translation>Numora - %1</translation>
     </message>
